@@ -1,0 +1,48 @@
+#pragma once
+// Calendar arithmetic: day of the year, decimal years and back, month and
+// year lengths, and two small numeric routines.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tolv7 {
+
+bool leap(std::int32_t year);
+double leapyr(std::int32_t year);
+double diy(std::int32_t year);
+std::int32_t dimo(std::int32_t year, std::int32_t month);
+std::int32_t tdaeom(std::int32_t year, std::int32_t month);
+// Days before the month (months outside 2-12 count none).
+std::int32_t days_before_month(std::int32_t year, std::int32_t month);
+
+// Day of the year as a real: 1 January 0 h is 1.0; day 0 counts as the 15th.
+double dsf(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
+
+struct CalendarDate {
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::int32_t hour = 0;
+};
+
+// A decimal year as calendar year, month 1-12, day 1-31 and hour 0-23. Day of
+// the year 0 is 31 December of the year before, and an hour that rounds to
+// 24 is hour 0 of the next day. The Kp and Forbush lookups split their
+// dates the same way.
+CalendarDate dates(double t);
+
+double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour, std::int32_t minute);
+
+// "YYYY/MM/DD", or "MM/YYYY" (day 0) when column 3 is "/"; nullopt when a
+// field is not a number.
+std::optional<CalendarDate> date2ymd(const std::string& text);
+
+double linterp(double x1, double x2, double y1, double y2, double x);
+double extrapolate(double x1, double x2, double y1, double y2, double x);
+
+namespace fmath {
+// The program's common logarithm: ln x over the single-precision ln 10.
+double log10(double x);
+}  // namespace fmath
+
+}  // namespace tolv7

@@ -1,0 +1,113 @@
+#include "app/console_routines.hpp"
+
+#include <fstream>
+
+#include "app/fortran_format.hpp"
+#include "app/free_form.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+// The text at the left and `tail` ending in column 64.
+std::string banner(const std::string& head, const std::string& tail) {
+    std::string line = pad_to("  " + head, 64);
+    line.replace(64 - tail.size(), tail.size(), tail);
+    return line;
+}
+
+const char kHint[] = "(If entering more than a word, enclose answer in quotes)";
+
+}  // namespace
+
+const std::string& banner_line1() {
+    static const std::string line = banner("TOLV-7", "Ostrelle");
+    return line;
+}
+
+const std::string& banner_line2() {
+    static const std::string line = banner("April 23, 2020 (4.1.3)", "Vandemere");
+    return line;
+}
+
+std::string indented(const std::string& text, int width) {
+    return std::string(10, ' ') + fmt_a(text, width);
+}
+
+void menuheader(Program& p) {
+    p.con.line(" ");
+    p.con.line(" " + banner_line1());
+    p.con.line(" " + banner_line2());
+    p.con.blank_lines(2);
+}
+
+void cls(Program& p) { p.con.blank_lines(50); }
+
+std::string readkb(Program& p, int n) {
+    if (n > 1) p.con.line(ListLine() << kHint);
+    for (;;) {
+        std::string line = p.con.read_line();
+        bool ended = false;
+        auto items = split_free_items(line, ended);
+        if (items.empty() && !ended) continue;  // an empty line: wait for the answer
+        std::string answer = items.empty() || items[0].null ? std::string() : items[0].text;
+        return lc2uc(pad_to(answer, static_cast<std::size_t>(n)), n);
+    }
+}
+
+std::string lc2uc(const std::string& source, int n) {
+    return upper_case(source.substr(0, static_cast<std::size_t>(n)));
+}
+
+void oops(Program& p, const std::string& message) {
+    p.con.line(indented(message, 60));
+    if (p.set.init.diag == "YES") p.log.line(ListLine() << message);
+    if (p.set.init.menus == "YES") {
+        p.con.line("");
+        p.con.line(indented("Press a character then press <ENTER> to continue", 50));
+        readkb(p, 1);
+    }
+}
+
+void epitath(Program& p, const std::string& message) {
+    p.con.line(indented(message, 60));
+    p.log.line(ListLine() << message);
+    p.con.line("");
+    p.con.line(ListLine() << "Fatal error, aborting program!");
+    throw ProgramStop(kExitFatal, "");
+}
+
+std::string viewer_command(Program& p, const std::string& file_name) {
+    std::ifstream ini("TOLV.INI");
+    if (!ini) stop_file_error("TOLV.INI", "cannot be opened");
+    std::string viewer;
+    bool found = false;
+    // Each line is read as three free-form items: name, separator, value.
+    while (auto rec = read_free(ini, 3)) {
+        std::string name = trim_right(rec->text(0, 12));
+        if (name == "VIEWER") {
+            viewer = rec->text(2, 12);
+            found = true;
+            break;
+        }
+        if (name == "END") break;
+    }
+    std::string quoted = shell_quote(file_name, windows_os(p.set.init));
+    return found ? viewer + " " + quoted : "NOTEPAD " + quoted;
+}
+
+void showpick(Program& p, const std::string& file_name) {
+    std::string command = viewer_command(p, file_name);
+    p.con.flush();
+    p.shell.run(command);
+}
+
+void showhelp(Program& p) {
+    cls(p);
+    showpick(p, "HELP.TXT");
+}
+
+}  // namespace tolv7

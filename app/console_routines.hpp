@@ -1,0 +1,42 @@
+#pragma once
+// The routines through which menus and dialogues talk to the user: banner,
+// clearing, keyboard answers, messages, the fatal exit and the file viewer.
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+// The two banner lines, 64 characters each.
+const std::string& banner_line1();
+const std::string& banner_line2();
+
+void menuheader(Program& p);
+void cls(Program& p);
+
+// One free-form answer of n characters, upper-cased. With n > 1 the quoting
+// hint comes first; empty lines are passed over.
+std::string readkb(Program& p, int n);
+
+// The first n characters of the source with a-z turned into A-Z.
+std::string lc2uc(const std::string& source, int n);
+
+// A non-fatal message: console, a check-log copy when the diagnostic switch
+// is YES, and a pause when MENUS is YES.
+void oops(Program& p, const std::string& message);
+
+// The fatal exit: message on the console and in the check log, then
+// "Fatal error, aborting program!" and a stop with status 1.
+[[noreturn]] void epitath(Program& p, const std::string& message);
+
+// Shows a file in the viewer named in TOLV.INI (or NOTEPAD) and waits.
+void showpick(Program& p, const std::string& file_name);
+void showhelp(Program& p);
+
+// The viewer command that showpick would run for the file.
+std::string viewer_command(Program& p, const std::string& file_name);
+
+// "          " and the text in `width` columns, as message and menu lines are written.
+std::string indented(const std::string& text, int width);
+
+}  // namespace tolv7

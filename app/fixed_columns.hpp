@@ -1,0 +1,37 @@
+#pragma once
+// Reading fixed-column records: fields are given by 1-based column ranges,
+// a short line counts as padded with blanks, blanks inside a numeric field are
+// ignored, an all-blank numeric field is 0, and a real field written without
+// a decimal point takes the implied decimals of its layout.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolv7 {
+
+// Columns first..last (1-based, inclusive) of the line, blank-padded.
+std::string column_text(std::string_view line, int first, int last);
+
+// An integer field; nullopt when the field holds something that is not one.
+std::optional<long long> parse_fixed_int(std::string_view field);
+
+// A real field with `implied_decimals` taken when no decimal point is written.
+std::optional<double> parse_fixed_real(std::string_view field, int implied_decimals);
+
+// A record read by columns.
+class Columns {
+public:
+    explicit Columns(std::string_view line) : line_(line) {}
+    std::string text(int first, int last) const { return column_text(line_, first, last); }
+    std::optional<long long> integer(int first, int last) const {
+        return parse_fixed_int(text(first, last));
+    }
+    std::optional<double> real(int first, int last, int implied_decimals = 0) const {
+        return parse_fixed_real(text(first, last), implied_decimals);
+    }
+
+private:
+    std::string_view line_;
+};
+
+}  // namespace tolv7

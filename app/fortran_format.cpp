@@ -1,0 +1,119 @@
+#include "app/fortran_format.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tolv7 {
+
+namespace {
+
+std::string stars(int width) { return std::string(static_cast<std::size_t>(width > 0 ? width : 0), '*'); }
+
+std::string right(const std::string& text, int width) {
+    if (static_cast<int>(text.size()) > width) return stars(width);
+    return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+}
+
+// Infinity and NaN as Fortran output writes them.
+std::string special(double value, int width) {
+    if (std::isnan(value)) return width >= 3 ? right("NaN", width) : stars(width);
+    std::string sign = value < 0 ? "-" : "";
+    if (width >= 8 + static_cast<int>(sign.size())) return right(sign + "Infinity", width);
+    if (width >= 3 + static_cast<int>(sign.size())) return right(sign + "Inf", width);
+    return stars(width);
+}
+
+}  // namespace
+
+std::string fmt_i(long long value, int width, int min_digits) {
+    std::string digits = std::to_string(value < 0 ? -static_cast<unsigned long long>(value)
+                                                  : static_cast<unsigned long long>(value));
+    if (static_cast<int>(digits.size()) < min_digits)
+        digits.insert(0, static_cast<std::size_t>(min_digits) - digits.size(), '0');
+    if (min_digits == 0 && value == 0) digits = "0";
+    return right((value < 0 ? "-" : "") + digits, width);
+}
+
+std::string fmt_f(double value, int width, int decimals) {
+    if (!std::isfinite(value)) return special(value, width);
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
+    std::string body = buf;
+    if (decimals == 0) body += ".";
+    bool negative = std::signbit(value);
+    // Only the sign of a value that still shows a non-zero digit is kept.
+    if (negative && body.find_first_not_of("0.") == std::string::npos) negative = false;
+    std::string text = (negative ? "-" : "") + body;
+    if (static_cast<int>(text.size()) > width && body.size() > 1 && body[0] == '0' && body[1] == '.')
+        text = (negative ? "-" : "") + body.substr(1);
+    return right(text, width);
+}
+
+std::string fmt_e(double value, int width, int decimals) {
+    if (!std::isfinite(value)) return special(value, width);
+    bool negative = std::signbit(value) && value != 0.0;
+    double magnitude = std::fabs(value);
+    std::string digits;
+    int exponent = 0;
+    if (magnitude == 0.0) {
+        digits.assign(static_cast<std::size_t>(decimals), '0');
+    } else {
+        // d significant digits, correctly rounded; the rounding carry
+        // (0.99995 to 1.000) is absorbed by the printf exponent.
+        char buf[64];
+        int sig = decimals > 0 ? decimals : 1;
+        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, magnitude);
+        std::string s = buf;
+        std::size_t e = s.find('e');
+        for (std::size_t i = 0; i < e; ++i)
+            if (s[i] != '.') digits.push_back(s[i]);
+        exponent = std::atoi(s.c_str() + e + 1) + 1;
+        if (decimals == 0) digits.clear();
+    }
+    std::string exp_text;
+    int mag = std::abs(exponent);
+    if (mag <= 99) {
+        exp_text = std::string("E") + (exponent < 0 ? "-" : "+") + fmt_i(mag, 2, 2);
+    } else if (mag <= 999) {
+        exp_text = std::string(exponent < 0 ? "-" : "+") + fmt_i(mag, 3, 3);
+    } else {
+        return stars(width);
+    }
+    std::string body = "0." + digits + exp_text;
+    std::string text = (negative ? "-" : "") + body;
+    if (static_cast<int>(text.size()) > width) text = (negative ? "-" : "") + body.substr(1);
+    return right(text, width);
+}
+
+std::string fmt_a(const std::string& text, int width) {
+    std::string out = text.substr(0, static_cast<std::size_t>(width));
+    out.resize(static_cast<std::size_t>(width), ' ');
+    return out;
+}
+
+std::string list_real_text(double value) {
+    if (!std::isfinite(value)) return special(value, 9).substr(special(value, 9).find_first_not_of(' '));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10G", value);
+    std::string s = buf;
+    if (s.find_first_of(".E") == std::string::npos) s += ".0";
+    return s;
+}
+
+ListLine& ListLine::operator<<(double value) {
+    std::string s = list_real_text(value);
+    text_ += std::string(s.size() < 18 ? 18 - s.size() : 1, ' ') + s;
+    return *this;
+}
+
+ListLine& ListLine::integer(long long value) {
+    text_ += fmt_i(value, 12);
+    if (text_.back() == '*') {  // never lose a value in a list line
+        text_.resize(text_.size() - 12);
+        text_ += " " + std::to_string(value);
+    }
+    return *this;
+}
+
+}  // namespace tolv7

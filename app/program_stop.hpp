@@ -1,0 +1,29 @@
+#pragma once
+// The ways the program ends. A stop travels as an exception to main, so that
+// every open file is flushed and closed on the way out.
+#include <stdexcept>
+#include <string>
+
+namespace tolv7 {
+
+enum ExitStatus : int {
+    kExitNormal = 0,     // batch run finished, exit item chosen
+    kExitFatal = 1,      // "Fatal error, aborting program!"
+    kExitFileError = 2,  // a file the program needs is missing or unreadable
+    kExitEndOfInput = 3  // the keyboard input ended at a prompt
+};
+
+class ProgramStop : public std::runtime_error {
+public:
+    ProgramStop(int status, const std::string& message)
+        : std::runtime_error(message), status_(status) {}
+    int status() const { return status_; }
+
+private:
+    int status_;
+};
+
+// A file the program must have is missing or cannot be read.
+[[noreturn]] void stop_file_error(const std::string& file, const std::string& what);
+
+}  // namespace tolv7

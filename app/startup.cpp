@@ -1,0 +1,59 @@
+#include "app/startup.hpp"
+
+#include "airports/index_files.hpp"
+#include "app/batch_control.hpp"
+#include "app/config.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "engine/forbush.hpp"
+#include "engine/helio_potential.hpp"
+#include "engine/shower_library.hpp"
+#include "menus/main_menu.hpp"
+#include "runs/city_pair_run.hpp"
+#include "runs/location_run.hpp"
+#include "runs/waypoint_run.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+void open_existing(std::ifstream& file, const std::string& path) {
+    file.open(path);
+    if (!file) stop_file_error(path, "cannot be opened");
+}
+
+void run_batch(Program& p) {
+    BatchControl bc = read_default_inp();
+    switch (run_type(bc.name)) {
+        case RunType::CityPair: runbig(p); break;
+        case RunType::Waypoint: rundeg(p); break;
+        case RunType::LocationList: readit(p); break;
+    }
+}
+
+}  // namespace
+
+void start_up(Program& p) {
+    getini(p);
+    const InitRecord& init = p.set.init;
+    p.files.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
+    if (!p.files.debugger) stop_file_error("DEBUGGER.DAT", "cannot be created");
+    open_existing(p.files.airports, os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
+    open_existing(p.files.mv_dates, os_path(init, "SOLARMOD", "MV-DATES.L99"));
+    open_existing(p.files.codes, os_path(init, "AIRPORTS", "CODES"));
+    open_existing(p.files.mordates, os_path(init, "SOLARMOD", "MORDATES.2K"));
+    open_existing(p.files.newports, os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
+    p.log.open(os_path(init, "DIAGNOSE", "TOLV7CHK.DAT"));
+    make_ndx(p, 91, 7000);
+    loadftdccs(p);
+    loadforbush(p);
+    load_hp(p);
+}
+
+void run_tolv7(Program& p) {
+    start_up(p);
+    if (p.set.init.menus == "NO!") run_batch(p);
+    else menu_main(p);
+}
+
+}  // namespace tolv7

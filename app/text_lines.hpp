@@ -1,0 +1,21 @@
+#pragma once
+// Line reading shared by every file and console reader: a trailing carriage
+// return is dropped so that files edited on Windows read the same.
+#include <istream>
+#include <string>
+
+namespace tolv7 {
+
+// Reads one line; false at end of input (or when nothing could be read).
+bool read_line(std::istream& in, std::string& line);
+
+// The text with trailing blanks removed.
+std::string trim_right(const std::string& text);
+
+// The text cut or blank-padded to exactly `width` characters.
+std::string pad_to(const std::string& text, std::size_t width);
+
+// The text with a-z turned into A-Z; every other character unchanged.
+std::string upper_case(const std::string& text);
+
+}  // namespace tolv7

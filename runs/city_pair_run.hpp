@@ -1,0 +1,10 @@
+#pragma once
+// The city-pair flight run.
+
+namespace tolv7 {
+
+struct Program;
+
+void runbig(Program& p);
+
+}  // namespace tolv7

@@ -1,0 +1,84 @@
+#pragma once
+// Shared test helpers: temporary working folders, a program context with a
+// scripted console and a recording shell, and small file helpers.
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/program.hpp"
+
+namespace tolv7::test {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// Makes a folder the working directory for the lifetime of the object.
+class ScopedCwd {
+public:
+    explicit ScopedCwd(const fs::path& dir);
+    ~ScopedCwd();
+
+private:
+    fs::path previous_;
+};
+
+// Records shell commands instead of running them; an optional handler acts
+// for the command (for example writes FILELIST.TXT).
+class RecordingShell : public Shell {
+public:
+    void run(const std::string& command) override {
+        commands.push_back(command);
+        if (handler) handler(command);
+    }
+    std::vector<std::string> commands;
+    std::function<void(const std::string&)> handler;
+};
+
+// A program context whose console reads `answers` and writes to a buffer.
+class TestProgram {
+public:
+    explicit TestProgram(const std::string& answers = "");
+    Program& operator*() { return *program_; }
+    Program* operator->() { return program_.get(); }
+    Program& program() { return *program_; }
+    std::string screen() const { return out_.str(); }
+    std::vector<std::string> screen_lines() const;
+    RecordingShell shell;
+    CheckLog log;
+
+private:
+    std::istringstream in_;
+    std::ostringstream out_;
+    Console console_;
+    std::unique_ptr<Program> program_;
+};
+
+void write_file(const fs::path& path, const std::string& content);
+std::string read_file(const fs::path& path);
+std::vector<std::string> read_lines(const fs::path& path);
+std::vector<std::string> split_lines(const std::string& text);
+
+// The minimum a start-up needs in a folder: TOLV.INI (given text), the five
+// fixed data files (empty), a DIAGNOSE folder.
+void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini);
+
+// Runs the built tolv7 executable in `dir` with `input` on its keyboard;
+// returns its exit status and fills the console text when asked.
+int run_executable(const fs::path& dir, const std::string& input, std::string* console = nullptr);
+
+}  // namespace tolv7::test

@@ -1,0 +1,46 @@
+#pragma once
+// Writes a complete data tree in the program's file layouts: synthetic but
+// physically shaped model data, real airports. Options make small special
+// trees for tests that check numbers exactly.
+#include <filesystem>
+#include <string>
+
+namespace tolv7::tree {
+
+namespace fs = std::filesystem;
+
+enum class CutoffShape { Dipole, Linear, Zero };
+
+struct TreeOptions {
+    // TOLV.INI
+    std::string os = "LINUX";
+    std::string menus = "NO!";
+    // shower library: smooth physical shape, or one value everywhere
+    bool constant_coefficients = false;
+    double coefficient = 1.0;
+    double uncertainty = 0.04;
+    // cutoff grids
+    CutoffShape cutoffs = CutoffShape::Dipole;
+    // solar modulation: the 11-year cycle, or one potential for every date
+    int constant_potential_mv = 0;  // 0: the cycle
+};
+
+// Sets one option from "--key=value" text; false for an unknown key or value.
+bool parse_tree_option(TreeOptions& options, const std::string& argument);
+
+void write_data_tree(const fs::path& dir, const TreeOptions& options);
+
+// The parts of the tree, one per data folder.
+void write_config(const fs::path& dir, const TreeOptions& options);
+void write_atmosphere(const fs::path& dir, const TreeOptions& options);
+void write_showers(const fs::path& dir, const TreeOptions& options);
+void write_cutoffs(const fs::path& dir, const TreeOptions& options);
+void write_solar_modulation(const fs::path& dir, const TreeOptions& options);
+void write_forbush(const fs::path& dir, const TreeOptions& options);
+void write_kp_index(const fs::path& dir, const TreeOptions& options);
+void write_airports(const fs::path& dir, const TreeOptions& options);
+
+// Creates the file's folder and writes the text; throws on failure.
+void write_text_file(const fs::path& path, const std::string& text);
+
+}  // namespace tolv7::tree
