@@ -1,8 +1,55 @@
 #pragma once
-// Shared records of the dose engine.
+// Shared records of the dose engine: the tables loaded at start-up, the
+// switches the runs set, and the per-point results that dose leaves behind.
+// Each model keeps its own state in the section marked for it.
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace tolv7 {
 
-struct EngineRecords {};
+// Monthly heliocentric potentials in MV by year 1-2100 and month 1-12
+// (0: none), and the year and month of the last line loaded.
+struct MvDates {
+    std::vector<std::int32_t> table;  // (year, month), year fastest; sized by load_hp
+    std::int32_t last_year = 0;
+    std::int32_t last_month = 0;
+};
+
+struct EngineRecords {
+    // Shower library: 27 slots x 19 energies x 19 depths x 38 particles x 8
+    // quantities, slot fastest; heap-allocated by loadftdccs.
+    std::vector<double> ftdcc;
+    std::vector<double> ftdccs;
+
+    // Forbush factors by year (1957-2056), month, day and hour, year fastest.
+    std::vector<double> fddata;
+
+    MvDates mvdates;
+
+    // Average switches set by the runs: yearly, monthly, daily (-1 set, 0 clear).
+    std::array<std::int32_t, 3> useaves{0, 0, 0};
+
+    // Switch of the cutoff trace.
+    std::string skydiag = "NO!";
+
+    // Results of the last dose computation.
+    double vcut = 0.0;
+    double isostats = 0.0;
+
+    // When false, every file-backed cache is dropped before each use, so that
+    // tests can compare the cached path with reading every file afresh.
+    bool caching = true;
+
+    // ---- altitude table, splines, shower lookup ----
+
+    // ---- potentials, spectrum, Forbush ----
+
+    // ---- cutoff grids, Kp, sky ----
+
+    // ---- dose ----
+};
 
 }  // namespace tolv7

@@ -23,6 +23,8 @@ struct TreeOptions {
     CutoffShape cutoffs = CutoffShape::Dipole;
     // solar modulation: the 11-year cycle, or one potential for every date
     int constant_potential_mv = 0;  // 0: the cycle
+
+    bool operator==(const TreeOptions&) const = default;
 };
 
 // Sets one option from "--key=value" text; false for an unknown key or value.

@@ -1,0 +1,8 @@
+// Placeholder: an empty file in its place until this part of the tree is written.
+#include "tools/data_tree.hpp"
+
+namespace tolv7::tree {
+
+void write_atmosphere(const fs::path& dir, const TreeOptions&) { write_text_file(dir / "ATMOSPHERE/FT-GM.DAT", ""); }
+
+}  // namespace tolv7::tree
