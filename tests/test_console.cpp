@@ -1,0 +1,175 @@
+// Banner, keyboard answers, messages, the fatal exit and the viewer command.
+#include <gtest/gtest.h>
+
+#include "app/console_routines.hpp"
+#include "app/program_stop.hpp"
+#include "support/test_program.hpp"
+
+namespace tolv7::test {
+namespace {
+
+const std::string kHint = " (If entering more than a word, enclose answer in quotes)";
+
+TEST(Banner, TwoLinesOfSixtyFourColumns) {
+    EXPECT_EQ(banner_line1(),
+              "  TOLV-7                                                Ostrelle");
+    EXPECT_EQ(banner_line2(),
+              "  April 23, 2020 (4.1.3)                               Vandemere");
+    TestProgram tp;
+    menuheader(*tp);
+    auto lines = tp.screen_lines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], " ");
+    EXPECT_EQ(lines[1], " " + banner_line1());
+    EXPECT_EQ(lines[2], " " + banner_line2());
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4], "");
+}
+
+TEST(Banner, ClearScreenIsFiftyBlankLines) {
+    TestProgram tp;
+    cls(*tp);
+    EXPECT_EQ(tp.screen(), std::string(50, '\n'));
+}
+
+TEST(Keyboard, OneCharacterAnswerShowsNoHint) {
+    TestProgram tp("y\n");
+    EXPECT_EQ(readkb(*tp, 1), "Y");
+    EXPECT_EQ(tp.screen(), "");
+}
+
+TEST(Keyboard, LongerAnswersShowTheHintAndArePadded) {
+    TestProgram tp("q\n");
+    EXPECT_EQ(readkb(*tp, 2), "Q ");
+    EXPECT_EQ(tp.screen_lines(), std::vector<std::string>{kHint});
+}
+
+TEST(Keyboard, UnquotedWordsGiveTheFirstWordQuotedGiveBoth) {
+    TestProgram tp("new york\n'new york'\n");
+    EXPECT_EQ(readkb(*tp, 12), "NEW         ");
+    EXPECT_EQ(readkb(*tp, 12), "NEW YORK    ");
+}
+
+TEST(Keyboard, EmptyLinesArePassedOverAndLongAnswersCut) {
+    TestProgram tp("\n   \nabcdefgh,x\n");
+    EXPECT_EQ(readkb(*tp, 4), "ABCD");
+}
+
+TEST(Keyboard, EndOfInputStopsWithStatusThree) {
+    TestProgram tp("\n");
+    try {
+        readkb(*tp, 1);
+        FAIL() << "no stop";
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitEndOfInput);
+    }
+}
+
+TEST(Keyboard, UpperCasingTouchesOnlyLetters) {
+    EXPECT_EQ(lc2uc("abz-09 Q{", 9), "ABZ-09 Q{");
+    EXPECT_EQ(lc2uc("abc", 2), "AB");
+}
+
+TEST(Messages, OopsPausesOnlyWhenMenusIsYes) {
+    TestProgram tp("x\n");
+    tp->set.init.menus = "YES";
+    oops(*tp, " NO SUCH AIRPORT");
+    auto lines = tp.screen_lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::string(10, ' ') + " NO SUCH AIRPORT" + std::string(44, ' '));
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], std::string(10, ' ') + "Press a character then press <ENTER> to continue  ");
+    for (const char* menus : {"FEW", "NO!"}) {
+        TestProgram quiet;  // no answers: a pause would stop the test program
+        quiet->set.init.menus = menus;
+        oops(*quiet, "message");
+        EXPECT_EQ(quiet.screen_lines().size(), 1u);
+    }
+}
+
+TEST(Messages, OopsCopiesToTheCheckLogUnderTheDiagnosticSwitch) {
+    TempDir dir;
+    TestProgram tp;
+    tp.log.open((dir.path() / "log").string());
+    oops(*tp, "first");
+    tp->set.init.diag = "YES";
+    oops(*tp, "second");
+    tp.log.flush();
+    EXPECT_EQ(read_file(dir.path() / "log"), " second\n");
+}
+
+TEST(Messages, EpitathWritesEverywhereAndStopsWithStatusOne) {
+    TempDir dir;
+    TestProgram tp;
+    tp.log.open((dir.path() / "log").string());
+    try {
+        epitath(*tp, " ALTITUDE CONVERSION OUT OF RANGE ");
+        FAIL() << "no stop";
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitFatal);
+    }
+    tp.log.flush();
+    EXPECT_EQ(read_file(dir.path() / "log"), "  ALTITUDE CONVERSION OUT OF RANGE \n");
+    auto lines = tp.screen_lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], " Fatal error, aborting program!");
+}
+
+class Viewer : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+    TestProgram tp;
+};
+
+TEST_F(Viewer, FirstViewerLineIsUsedWithTheQuotedName) {
+    write_file("TOLV.INI", "VIEWER    = notepad\nVIEWER    = vi\nEND\n");
+    tp->set.init.os = "LINUX";
+    showpick(*tp, "HELP.TXT");
+    ASSERT_EQ(tp.shell.commands.size(), 1u);
+    EXPECT_EQ(tp.shell.commands[0], "notepad      'HELP.TXT'");
+}
+
+TEST_F(Viewer, EndBeforeAnyViewerGivesNotepad) {
+    write_file("TOLV.INI", "MENUS     = YES\nEND       = X\nVIEWER    = vi\n");
+    tp->set.init.os = "WIN  ";
+    showpick(*tp, "FLIGHTS.OUT");
+    EXPECT_EQ(tp.shell.commands.at(0), "NOTEPAD \"FLIGHTS.OUT\"");
+}
+
+TEST_F(Viewer, FileEndingBeforeViewerOrEndGivesNotepad) {
+    write_file("TOLV.INI", "MENUS     = YES\nEND\n");
+    tp->set.init.os = "LINUX";
+    showpick(*tp, "A.OUT");
+    EXPECT_EQ(tp.shell.commands.at(0), "NOTEPAD 'A.OUT'");
+}
+
+TEST_F(Viewer, QuotedViewerValueMayHoldASlashAndLongNamesAreKept) {
+    write_file("TOLV.INI", "VIEWER    = '/bin/less'\nEND\n");
+    tp->set.init.os = "LINUX";
+    std::string name(90, 'A');
+    name += "'s.OUT";
+    showpick(*tp, name);
+    EXPECT_EQ(tp.shell.commands.at(0), "/bin/less    '" + std::string(90, 'A') + "'\\''s.OUT'");
+}
+
+TEST_F(Viewer, HelpClearsTheScreenFirst) {
+    write_file("TOLV.INI", "VIEWER    = more\nEND\n");
+    tp->set.init.os = "LINUX";
+    showhelp(*tp);
+    EXPECT_EQ(tp.screen(), std::string(50, '\n'));
+    EXPECT_EQ(tp.shell.commands.at(0), "more         'HELP.TXT'");
+}
+
+TEST_F(Viewer, MissingConfigurationStops) {
+    try {
+        showpick(*tp, "X");
+        FAIL() << "no stop";
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitFileError);
+    }
+}
+
+}  // namespace
+}  // namespace tolv7::test
