@@ -50,6 +50,10 @@ struct EngineRecords {
     // ---- cutoff grids, Kp, sky ----
 
     // ---- dose ----
+
+    // Label texts kept from the last valid quantity (blank before the first).
+    std::string kept_note = std::string(16, ' ');
+    std::string kept_units = std::string(16, ' ');
 };
 
 }  // namespace tolv7

@@ -1,0 +1,18 @@
+#pragma once
+// The fixed texts of the eight dose quantities that result files and reports
+// carry: accumulated-dose label, dose-rate label, note and unit text.
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+// Sets the 39-character label of an accumulated dose; other q leave it.
+void dkstr(std::string& text, int q);
+// Sets the 42-character label of a dose rate; other q leave it.
+void drkstr(std::string& text, int q);
+// The 16-character note and unit text of q; other q give the last valid text.
+std::string dknotes(Program& p, int q);
+std::string dkunits2(Program& p, int q);
+
+}  // namespace tolv7
