@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
 #include "app/program.hpp"
@@ -48,14 +49,29 @@ void cls(Program& p) { p.con.blank_lines(50); }
 
 std::string readkb(Program& p, int n) {
     if (n > 1) p.con.line(ListLine() << kHint);
+    return lc2uc(pad_to(read_kb_item(p), static_cast<std::size_t>(n)), n);
+}
+
+std::string read_kb_item(Program& p) {
     for (;;) {
         std::string line = p.con.read_line();
         bool ended = false;
         auto items = split_free_items(line, ended);
-        if (items.empty() && !ended) continue;  // an empty line: wait for the answer
-        std::string answer = items.empty() || items[0].null ? std::string() : items[0].text;
-        return lc2uc(pad_to(answer, static_cast<std::size_t>(n)), n);
+        if (items.empty() && !ended) continue;
+        return items.empty() || items[0].null ? std::string() : items[0].text;
     }
+}
+
+std::optional<long long> read_kb_integer(Program& p) {
+    std::string item = read_kb_item(p);
+    if (item.find(' ') != std::string::npos) return std::nullopt;
+    return parse_fixed_int(item);
+}
+
+std::optional<double> read_kb_real(Program& p) {
+    std::string item = read_kb_item(p);
+    if (item.find(' ') != std::string::npos) return std::nullopt;
+    return parse_fixed_real(item, 0);
 }
 
 std::string lc2uc(const std::string& source, int n) {
@@ -66,7 +82,7 @@ void oops(Program& p, const std::string& message) {
     p.con.line(indented(message, 60));
     if (p.set.init.diag == "YES") p.log.line(ListLine() << message);
     if (p.set.init.menus == "YES") {
-        p.con.line("");
+        p.con.line(" ");
         p.con.line(indented("Press a character then press <ENTER> to continue", 50));
         readkb(p, 1);
     }
@@ -75,7 +91,7 @@ void oops(Program& p, const std::string& message) {
 void epitath(Program& p, const std::string& message) {
     p.con.line(indented(message, 60));
     p.log.line(ListLine() << message);
-    p.con.line("");
+    p.con.line(" ");
     p.con.line(ListLine() << "Fatal error, aborting program!");
     throw ProgramStop(kExitFatal, "");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The routines through which menus and dialogues talk to the user: banner,
 // clearing, keyboard answers, messages, the fatal exit and the file viewer.
+#include <optional>
 #include <string>
 
 namespace tolv7 {
@@ -17,6 +18,13 @@ void cls(Program& p);
 // One free-form answer of n characters, upper-cased. With n > 1 the quoting
 // hint comes first; empty lines are passed over.
 std::string readkb(Program& p, int n);
+
+// One free-form item typed at the keyboard (empty lines are passed over; a
+// null item gives an empty text), without hint or upper-casing.
+std::string read_kb_item(Program& p);
+// One typed number; nullopt when the item is not a number.
+std::optional<long long> read_kb_integer(Program& p);
+std::optional<double> read_kb_real(Program& p);
 
 // The first n characters of the source with a-z turned into A-Z.
 std::string lc2uc(const std::string& source, int n);

@@ -66,7 +66,7 @@ std::optional<double> FreeRecord::real(std::size_t i) const {
     return parse_fixed_real(t, 0);
 }
 
-std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool need_all) {
+std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool need_all, int* lines_read) {
     std::vector<FreeItem> items;
     std::string line;
     while (items.size() < count) {
@@ -74,6 +74,7 @@ std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool ne
             if (items.empty() || need_all) return std::nullopt;
             break;
         }
+        if (lines_read) ++*lines_read;
         bool ended = false;
         for (auto& item : split_free_items(line, ended)) items.push_back(std::move(item));
         if (ended) break;

@@ -37,7 +37,9 @@ private:
 };
 
 // One read of `count` values from the stream; nullopt when the input ended
-// before the first value, or before all values when `need_all` is set.
-std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool need_all = true);
+// before the first value, or before all values when `need_all` is set. When
+// `lines_read` is given, it is increased by the number of lines taken.
+std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool need_all = true,
+                                    int* lines_read = nullptr);
 
 }  // namespace tolv7

@@ -1,0 +1,44 @@
+#pragma once
+// The city-pair flight record of a *.BIG file and its reader.
+#include <array>
+#include <istream>
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+inline constexpr int kMaxCruiseSteps = 20;
+
+struct BigFlightRecord {
+    std::string name;         // 30 characters
+    std::string date;         // 10 characters, after the date rule
+    std::string origin;       // 6 characters
+    std::string destination;  // 6 characters
+    int climb = 0;
+    int steps = 0;
+    std::array<int, kMaxCruiseSteps> step_feet{};
+    std::array<int, kMaxCruiseSteps> step_min{};
+    int descent = 0;
+    int cruise = 0;
+    int total = 0;
+    // 0 read; 1 date not recognised (skipped to its separator); 2 read error
+    // or more steps than the tables hold; 3 end of the file.
+    int status = 0;
+};
+
+// An open flight file with the number of the last line read, for messages.
+struct FlightFile {
+    std::istream& in;
+    std::string name;
+    int line = 0;
+};
+
+// The date rule of line 2: "MM/YYYY" and "YYYY/MM" become "YYYY/MM/00",
+// "YYYY/MM/DD" stays; anything else gives an empty text.
+std::string big_flight_date(const std::string& text);
+
+// Reads the next record, writing its trace lines to the check log.
+BigFlightRecord rdbigflt(Program& p, FlightFile& file);
+
+}  // namespace tolv7

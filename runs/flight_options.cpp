@@ -1,0 +1,93 @@
+#include "runs/flight_options.hpp"
+
+#include "app/batch_control.hpp"
+#include "app/console_routines.hpp"
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "runs/particle_menus.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+void show(Program& p, const char* text) { p.con.line(ListLine() << text); }
+
+}  // namespace
+
+FlightOptions pick_flt_options(Program& p) {
+    FlightOptions o;
+    cls(p);
+    menuheader(p);
+    if (p.set.init.menus == "FEW") {
+        o.particle = 38;
+        o.quantity = 2;
+    } else {
+        o.particle = ask_particle(p, "      Entry must be 0 to 37 ");
+        p.con.line(" ");
+        for (;;) {
+            p.con.line(" ");
+            show_flight_dose_menu(p);
+            auto q = read_kb_integer(p);
+            if (q && *q >= 1 && *q <= 8) {
+                o.quantity = static_cast<int>(*q);
+                break;
+            }
+            cls(p);
+            show(p, "      Entry must be 1 to 8 ");
+        }
+        if (o.particle == 0) o.particle = 38;
+    }
+    p.set.ini.gcr_model = 4;
+    o.takeoff = 0;
+    o.run_date = "0000/00/00";
+    show(p, "      USE DATES FROM FLIGHT DATA FILE <Y,N> ?");
+    if (readkb(p, 1) != "N") return o;
+
+    for (;;) {
+        p.con.line("");
+        show(p, "      ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>");
+        show(p, "      (USE MM=00 AND DD=00 TO USE YEARLY AVERAGE)");
+        show(p, "      (USE DD=00 TO USE MONTHLY AVERAGE)         ");
+        std::string date = column_text(p.con.read_line(), 1, 10);
+        if (date[4] == '/' && date[7] == '/') {
+            o.run_date = date;
+            break;
+        }
+        show(p, "WRONG FORMAT: RE-ENTER");
+    }
+    if (o.run_date.substr(8, 2) == "00") return o;
+    p.con.line("");
+    for (;;) {
+        show(p, "      ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?");
+        show(p, "      (0 for no FORBUSH or GEOMAGNETIC STORMS, or");
+        show(p, "      range 1-2400. NOTE: if not 0, calculation  ");
+        show(p, "      times will be significantly increased).    ");
+        auto t = Columns(p.con.read_line()).integer(1, 4);
+        if (t && *t >= 0 && *t <= 2400) {
+            o.takeoff = static_cast<int>(*t);
+            return o;
+        }
+        cls(p);
+        show(p, "      Entry must be 0 to 2400 ");
+    }
+}
+
+FlightOptions batch_flight_options(Program& p) {
+    BatchControl bc = read_default_inp();
+    auto refuse = [&](int line, const std::string& what) {
+        epitath(p, " DEFAULT.INP LINE " + std::to_string(line) + ": " + what);
+    };
+    if (bc.hour < 0 || bc.hour > 2400) refuse(2, "TAKE-OFF TIME MUST BE 0 TO 2400");
+    if (bc.particle < 0 || bc.particle > 37) refuse(3, "PARTICLE MUST BE 0 TO 37");
+    if (bc.dosekind < 1 || bc.dosekind > 8) refuse(4, "DOSE QUANTITY MUST BE 1 TO 8");
+    FlightOptions o;
+    o.run_date = bc.ymd1;
+    o.takeoff = bc.hour;
+    o.particle = bc.particle == 0 ? 38 : bc.particle;
+    o.quantity = bc.dosekind;
+    o.input_name = bc.name;
+    return o;
+}
+
+}  // namespace tolv7

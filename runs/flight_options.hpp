@@ -1,0 +1,26 @@
+#pragma once
+// The settings of a flight run: asked at the keyboard in menu mode, or read
+// from DEFAULT.INP in batch mode.
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+struct FlightOptions {
+    int particle = 38;                 // 1-38, 38 all particles
+    int quantity = 2;                  // 1-8
+    std::string run_date = "0000/00/00";  // or YYYY/MM/DD for every flight
+    int takeoff = 0;                   // HHMM, 0 a daily average
+    std::string input_name;            // 30 characters (batch mode)
+};
+
+// The options dialogue; also sets the GCR model number of ini to 4.
+FlightOptions pick_flt_options(Program& p);
+
+// The settings of DEFAULT.INP, checked before anything is written: particle
+// 0-37 (0 stored as 38), quantity 1-8, take-off time 0-2400; a value out of
+// range stops the program with a message naming the file and line.
+FlightOptions batch_flight_options(Program& p);
+
+}  // namespace tolv7

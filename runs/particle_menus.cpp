@@ -1,0 +1,71 @@
+#include "runs/particle_menus.hpp"
+
+#include "app/console_routines.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+const char* const kParticleMenu[] = {
+    "      SELECT RADIATION.",
+    "      <0> TOTAL       <10> DEUTERONS   <20>F    <30>K ",
+    "      <1> NEUTRONS    <11> TRITONS     <21>Ne   <31>Ca",
+    "      <2> PHOTONS     <12> HELIONS     <22>Na   <32>Sc",
+    "      <3> ELECTRONS   <13> ALPHAS      <23>Mg   <33>Ti",
+    "      <4> POSITRONS   <14> Li          <24>Al   <34>V ",
+    "      <5> NEG. MUONS  <15> Be          <25>Si   <35>Cr",
+    "      <6> POS. MUONS  <16> B           <26>P    <36>Mn",
+    "      <7> PROTONS     <17> C           <27>S    <37>Fe",
+    "      <8> POS. PIONS  <18> N           <28>Cl         ",
+    "      <9> NEG. PIONS  <19> O           <29>Ar         ",
+    "      Enter 0-37 and press <enter>.",
+};
+
+const char* const kFlightDoseMenu[] = {
+    "      SELECT DOSE TYPE",
+    "      <1> SECONDARY PARTICLE FLUENCE",
+    "      <2> ICRP PUB 103 EFFECTIVE DOSE",
+    "      <3> ICRP PUB 60 EFFECTIVE DOSE",
+    "      <4> ICRU H*(10) AMBIENT DOSE EQUIVALENT",
+    "      <5> WHOLE BODY ABSORBED DOSE",
+    "      <6> ABSORBED DOSE IN 0.5 mm Si chip",
+    "      <7> ABSORBED DOSE IN 0.3 mm Si chip",
+    "      <8> NM-64 COUNTS",
+};
+
+const char* const kPlaceDoseMenu[] = {
+    "      SELECT DOSE TYPE",
+    "      <1> Secondary Particle Flux (Any rad but TOTAL)",
+    "      <2> ICRP PUB 103 EFFECTIVE DOSE",
+    "      <3> ICRP PUB 60 EFFECTIVE DOSE",
+    "      <4> ICRU H*(10) AMBIENT DOSE EQUIVALENT",
+    "      <5> WHOLE BODY ABSORBED DOSE",
+    "      <6> ABSORBED DOSE IN 0.5 mm Si chip",
+    "      <7> ABSORBED DOSE IN 0.3 mm Si chip",
+    "      <8> NM-64 COUNTS",
+};
+
+template <std::size_t N>
+void show_lines(Program& p, const char* const (&lines)[N]) {
+    for (const char* line : lines) p.con.line(ListLine() << line);
+}
+
+}  // namespace
+
+int ask_particle(Program& p, const char* refusal) {
+    for (;;) {
+        show_lines(p, kParticleMenu);
+        auto code = read_kb_integer(p);
+        if (code && *code >= 0 && *code <= 37) return static_cast<int>(*code);
+        cls(p);
+        p.con.line(ListLine() << refusal);
+    }
+}
+
+void show_flight_dose_menu(Program& p) { show_lines(p, kFlightDoseMenu); }
+
+void show_place_dose_menu(Program& p) { show_lines(p, kPlaceDoseMenu); }
+
+}  // namespace tolv7

@@ -1,0 +1,19 @@
+#pragma once
+// The particle and dose-type menus of the flight options and single-place
+// dialogues.
+
+namespace tolv7 {
+
+struct Program;
+
+// Shows the particle menu until a code 0-37 is typed; other answers clear
+// the screen and show `refusal` first. Returns the code as typed (0 kept).
+int ask_particle(Program& p, const char* refusal);
+
+// The dose-type menu of the flight options dialogue.
+void show_flight_dose_menu(Program& p);
+
+// The dose-type menu of the single-place dialogue.
+void show_place_dose_menu(Program& p);
+
+}  // namespace tolv7

@@ -1,0 +1,273 @@
+// Reading city-pair flight records, run options, flight file selection and archive names.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/program_stop.hpp"
+#include "runs/archive_names.hpp"
+#include "runs/big_flight_record.hpp"
+#include "runs/flight_files.hpp"
+#include "runs/flight_options.hpp"
+#include "runs/flight_status.hpp"
+#include "support/test_program.hpp"
+
+namespace tolv7::test {
+namespace {
+
+class BigRecord : public ::testing::Test {
+protected:
+    BigFlightRecord next() { return rdbigflt(*tp, file); }
+    void open(const std::string& text) { in.str(text); }
+    std::vector<std::string> log() {
+        tp.log.open((dir.path() / "log").string());
+        tp.log.flush();
+        return read_lines(dir.path() / "log");
+    }
+    TempDir dir;
+    TestProgram tp;
+    std::istringstream in;
+    FlightFile file{in, "FLIGHTS.BIG"};
+};
+
+TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
+    open("LHR-JFK BA117\n2019/06/15\n  EGLL\nKJFK\n2\n20\n35000 300\n37000, 60\n25\n-----\n");
+    BigFlightRecord r = next();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.name, "LHR-JFK BA117                 ");
+    EXPECT_EQ(r.date, "2019/06/15");
+    EXPECT_EQ(r.origin, "EGLL  ");
+    EXPECT_EQ(r.destination, "KJFK  ");
+    EXPECT_EQ(r.steps, 2);
+    EXPECT_EQ(r.climb, 20);
+    EXPECT_EQ(r.step_feet[1], 37000);
+    EXPECT_EQ(r.step_min[1], 60);
+    EXPECT_EQ(r.descent, 25);
+    EXPECT_EQ(r.cruise, 360);
+    EXPECT_EQ(r.total, 405);
+    EXPECT_EQ(next().status, 3);
+    auto lines = log();
+    std::vector<std::string> expected = {
+        " READINGLHR-JFK BA117                 ", " READING DATE2019/06/15", " OPORT EGLL  ",
+        " DPORT KJFK  ", " STEPS            2", " CLIMB MIN           20",
+        "        35000         300", "        37000          60", "           25----- ",
+        " EXITING RDBIGFLT, BAD=           0", " EXITING RDBIGFLT, BAD=           3"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(BigRecord, MonthDatesAreMonthlyAverages) {
+    EXPECT_EQ(big_flight_date("05/2019"), "2019/05/00");
+    EXPECT_EQ(big_flight_date("  2019/05 "), "2019/05/00");
+    EXPECT_EQ(big_flight_date("2019/05/12"), "2019/05/12");
+    EXPECT_EQ(big_flight_date("05/20/9"), "20/9/05/00");  // both slashes: month first wins
+    EXPECT_EQ(big_flight_date("2019-05-12"), "");
+    EXPECT_EQ(big_flight_date("2019/5/12"), "");
+    EXPECT_EQ(big_flight_date(""), "");
+}
+
+TEST_F(BigRecord, BadDateSkipsToTheSeparator) {
+    open("A\n2019-05-12\nEGLL\nKJFK\n0\n10\n5\n_____\nB\n05/2019\nEGLL\nKJFK\n0\n10\n5\nEND\n");
+    BigFlightRecord bad = next();
+    EXPECT_EQ(bad.status, 1);
+    BigFlightRecord good = next();
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.name.substr(0, 1), "B");
+    EXPECT_EQ(good.date, "2019/05/00");
+    EXPECT_EQ(good.steps, 0);
+    EXPECT_EQ(good.cruise, 0);
+    EXPECT_EQ(good.total, 15);
+}
+
+TEST_F(BigRecord, MoreThanTwentyStepsAreReadToTheEndAndRefused) {
+    std::string text = "LONG\n2019/06/15\nEGLL\nKJFK\n21\n10\n";
+    for (int k = 0; k < 21; ++k) text += "35000 10\n";
+    text += "10\n----\nNEXT\n2019/06/15\nEGLL\nKJFK\n20\n10\n";
+    for (int k = 0; k < 20; ++k) text += std::to_string(30000 + k * 100) + " 10\n";
+    text += "10\n----\n";
+    open(text);
+    EXPECT_EQ(next().status, 2);
+    BigFlightRecord twenty = next();
+    EXPECT_EQ(twenty.status, 0);
+    EXPECT_EQ(twenty.name.substr(0, 4), "NEXT");
+    EXPECT_EQ(twenty.step_feet[19], 31900);
+    EXPECT_EQ(twenty.cruise, 200);
+}
+
+TEST_F(BigRecord, UnreadableStepStopsThereAndTheRestIsTheNextRecord) {
+    open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n----\n");
+    EXPECT_EQ(next().status, 2);
+    BigFlightRecord rest = next();  // "10" is a name, "----" a date
+    EXPECT_EQ(rest.status, 3);
+}
+
+TEST_F(BigRecord, EndOfFileInsideARecord) {
+    open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n10\n");
+    EXPECT_EQ(next().status, 3);  // no separator line
+    in.clear();
+    open("A\n");
+    EXPECT_EQ(next().status, 3);
+    in.clear();
+    open("A\nbad date\nEGLL\n");
+    EXPECT_EQ(next().status, 3);
+}
+
+TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
+    open("A\n2019/06/15\nEGLL\n");
+    EXPECT_THROW(next(), ProgramStop);
+    in.clear();
+    open("A\n2019/06/15\nEGLL\nKJFK\nx\n");
+    try {
+        next();
+        FAIL();
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitFileError);
+        EXPECT_NE(std::string(stop.what()).find("FLIGHTS.BIG"), std::string::npos);
+    }
+}
+
+TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
+    for (int s : {1, 2, 3, 5, 6, 7, 9, 4}) EXPECT_EQ(badstr(s).size(), 45u) << s;
+    EXPECT_EQ(badstr(9), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(badstr(7), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
+}
+
+TEST(ArchiveNames, LastDotCountsAndAnInputIsNeverOverwritten) {
+    EXPECT_EQ(archive_name("ROUTES.BIG                    ", ".OUT"), "ROUTES.OUT");
+    EXPECT_EQ(archive_name("ROUTE.A.DEG", ".SUM"), "ROUTE.A.SUM");
+    EXPECT_EQ(archive_name("PLACES", ".ANS"), "PLACES.ANS");
+    EXPECT_EQ(archive_name("X.ANS", ".ANS"), std::nullopt);
+    EXPECT_EQ(archive_name("x.ans", ".ANS"), std::nullopt);
+    EXPECT_EQ(archive_name("R.DAT", ".DAT"), std::nullopt);
+}
+
+class FlightFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tp.shell.handler = [this](const std::string&) { write_file(dir.path() / "FILELIST.TXT", listing); };
+        tp->set.init.os = "LINUX";
+        tp.log.open((dir.path() / "log").string());
+    }
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+    TestProgram tp;
+    std::string listing;
+};
+
+TEST_F(FlightFiles, PatternCountsTheListedFiles) {
+    listing = "A.BIG\nB.BIG\nC.BIG\n";
+    EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 3);
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    auto lines = tp.screen_lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
+    EXPECT_EQ(lines[1], "  Starting requested multifile run of           3files.");
+}
+
+TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
+    listing = "ONLY.BIG\n";
+    EXPECT_EQ(pick_flt_files(*tp, "A*.BIG"), 1);
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.screen_lines().at(0), "  Starting requested single file run: A*.BIG                        ");
+}
+
+TEST_F(FlightFiles, NamedFileIsListedWithAllThirtyCharacters) {
+    tp->set.init.os = "WIN  ";
+    EXPECT_EQ(pick_flt_files(*tp, "FLT.big"), 1);
+    EXPECT_EQ(tp.shell.commands.at(0), "DIR /B FLT.big                        > FILELIST.TXT");
+    EXPECT_EQ(pick_flt_files(*tp, "*BIG"), 1);  // too short to be a pattern
+}
+
+TEST_F(FlightFiles, PatternFindingNothingStops) {
+    listing = "";
+    try {
+        pick_flt_files(*tp, "*.DEG");
+        FAIL();
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitFileError);
+    }
+    auto lines = tp.screen_lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "  Warning: Aborting requested multifile run. All");
+    EXPECT_EQ(lines[1], "  files requested but none found of type DEG");
+}
+
+TEST_F(FlightFiles, NamesThatCouldRunShellCommandsAreRefused) {
+    EXPECT_EQ(pick_flt_files(*tp, "A;rm -rf x.BIG"), std::nullopt);
+    EXPECT_EQ(pick_flt_files(*tp, "$(x).BIG"), std::nullopt);
+    EXPECT_TRUE(tp.shell.commands.empty());
+}
+
+TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
+    TestProgram tp("0\n2\nn\n2019/06/15\n1230\n");
+    FlightOptions o = pick_flt_options(*tp);
+    EXPECT_EQ(o.particle, 38);
+    EXPECT_EQ(o.quantity, 2);
+    EXPECT_EQ(o.run_date, "2019/06/15");
+    EXPECT_EQ(o.takeoff, 1230);
+    EXPECT_EQ(tp->set.ini.gcr_model, 4);
+    std::string screen = tp.screen();
+    EXPECT_NE(screen.find("       SELECT RADIATION.\n"), std::string::npos);
+    EXPECT_NE(screen.find("       <8> NM-64 COUNTS\n"), std::string::npos);
+    EXPECT_NE(screen.find("       ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?\n"), std::string::npos);
+}
+
+TEST(FlightOptions, RefusedAnswersAreAskedAgain) {
+    TestProgram tp("38\nx\n5\n9\n0\n4\nN\n2019/6/15\n2019/06/15\n2401\n2400\n");
+    FlightOptions o = pick_flt_options(*tp);
+    EXPECT_EQ(o.particle, 5);
+    EXPECT_EQ(o.quantity, 4);
+    EXPECT_EQ(o.takeoff, 2400);
+    std::string screen = tp.screen();
+    EXPECT_NE(screen.find("\n       Entry must be 0 to 37 \n"), std::string::npos);
+    EXPECT_NE(screen.find("\n       Entry must be 1 to 8 \n"), std::string::npos);
+    EXPECT_NE(screen.find("\n WRONG FORMAT: RE-ENTER\n"), std::string::npos);
+    EXPECT_NE(screen.find("\n       Entry must be 0 to 2400 \n"), std::string::npos);
+}
+
+TEST(FlightOptions, FewAsksOnlyTheDateAndMonthlyDatesNoTime) {
+    TestProgram tp("N\n2019/06/00\n");
+    tp->set.init.menus = "FEW";
+    FlightOptions o = pick_flt_options(*tp);
+    EXPECT_EQ(o.particle, 38);
+    EXPECT_EQ(o.quantity, 2);
+    EXPECT_EQ(o.run_date, "2019/06/00");
+    EXPECT_EQ(o.takeoff, 0);
+    EXPECT_EQ(tp.screen().find("SELECT RADIATION"), std::string::npos);
+}
+
+TEST(FlightOptions, AnyAnswerButNUsesTheFileDates) {
+    TestProgram tp("Y\n");
+    tp->set.init.menus = "FEW";
+    FlightOptions o = pick_flt_options(*tp);
+    EXPECT_EQ(o.run_date, "0000/00/00");
+    EXPECT_EQ(o.takeoff, 0);
+}
+
+class BatchOptions : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+    TestProgram tp;
+};
+
+TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
+    write_file("DEFAULT.INP", "2019/06/15\n1230\n   0\n   2\nFLIGHTS.BIG\n");
+    FlightOptions o = batch_flight_options(*tp);
+    EXPECT_EQ(o.particle, 38);
+    EXPECT_EQ(o.takeoff, 1230);
+    EXPECT_EQ(o.input_name, "FLIGHTS.BIG                   ");
+    for (const char* bad : {"2019/06/15\n2401\n0\n2\nF.BIG\n", "2019/06/15\n0\n38\n2\nF.BIG\n",
+                            "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n"}) {
+        write_file("DEFAULT.INP", bad);
+        TestProgram fatal;
+        try {
+            batch_flight_options(*fatal);
+            FAIL() << bad;
+        } catch (const ProgramStop& stop) {
+            EXPECT_EQ(stop.status(), kExitFatal);
+            EXPECT_NE(fatal.screen().find("DEFAULT.INP LINE"), std::string::npos);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tolv7::test
