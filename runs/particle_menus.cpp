@@ -23,21 +23,8 @@ const char* const kParticleMenu[] = {
     "      Enter 0-37 and press <enter>.",
 };
 
-const char* const kFlightDoseMenu[] = {
-    "      SELECT DOSE TYPE",
-    "      <1> SECONDARY PARTICLE FLUENCE",
-    "      <2> ICRP PUB 103 EFFECTIVE DOSE",
-    "      <3> ICRP PUB 60 EFFECTIVE DOSE",
-    "      <4> ICRU H*(10) AMBIENT DOSE EQUIVALENT",
-    "      <5> WHOLE BODY ABSORBED DOSE",
-    "      <6> ABSORBED DOSE IN 0.5 mm Si chip",
-    "      <7> ABSORBED DOSE IN 0.3 mm Si chip",
-    "      <8> NM-64 COUNTS",
-};
-
-const char* const kPlaceDoseMenu[] = {
-    "      SELECT DOSE TYPE",
-    "      <1> Secondary Particle Flux (Any rad but TOTAL)",
+// Items 2 to 8 of the dose-type menu; the dialogues word item 1 differently.
+const char* const kDoseMenuTail[] = {
     "      <2> ICRP PUB 103 EFFECTIVE DOSE",
     "      <3> ICRP PUB 60 EFFECTIVE DOSE",
     "      <4> ICRU H*(10) AMBIENT DOSE EQUIVALENT",
@@ -52,6 +39,12 @@ void show_lines(Program& p, const char* const (&lines)[N]) {
     for (const char* line : lines) p.con.line(ListLine() << line);
 }
 
+void show_dose_menu(Program& p, const char* first_item) {
+    p.con.line(ListLine() << "      SELECT DOSE TYPE");
+    p.con.line(ListLine() << first_item);
+    show_lines(p, kDoseMenuTail);
+}
+
 }  // namespace
 
 int ask_particle(Program& p, const char* refusal) {
@@ -64,8 +57,8 @@ int ask_particle(Program& p, const char* refusal) {
     }
 }
 
-void show_flight_dose_menu(Program& p) { show_lines(p, kFlightDoseMenu); }
+void show_flight_dose_menu(Program& p) { show_dose_menu(p, "      <1> SECONDARY PARTICLE FLUENCE"); }
 
-void show_place_dose_menu(Program& p) { show_lines(p, kPlaceDoseMenu); }
+void show_place_dose_menu(Program& p) { show_dose_menu(p, "      <1> Secondary Particle Flux (Any rad but TOTAL)"); }
 
 }  // namespace tolv7
