@@ -1,0 +1,36 @@
+#pragma once
+// One line of a location list (*.LOC): a comment, a place given by its
+// coordinates, a place given by an airport's ICAO code, or an improper line.
+#include <string>
+
+namespace tolv7 {
+
+// The columns of a list line that count.
+inline constexpr int kLocationLineWidth = 66;
+
+enum class LocationKind { Comment, Coordinates, Airport, Improper };
+
+struct LocationLine {
+    LocationKind kind = LocationKind::Improper;
+    char ns = ' ';          // column 1 of a coordinate line
+    char ew = ' ';          // the character before comma 3 (coordinate line)
+    double latitude = 0;    // unsigned degrees as written (coordinate line)
+    double longitude = 0;   // unsigned degrees as written (coordinate line)
+    std::string icao;       // 6 characters (airport line)
+    char unit = ' ';        // F feet, K kilometres, anything else g/cm2
+    double altitude = 0;    // in its unit, as written
+    std::string ymd;        // the 10-character date text
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int particle = 0;       // 1-38, 0 stored as 38
+    int quantity = 0;       // 1-8
+};
+
+// Reads a line of at most 66 columns. A location line that lacks a marker or
+// the date, has too few commas, a field that is not a number, a particle
+// above 37 or a quantity outside 1-8 is improper.
+LocationLine parse_location_line(const std::string& line);
+
+}  // namespace tolv7
