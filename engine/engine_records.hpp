@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_stamp.hpp"
+
 namespace tolv7 {
 
 // Monthly heliocentric potentials in MV by year 1-2100 and month 1-12
@@ -46,6 +48,23 @@ struct EngineRecords {
     // ---- altitude table, splines, shower lookup ----
 
     // ---- potentials, spectrum, Forbush ----
+
+    // One readable line of the daily potential file SOLARMOD/MORDATES.2K
+    // (month 0: yearly value, day 0: monthly value).
+    struct DailyPotential {
+        std::int32_t year = 0;
+        std::int32_t month = 0;
+        std::int32_t day = 0;
+        std::int32_t mv = 0;
+    };
+    // The daily potential file's lines, in file order up to its first
+    // unreadable line, kept while the file's size and time stay the same.
+    struct DailyPotentials {
+        std::string path;
+        FileStamp stamp;
+        std::vector<DailyPotential> lines;
+    };
+    DailyPotentials daily_potentials;
 
     // ---- cutoff grids, Kp, sky ----
 

@@ -1,9 +1,102 @@
 #include "engine/forbush.hpp"
 
+#include <fstream>
+
+#include "app/calendar.hpp"
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
 
 namespace tolv7 {
 
-void loadforbush(Program& p) { p.con.line(" loadforbush is not built yet"); }
+namespace {
+
+constexpr int kFirstYear = 1957;
+constexpr int kYears = 100;
+constexpr std::size_t kFactors = static_cast<std::size_t>(kYears) * 12 * 31 * 24;
+
+// Dates the table answers for (2056.999 in single precision is the last).
+constexpr double kFirstDate = 1958.0;
+constexpr double kLastDate = 2056.9990234375;
+
+// Factors above 1.3 (single precision) are not trusted and count as 1.0.
+constexpr double kLargestFactor = 1.2999999523162842;
+
+bool in_table(long long year, long long month, long long day, long long hour) {
+    return year >= kFirstYear && year < kFirstYear + kYears && month >= 1 && month <= 12 && day >= 1 && day <= 31 &&
+           hour >= 0 && hour <= 23;
+}
+
+// Place of (year, month, day, hour), year varying fastest and hour slowest.
+std::size_t fd_index(long long year, long long month, long long day, long long hour) {
+    return static_cast<std::size_t>((year - kFirstYear) + kYears * ((month - 1) + 12 * ((day - 1) + 31 * hour)));
+}
+
+double usable(double factor) { return factor > kLargestFactor ? 1.0 : factor; }
+
+double stored_factor(const std::vector<double>& fddata, const CalendarDate& d, int hour) {
+    if (fddata.size() != kFactors || !in_table(d.year, d.month, d.day, hour)) return 1.0;
+    return fddata[fd_index(d.year, d.month, d.day, hour)];
+}
+
+void both(Program& p, const std::string& text) {
+    p.con.line(text);
+    p.log.line(text);
+}
+
+}  // namespace
+
+void loadforbush(Program& p) {
+    std::vector<double>& fddata = p.engine.fddata;
+    fddata.assign(kFactors, 1.0);
+    p.con.line(ListLine() << "Loading Forbush data");
+    const std::string path = os_path(p.set.init, "FORBUSH", "FORBUSH.DAT");
+    std::ifstream in(path);
+    if (!in) stop_file_error(path, "cannot be opened");
+    std::string line;
+    long long number = 0;
+    while (read_line(in, line)) {
+        ++number;
+        Columns c(line);
+        auto year = c.integer(1, 4);
+        auto month = c.integer(5, 8);
+        auto day = c.integer(9, 12);
+        auto hour = c.integer(13, 16);
+        bool unused_ok = c.integer(17, 20) && c.real(21, 30, 4) && c.integer(31, 36);
+        auto factor = c.real(37, 46, 4);
+        if (!year || !month || !day || !hour || !unused_ok || !factor)
+            stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
+        // An hour outside the table (a blank line reads as year 0) is skipped.
+        if (!in_table(*year, *month, *day, *hour)) continue;
+        fddata[fd_index(*year, *month, *day, *hour)] = *factor;
+    }
+}
+
+void forbush(Program& p, double date, std::span<double> flux, double& factor) {
+    factor = 1.0;
+    if (!(date >= kFirstDate && date <= kLastDate)) {
+        both(p, ListLine() << "Date is out of range for Forbush data");
+        both(p, ListLine() << "Warning: FORBUSH FACTOR IS ASSUMED AS " << 1.0);
+        return;
+    }
+    const auto& aves = p.engine.useaves;
+    if ((aves[0] & 1) != 0 || (aves[1] & 1) != 0) {
+        p.log.line(ListLine() << " Date is a monthly or yearly average, no FDs");
+        p.log.line(ListLine() << "Monthly average, FORBUSH correction:" << 1.0);
+        return;
+    }
+    CalendarDate d = dates(date);
+    if ((aves[2] & 1) != 0) {
+        double sum = 0.0;
+        for (int hour = 0; hour < 24; ++hour) sum += usable(stored_factor(p.engine.fddata, d, hour));
+        factor = sum / 24.0;
+    } else {
+        factor = usable(stored_factor(p.engine.fddata, d, d.hour));
+    }
+    p.log.line(ListLine() << "FORBUSH correction is:" << factor);
+    for (double& value : flux) value *= factor;
+}
 
 }  // namespace tolv7

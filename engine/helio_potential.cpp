@@ -1,9 +1,132 @@
 #include "engine/helio_potential.hpp"
 
+#include <fstream>
+#include <limits>
+#include <optional>
+
+#include "app/calendar.hpp"
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
 
 namespace tolv7 {
 
-void load_hp(Program& p) { p.con.line(" load_hp is not built yet"); }
+namespace {
+
+constexpr std::int32_t kYears = 2100;
+constexpr std::int32_t kMonths = 12;
+
+bool in_table(long long year, long long month) {
+    return year >= 1 && year <= kYears && month >= 1 && month <= kMonths;
+}
+
+// Place of (year, month) in the table, year varying fastest.
+std::size_t table_index(std::int32_t year, std::int32_t month) {
+    return static_cast<std::size_t>(year - 1) + static_cast<std::size_t>(kYears) * static_cast<std::size_t>(month - 1);
+}
+
+std::int32_t table_value(const MvDates& mv, std::int32_t year, std::int32_t month) {
+    if (!in_table(year, month) || mv.table.empty()) return 0;
+    return mv.table[table_index(year, month)];
+}
+
+std::optional<std::int32_t> to_int32(std::optional<long long> value) {
+    if (!value || *value < std::numeric_limits<std::int32_t>::min() || *value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(*value);
+}
+
+// One line of the daily file. The date text is columns 1-10, month/year when
+// column 3 is a slash, else year/month/day. The potential is columns 11-20;
+// when a comma closes the date text (column 8 of the month form, column 11
+// of the day form), as the instructions for adding a value show it, the
+// potential is the number written after the comma instead.
+std::optional<EngineRecords::DailyPotential> read_daily_line(const std::string& line) {
+    auto date = date2ymd(column_text(line, 1, 10));
+    if (!date) return std::nullopt;
+    std::size_t comma = column_text(line, 3, 3) == "/" ? 8 : 11;
+    std::string field;
+    if (column_text(line, static_cast<int>(comma), static_cast<int>(comma)) == ",")
+        field = line.substr(comma);
+    else
+        field = column_text(line, 11, 20);
+    auto mv = to_int32(parse_fixed_int(field));
+    if (!mv) return std::nullopt;
+    return EngineRecords::DailyPotential{date->year, date->month, date->day, *mv};
+}
+
+// The daily file's lines up to the first one that cannot be read. The file
+// is parsed again only when it changed (always, when caching is off); a
+// missing file stops the program.
+const std::vector<EngineRecords::DailyPotential>& daily_potentials(Program& p) {
+    auto& daily = p.engine.daily_potentials;
+    std::string path = os_path(p.set.init, "SOLARMOD", "MORDATES.2K");
+    if (!p.engine.caching || daily.path != path) daily.stamp.clear();
+    if (!daily.stamp.changed(path)) return daily.lines;
+    // The stamp is taken before reading, so a change made while reading is
+    // seen at the next lookup.
+    daily.stamp.take(path);
+    daily.path = path;
+    daily.lines.clear();
+    std::ifstream in(path);
+    if (!in) {
+        daily.stamp.clear();
+        stop_file_error(path, "cannot be opened");
+    }
+    std::string line;
+    while (read_line(in, line)) {
+        auto entry = read_daily_line(line);
+        if (!entry) break;
+        daily.lines.push_back(*entry);
+    }
+    return daily.lines;
+}
+
+}  // namespace
+
+void load_hp(Program& p) {
+    std::string loading = ListLine() << "Loading TOLV-6 heliocentric potential data";
+    p.con.line(loading);
+    p.log.line(loading);
+    MvDates& mv = p.engine.mvdates;
+    mv.table.assign(static_cast<std::size_t>(kYears) * kMonths, 0);
+    const std::string path = "SOLARMOD/MV-DATES.L99";
+    std::ifstream in(path);
+    if (!in) stop_file_error(path, "cannot be opened");
+    std::string line;
+    long long number = 0;
+    while (read_line(in, line)) {
+        ++number;
+        Columns c(line);
+        auto month = c.integer(1, 2);
+        auto year = c.integer(4, 7);
+        auto value = to_int32(c.integer(9, 16));
+        if (!month || !year || !value)
+            stop_file_error(path, "line " + std::to_string(number) + " cannot be read as month/year,potential");
+        // A line dated outside the table (a blank line reads as month 0,
+        // year 0) has no place in it and is not the most recent entry.
+        if (!in_table(*year, *month)) continue;
+        auto y = static_cast<std::int32_t>(*year);
+        auto m = static_cast<std::int32_t>(*month);
+        mv.table[table_index(y, m)] = *value;
+        mv.last_year = y;
+        mv.last_month = m;
+    }
+    p.log.line(ListLine() << "Finished HP read");
+}
+
+std::int32_t date2hp(Program& p, std::int32_t year, std::int32_t month, std::int32_t day) {
+    for (const auto& entry : daily_potentials(p))
+        if (entry.year == year && entry.month == month && entry.day == day) return entry.mv;
+    const MvDates& mv = p.engine.mvdates;
+    std::int32_t value = table_value(mv, year, month);
+    if (value != 0) return value;
+    std::int32_t recent = table_value(mv, mv.last_year, mv.last_month);
+    p.log.line(ListLine() << "WARNING: No data potential found for" << year << month);
+    p.log.line(ListLine() << "Using most recent heliocentric potential:" << recent);
+    return recent;
+}
 
 }  // namespace tolv7

@@ -1,10 +1,20 @@
 #pragma once
-// Heliocentric potential tables.
+// Heliocentric potential tables: the monthly table SOLARMOD/MV-DATES.L99,
+// loaded once at start-up, and the daily file SOLARMOD/MORDATES.2K, searched
+// at every lookup.
+#include <cstdint>
 
 namespace tolv7 {
 
 struct Program;
 
+// Loads the monthly table into mvdates.
 void load_hp(Program& p);
+
+// The potential in MV for a date (month 0: yearly average, day 0: monthly
+// average): the first matching line of the daily file, else the monthly
+// table, else the most recent monthly entry with two warning lines in the
+// check log.
+std::int32_t date2hp(Program& p, std::int32_t year, std::int32_t month, std::int32_t day);
 
 }  // namespace tolv7
