@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/cutoff_grid.hpp"
 #include "engine/file_stamp.hpp"
+#include "engine/kp_adjust.hpp"
 
 namespace tolv7 {
 
@@ -67,6 +69,16 @@ struct EngineRecords {
     DailyPotentials daily_potentials;
 
     // ---- cutoff grids, Kp, sky ----
+
+    // The six cutoff grid files, opened by the first findcut and held open to
+    // the end of the run, and their values parsed from them.
+    std::array<std::ifstream, kCutoffGrids> cutoff_files;
+    std::array<CutoffGrid, kCutoffGrids> cutoff_grids;
+    bool cutoff_grids_parsed = false;
+    // DIAGNOSE/DIAGNOSE.SKY, opened by the first findcut of the run.
+    std::ofstream cutoff_log;
+    // The Kp file's day lines as last read.
+    KpIndexFile kp_index;
 
     // ---- dose ----
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
 namespace tolv7::test {
@@ -83,6 +84,16 @@ int run_executable(const fs::path& dir, const std::string& input, std::string* c
     int raw = std::system(command.c_str());
     if (console) *console = read_file(scratch.path() / "stdout.txt");
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+int stop_status(const std::function<void()>& f, std::string* what) {
+    try {
+        f();
+    } catch (const ProgramStop& stop) {
+        if (what) *what = stop.what();
+        return stop.status();
+    }
+    return -1;
 }
 
 }  // namespace tolv7::test

@@ -81,4 +81,8 @@ void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini);
 // returns its exit status and fills the console text when asked.
 int run_executable(const fs::path& dir, const std::string& input, std::string* console = nullptr);
 
+// Runs f and returns the status of the program stop it raised (-1 when it
+// returned normally); the stop's message goes to `what` when given.
+int stop_status(const std::function<void()>& f, std::string* what = nullptr);
+
 }  // namespace tolv7::test

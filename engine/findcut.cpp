@@ -1,0 +1,95 @@
+#include "engine/findcut.hpp"
+
+#include <cmath>
+
+#include "app/console_routines.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "engine/cutoff_grid.hpp"
+#include "engine/kp_adjust.hpp"
+#include "engine/sky_geometry.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+void open_cutoff_log(Program& p) {
+    if (p.engine.cutoff_log.is_open()) return;
+    std::string name = os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY");
+    p.engine.cutoff_log.open(name, std::ios::out | std::ios::trunc);
+    if (!p.engine.cutoff_log) stop_file_error(name, "cannot be created");
+}
+
+// Opens the six grid files at the first call and keeps them open; parses
+// them once, or before every call when caching is off.
+void load_cutoff_grids(Program& p) {
+    EngineRecords& e = p.engine;
+    for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
+        if (e.cutoff_files[g].is_open()) continue;
+        std::string name = os_path(p.set.init, "CUTOFFS", kCutoffGridFiles[g]);
+        e.cutoff_files[g].open(name);
+        if (!e.cutoff_files[g]) stop_file_error(name, "cannot be opened");
+    }
+    if (e.cutoff_grids_parsed && e.caching) return;
+    for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
+        std::string name = os_path(p.set.init, "CUTOFFS", kCutoffGridFiles[g]);
+        std::ifstream& in = e.cutoff_files[g];
+        in.clear();
+        in.seekg(0);
+        e.cutoff_grids[g] = parse_cutoff_grid(in, name);
+    }
+    e.cutoff_grids_parsed = true;
+}
+
+const CutoffGrid& grid(Program& p, int g) { return p.engine.cutoff_grids[static_cast<std::size_t>(g - 1)]; }
+
+double epoch(int g) { return kCutoffEpochs[static_cast<std::size_t>(g - 1)]; }
+
+}  // namespace
+
+void cutoff_log_line(Program& p, const std::string& line) {
+    open_cutoff_log(p);
+    p.engine.cutoff_log << line << '\n';
+    p.engine.cutoff_log.flush();
+}
+
+CutoffEpochs cutoff_epochs(double date) {
+    // The epoch pair turns over about 197.5 days before each epoch year.
+    double y = std::trunc(date + 0.5410958901047707);
+    if (y < 1965.0) return {1, 1, 1};
+    if (y < 1980.0) return {2, 1, 2};
+    if (y < 1990.0) return {3, 2, 2};
+    if (y < 1995.0) return {4, 3, 2};
+    if (y < 2000.0) return {5, 4, 2};
+    if (y < 2010.0) return {6, 5, 2};
+    return {6, 6, 1};
+}
+
+void findcut(Program& p, int sectors, int bands, double date, double latitude, double longitude,
+             double altitude_km, double& vcut, std::span<double> skycut, std::span<double> skypass,
+             std::span<double> skywt) {
+    p.engine.skydiag = "NO!";
+    open_cutoff_log(p);
+    load_cutoff_grids(p);
+    if (bands >= 1 && sectors >= 1) {
+        std::size_t cells = static_cast<std::size_t>(bands) * static_cast<std::size_t>(sectors);
+        if (skycut.size() < cells || skypass.size() < cells || skywt.size() < cells)
+            epitath(p, "Sky arrays are smaller than bands x sectors");
+    }
+
+    CutoffEpochs e = cutoff_epochs(date);
+    double ru = readvc(p, grid(p, e.upper), latitude, longitude) * vcaltadj(e.upper, altitude_km);
+    double rc = ru;
+    if (e.used == 2) {
+        double rl = readvc(p, grid(p, e.lower), latitude, longitude) * vcaltadj(e.lower, altitude_km);
+        double yl = epoch(e.lower);
+        double yu = epoch(e.upper);
+        rc = rl + (rl - ru) / (yl - yu) * (date - yl);
+    }
+
+    rc = anid(p, rc, date);
+    vcut = rc;
+    sky_cells(p.set.nvc_tf.ch, bands, sectors, rc, altitude_km, skycut, skypass, skywt);
+}
+
+}  // namespace tolv7

@@ -1,0 +1,112 @@
+#include "engine/kp_adjust.hpp"
+
+#include <cmath>
+#include <fstream>
+#include <optional>
+
+#include "app/calendar.hpp"
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "engine/findcut.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+// A day line: year (1-4), month (5-6), day (7-8), then eight pairs of a sign
+// mark and a Kp digit (columns 9-24); the rest of the line is not used.
+std::optional<KpDay> parse_kp_day(const std::string& line) {
+    Columns c(line);
+    auto year = c.integer(1, 4);
+    auto month = c.integer(5, 6);
+    auto day = c.integer(7, 8);
+    if (!year || !month || !day) return std::nullopt;
+    KpDay out;
+    out.year = static_cast<std::int32_t>(*year);
+    out.month = static_cast<std::int32_t>(*month);
+    out.day = static_cast<std::int32_t>(*day);
+    for (int s = 1; s <= 8; ++s) {
+        auto digit = c.integer(8 + 2 * s, 8 + 2 * s);
+        if (!digit) return std::nullopt;
+        out.kp[static_cast<std::size_t>(s - 1)] = static_cast<std::int32_t>(*digit);
+    }
+    return out;
+}
+
+// Reads the Kp file again when it changed since the last reading (always
+// when caching is off). A missing file, or one without its heading line,
+// stops the program.
+const KpIndexFile& kp_index(Program& p) {
+    KpIndexFile& kp = p.engine.kp_index;
+    if (p.engine.caching && kp.loaded && !kp.stamp.changed(kKpIndexFile)) return kp;
+    KpIndexFile fresh;
+    fresh.stamp.take(kKpIndexFile);  // before reading: an edit meanwhile shows at the next use
+    std::ifstream in(kKpIndexFile);
+    if (!in) stop_file_error(kKpIndexFile, "cannot be opened");
+    std::string line;
+    if (!read_line(in, line)) stop_file_error(kKpIndexFile, "has no heading line");
+    for (long n = 2; read_line(in, line); ++n) {
+        auto day = parse_kp_day(line);
+        if (!day) {
+            fresh.unreadable = "line " + std::to_string(n) + " cannot be read as a Kp day";
+            break;
+        }
+        fresh.days.push_back(*day);
+    }
+    fresh.loaded = true;
+    kp = std::move(fresh);
+    return kp;
+}
+
+// Kp of the date with its log lines; nullopt for an average date.
+std::optional<int> date_kp(Program& p, double date) {
+    if (average_date(p.engine.useaves)) {
+        cutoff_log_line(p, ListLine() << "SKIPPED KP BASED ADJUSTMENT, TIME SCALE TOO LONG");
+        return std::nullopt;
+    }
+    const KpIndexFile& file = kp_index(p);
+    CalendarDate d = dates(date);
+    int interval = d.hour / 3 + 1;  // 1-8: the split carries hour 24 to the next day
+    for (const KpDay& day : file.days) {
+        if (day.year != d.year || day.month != d.month || day.day != d.day) continue;
+        int kp = day.kp[static_cast<std::size_t>(interval - 1)];
+        cutoff_log_line(p, "Found Kp=" + fmt_i(kp, 2) + " for " + fmt_i(d.year, 4) + fmt_i(d.month, 3) +
+                               fmt_i(d.day, 3) + " at " + fmt_i(d.hour, 2) + " h");
+        return kp;
+    }
+    // The date lies beyond a line that cannot be read: the reader stops there.
+    if (!file.unreadable.empty()) stop_file_error(kKpIndexFile, file.unreadable);
+    cutoff_log_line(p, ListLine() << "Digiyear" << date);
+    cutoff_log_line(p, ListLine() << "Year:" << d.year);
+    cutoff_log_line(p, ListLine() << "Month:" << d.month);
+    cutoff_log_line(p, ListLine() << "Day:" << d.day);
+    cutoff_log_line(p, ListLine() << "Hour:" << d.hour);
+    cutoff_log_line(p, ListLine() << "Kp index not found in database for this date");
+    cutoff_log_line(p, ListLine() << "Using standard, quiet conditions (Kp=0-4)   ");
+    return 0;
+}
+
+}  // namespace
+
+bool average_date(const std::array<std::int32_t, 3>& useaves) {
+    for (std::int32_t s : useaves)
+        if ((s & 1) != 0) return true;
+    return false;
+}
+
+double storm_cutoff(double rc, int kp) {
+    if (kp < 5) return rc;
+    return 0.5 * (rc + 1.0 - 0.5400000214576721 * std::exp(-rc / 2.9000000953674316));
+}
+
+int getkp(Program& p, double date) { return date_kp(p, date).value_or(0); }
+
+double anid(Program& p, double rc, double date) {
+    auto kp = date_kp(p, date);
+    return kp ? storm_cutoff(rc, *kp) : rc;
+}
+
+}  // namespace tolv7

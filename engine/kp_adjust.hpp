@@ -1,0 +1,49 @@
+#pragma once
+// Storm adjustment of the vertical cutoff: the planetary Kp index of the
+// date's three-hour interval, looked up in the user's Kp file, lowers the
+// cutoff when it is 5 or more. Dates that stand for an average skip it.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/file_stamp.hpp"
+
+namespace tolv7 {
+
+struct Program;
+
+// The Kp file; its name has a forward slash whatever the OS setting.
+inline constexpr const char* kKpIndexFile = "KP_INDEX/KP_INDEX.TXT";
+
+// One day line: its date and the Kp digit of each three-hour interval.
+struct KpDay {
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::array<std::int32_t, 8> kp{};
+};
+
+// The Kp file as last read: its day lines in file order up to the first one
+// that cannot be read, and what was wrong with that one (empty when none).
+struct KpIndexFile {
+    bool loaded = false;
+    std::vector<KpDay> days;
+    std::string unreadable;
+    FileStamp stamp;
+};
+
+// True when a run marked the date as a yearly, monthly or daily average.
+bool average_date(const std::array<std::int32_t, 3>& useaves);
+
+// The cutoff lowered for a storm of index kp (unchanged below 5).
+double storm_cutoff(double rc, int kp);
+
+// The Kp index of the date from the Kp file, 0 when the file does not hold
+// the date or the date is an average. Writes the Kp lines to the cutoff log.
+int getkp(Program& p, double date);
+
+// The vertical cutoff rc adjusted for the storm of the date.
+double anid(Program& p, double rc, double date);
+
+}  // namespace tolv7
