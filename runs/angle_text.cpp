@@ -24,90 +24,81 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : trim_right(text.substr(first));
 }
 
+// The digits of a number as gvali4 and gvalr8 read it, with blanks inside
+// it taken as 0 (and written back as '0'); a bad character is written back
+// as '0' too.
+struct NumberText {
+    std::string digits;
+    int decimals = 0;
+    bool negative = false;
+    bool bad = false;
+    int used = 0;  // characters used, the ending one included
+};
+
+NumberText scan_number(std::string& text, int n, bool decimal_point) {
+    widen(text, n);
+    NumberText number;
+    number.used = n > 0 ? n : 0;
+    bool begun = false;
+    bool fraction = false;
+    for (int i = 0; i < n; ++i) {
+        char& c = text[static_cast<std::size_t>(i)];
+        if ((c == ' ' || c == ':') && !begun) continue;
+        if (c == ':' || c == '$') {
+            number.used = i + 1;
+            return number;
+        }
+        if ((c == '+' || c == '-') && !begun) {
+            number.negative = c == '-';
+            begun = true;
+            continue;
+        }
+        if (c == '.' && decimal_point && !fraction) {
+            fraction = begun = true;
+            continue;
+        }
+        if (c == ' ') c = '0';
+        if (!is_digit(c)) {
+            c = '0';
+            number.bad = true;
+            number.used = i + 1;
+            return number;
+        }
+        begun = true;
+        number.digits.push_back(c);
+        if (fraction) ++number.decimals;
+    }
+    return number;
+}
+
 }  // namespace
 
 int gvali4(std::string& text, int n, int& value, int& error) {
-    widen(text, n);
+    NumberText number = scan_number(text, n, false);
     value = 0;
-    error = 0;
+    error = number.bad ? 1 : 0;
     std::int64_t magnitude = 0;
-    bool negative = false;
-    bool begun = false;
-    for (int i = 0; i < n; ++i) {
-        char& c = text[static_cast<std::size_t>(i)];
-        if (c == ' ' && !begun) continue;
-        if (c == ':' && !begun) continue;
-        if (c == ':' || c == '$') {
-            value = static_cast<int>(negative ? -magnitude : magnitude);
-            return i + 1;
-        }
-        if ((c == '+' || c == '-') && !begun) {
-            negative = c == '-';
-            begun = true;
-            continue;
-        }
-        if (c == ' ') c = '0';
-        if (!is_digit(c)) {
-            c = '0';
+    for (char d : number.digits) {
+        magnitude = magnitude * 10 + (d - '0');
+        if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + (number.negative ? 1 : 0)) {
             error = 1;
-            return i + 1;
-        }
-        begun = true;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > std::int64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0)) {
-            error = 1;
-            return i + 1;
+            return number.used;
         }
     }
-    value = static_cast<int>(negative ? -magnitude : magnitude);
-    return n;
+    if (!error) value = static_cast<int>(number.negative ? -magnitude : magnitude);
+    return number.used;
 }
 
 int gvalr8(std::string& text, int n, double& value, int& error) {
-    widen(text, n);
+    NumberText number = scan_number(text, n, true);
     value = 0.0;
-    error = 0;
+    error = number.bad ? 1 : 0;
     double magnitude = 0.0;
-    int decimals = 0;
-    bool negative = false;
-    bool begun = false;
-    bool fraction = false;
-    int used = n;
-    for (int i = 0; i < n; ++i) {
-        char& c = text[static_cast<std::size_t>(i)];
-        if (c == ' ' && !begun) continue;
-        if (c == ':' && !begun) continue;
-        if (c == ':' || c == '$') {
-            used = i + 1;
-            break;
-        }
-        if ((c == '+' || c == '-') && !begun) {
-            negative = c == '-';
-            begun = true;
-            continue;
-        }
-        if (c == '.' && !fraction) {
-            fraction = true;
-            begun = true;
-            continue;
-        }
-        if (c == ' ') c = '0';
-        if (!is_digit(c)) {
-            c = '0';
-            error = 1;
-            return i + 1;
-        }
-        begun = true;
-        magnitude = magnitude * 10.0 + (c - '0');
-        if (fraction) ++decimals;
-    }
-    magnitude /= std::pow(10.0, decimals);
-    if (!std::isfinite(magnitude)) {
-        error = 1;
-        return used;
-    }
-    value = negative ? -magnitude : magnitude;
-    return used;
+    for (char d : number.digits) magnitude = magnitude * 10.0 + (d - '0');
+    magnitude /= std::pow(10.0, number.decimals);
+    if (!std::isfinite(magnitude)) error = 1;
+    if (!error) value = number.negative ? -magnitude : magnitude;
+    return number.used;
 }
 
 DmsParts bufdms(const std::string& text, int n, char code) {

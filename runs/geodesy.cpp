@@ -88,12 +88,15 @@ InverseSolution gpnhri(double a, double f, double esq, double pi, double p1, dou
     double ss = std::fabs(dlon);
     if (ss > pi) ss = twopi - ss;
 
-    // Nearly antipodal: points on the equator take the long-line solution;
-    // points just off it are not resolved.
+    // About half way round in longitude. With one point clear of the
+    // equator the iteration below holds (a point just off the equator
+    // opposite a far one is no antipode). With both near the equator the
+    // points are nearly antipodal: on the equator they take the long-line
+    // solution, just off it they are not resolved.
     if (ss >= pi * (1.0 - f)) {
         double r1 = std::fabs(p1);
         double r2 = std::fabs(p2);
-        bool clear = (r1 > TOL2 && r2 > TOL2) || (r1 < TOL1 && r2 > TOL2) || (r2 < TOL1 && r1 > TOL2);
+        bool clear = r1 > TOL2 || r2 > TOL2;
         if (!clear) {
             if (r1 > TOL1 || r2 > TOL1) return sol;
             LongLine ll = gpnloa(a, f, esq, pi, dlon);
