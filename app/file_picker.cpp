@@ -47,7 +47,7 @@ void show_page(Program& p, const std::vector<std::string>& names, int page, int 
 bool make_filelist(Program& p, const std::string& type) {
     std::string kind = trim_right(pad_to(type, 3));
     if (!shell_safe_name(kind)) {
-        oops(p, "FILE TYPE " + kind + " HOLDS OTHER THAN LETTERS, DIGITS, ._-*");
+        oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         return false;
     }
     std::string command = windows_os(p.set.init) ? "DIR /B *." + kind + " > FILELIST.TXT"

@@ -113,7 +113,7 @@ TEST(FileList, TypeMustBeSafeForTheShell) {
     EXPECT_TRUE(make_filelist(*pk.tp, "TXT"));
     EXPECT_FALSE(make_filelist(*pk.tp, "A;B"));
     EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.TXT > FILELIST.TXT"});
-    EXPECT_NE(pk.tp.screen().find("FILE TYPE A;B HOLDS OTHER THAN LETTERS, DIGITS, ._-*"), std::string::npos);
+    EXPECT_NE(pk.tp.screen().find("           FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*"), std::string::npos);
 }
 
 }  // namespace
