@@ -3,6 +3,21 @@
 
 namespace tolv7 {
 
-struct RunRecords {};
+// The ellipsoid of the geodesy routines (GRS 80).
+struct Elipsoid {
+    double a = 6378137.0;              // semi-major axis, metres
+    double f = 0.0033528106811836675;  // flattening, 1/298.25722210088
+};
+
+// Constants of the geodesy routines.
+struct Consts {
+    double pi = 3.141592653589793;
+    double rad = 57.29577951308232;  // degrees per radian
+};
+
+struct RunRecords {
+    Elipsoid elipsoid;
+    Consts consts;
+};
 
 }  // namespace tolv7

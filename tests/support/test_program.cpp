@@ -9,6 +9,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "airports/airport_record.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -69,9 +70,10 @@ std::vector<std::string> read_lines(const fs::path& path) { return split_lines(r
 
 void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini) {
     write_file(dir / "TOLV.INI", tolv_ini);
-    for (const char* f : {"AIRPORTS/AIRPORTS.DAT", "SOLARMOD/MV-DATES.L99", "AIRPORTS/CODES",
-                          "SOLARMOD/MORDATES.2K", "AIRPORTS/NEWPORTS.DAT"})
+    for (const char* f : {"SOLARMOD/MV-DATES.L99", "AIRPORTS/CODES", "SOLARMOD/MORDATES.2K"})
         write_file(dir / f, "");
+    for (const char* f : {"AIRPORTS/AIRPORTS.DAT", "AIRPORTS/NEWPORTS.DAT"})
+        write_file(dir / f, end_of_file_record() + "\n");
     fs::create_directories(dir / "DIAGNOSE");
 }
 

@@ -74,7 +74,8 @@ std::vector<std::string> read_lines(const fs::path& path);
 std::vector<std::string> split_lines(const std::string& text);
 
 // The minimum a start-up needs in a folder: TOLV.INI (given text), the five
-// fixed data files (empty), a DIAGNOSE folder.
+// fixed data files (the airport files holding only their end record, the
+// others empty), a DIAGNOSE folder.
 void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini);
 
 // Runs the built tolv7 executable in `dir` with `input` on its keyboard;

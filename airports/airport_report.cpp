@@ -1,0 +1,12 @@
+#include "airports/airport_report.hpp"
+
+#include "app/program.hpp"
+
+namespace tolv7 {
+
+int rep_by_icao(Program& p, const std::string&) {
+    p.con.line(" rep_by_icao is not built yet");
+    return -1;
+}
+
+}  // namespace tolv7

@@ -1,0 +1,78 @@
+#include "airports/port_lookup.hpp"
+
+#include <fstream>
+
+#include "airports/airport_record.hpp"
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+const char kPortIndex[] = "AIRPORTS/PORT.NDX";
+
+// The given code without leading blanks, in 6 characters.
+std::string left_aligned(const std::string& code) {
+    std::string six = pad_to(code, 6);
+    std::size_t first = six.find_first_not_of(' ');
+    return pad_to(first == std::string::npos ? std::string() : six.substr(first), 6);
+}
+
+bool code_matches(const std::string& given, const std::string& record) {
+    std::string icao = trim_right(column_text(record, 31, 36));
+    std::size_t n = icao.size();
+    return n >= 4 && n <= 6 && given.compare(0, n, icao) == 0;
+}
+
+int field(const std::string& record, int first, int last, int number) {
+    std::string text = column_text(record, first, last);
+    auto value = char2int(text, last - first + 1);
+    if (!value)
+        stop_file_error(kPortIndex, "record " + std::to_string(number) + " holds a field that is not a number");
+    return *value;
+}
+
+AirportInfo airport_of(const std::string& record, int number) {
+    AirportInfo info;
+    info.name = column_text(record, 1, 30);
+    info.city = column_text(record, 37, 66);
+    info.latitude = record_degrees(field(record, 67, 68, number), field(record, 69, 70, number),
+                                   field(record, 71, 72, number));
+    info.longitude = record_degrees(field(record, 75, 77, number), field(record, 78, 79, number),
+                                    field(record, 80, 81, number));
+    info.ns = nss(column_text(record, 74, 74))[0];
+    info.ew = ews(column_text(record, 83, 83))[0];
+    info.elevation = field(record, 84, 89, number) / 10.0;
+    return info;
+}
+
+}  // namespace
+
+double record_degrees(int degrees, int minutes, int seconds) {
+    float minute_part = static_cast<float>(minutes) / 60.0f;
+    float second_part = static_cast<float>(seconds) / 3600.0f;
+    return static_cast<double>(degrees) + static_cast<double>(minute_part) + static_cast<double>(second_part);
+}
+
+std::optional<AirportInfo> port_info(Program& p, const std::string& code) {
+    std::string given = left_aligned(code);
+    std::ifstream index(kPortIndex);
+    if (!index) stop_file_error(kPortIndex, "cannot be opened");
+    std::string line;
+    for (int number = 1; read_line(index, line); ++number) {
+        std::string record = pad_to(line, kAirportRecordLength);
+        if (code_matches(given, record)) return airport_of(record, number);
+    }
+    index.close();
+    p.con.line(ListLine() << "PORT_INFO failed for " << pad_to(code, 6));
+    oops(p, "ICAO CODE NOT FOUND IN DATABASES");
+    return std::nullopt;
+}
+
+}  // namespace tolv7

@@ -1,0 +1,103 @@
+#include "app/file_picker.hpp"
+
+#include <fstream>
+
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+constexpr std::size_t kMaxNames = 800;  // 50 pages of 16
+constexpr int kPerPage = 16;
+
+std::string trimmed(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : trim_right(text.substr(first));
+}
+
+void show_page(Program& p, const std::vector<std::string>& names, int page, int pages) {
+    cls(p);
+    p.con.line(" ");
+    p.con.line(ListLine() << " PAGE " << page << " OF " << pages);
+    p.con.line(" ");
+    p.con.line(ListLine() << "    Showing available files 16 at a time.");
+    p.con.line(" ");
+    int first = (page - 1) * kPerPage + 1;
+    int last = std::min(page * kPerPage, static_cast<int>(names.size()));
+    for (int number = first; number <= last; ++number)
+        p.con.line(std::string(10, ' ') + "<" + fmt_i(number, 2) + "> " +
+                   fmt_a(names[static_cast<std::size_t>(number - 1)], 60));
+    p.con.line(" ");
+    std::string prompt;
+    if (page == 1 && pages > 1) prompt = "Enter a file number, next page <N,n>, or quit <Q,q>: ";
+    else if (page == 1) prompt = "Enter a file number or quit <Q,q>: ";
+    else if (page == pages) prompt = "Enter a file number, preivous page <P,p>, or quit <Q,q>: ";
+    else prompt = "Enter a file number, next page <N,n>, preivous page <P,p>, or quit <Q,q>: ";
+    p.con.line("     " + prompt);
+}
+
+}  // namespace
+
+bool make_filelist(Program& p, const std::string& type) {
+    std::string kind = trim_right(pad_to(type, 3));
+    if (!shell_safe_name(kind)) {
+        oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
+        return false;
+    }
+    std::string command = windows_os(p.set.init) ? "DIR /B *." + kind + " > FILELIST.TXT"
+                                                 : "ls -1 *." + kind + " > FILELIST.TXT";
+    p.con.flush();
+    p.shell.run(command);
+    return true;
+}
+
+std::vector<std::string> read_filelist(std::size_t limit) {
+    std::ifstream list("FILELIST.TXT");
+    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
+    std::vector<std::string> names;
+    std::string line;
+    while (names.size() < limit && read_line(list, line)) {
+        std::string name = trimmed(line);
+        if (!name.empty()) names.push_back(name);
+    }
+    return names;
+}
+
+PickOutcome pick_infile(Program& p, const std::string& type) {
+    std::string kind = type == "LOC" || type == "BIG" ? type : "DEG";
+    make_filelist(p, kind);
+    // Read afresh at every call, so that no name of an earlier listing is
+    // offered; names are kept whole, as the file must be opened by them.
+    std::vector<std::string> names = read_filelist(kMaxNames);
+    if (names.empty()) {
+        oops(p, " No such files exist in this directory!");
+        return {PickResult::NoFiles, ""};
+    }
+    int count = static_cast<int>(names.size());
+    int pages = (count + kPerPage - 1) / kPerPage;
+    int page = 1;
+    for (;;) {
+        show_page(p, names, page, pages);
+        std::string answer = readkb(p, 2);
+        if (answer == "N " || answer == "P " || answer == "Q ") {
+            if (answer[0] == 'Q') return {PickResult::MainMenu, ""};
+            // Next on the last page and previous on the first keep the page.
+            if (answer[0] == 'N' && page < pages) ++page;
+            if (answer[0] == 'P' && page > 1) --page;
+            continue;
+        }
+        // Only a number shown on this page picks; anything else shows the
+        // page again.
+        auto number = char2int(answer, 2);
+        if (number && *number > (page - 1) * kPerPage && *number <= std::min(page * kPerPage, count))
+            return {PickResult::Picked, names[static_cast<std::size_t>(*number - 1)]};
+    }
+}
+
+}  // namespace tolv7

@@ -1,0 +1,33 @@
+#pragma once
+// Input files of one type, listed by the shell into FILELIST.TXT and shown
+// 16 to a page for the user to pick one.
+#include <string>
+#include <vector>
+
+namespace tolv7 {
+
+struct Program;
+
+enum class PickResult {
+    Picked,    // `name` holds the chosen file
+    NoFiles,   // nothing of the type exists; the caller returns to its menu
+    MainMenu,  // the user quit: the menu loop shows the main menu
+};
+
+struct PickOutcome {
+    PickResult result = PickResult::NoFiles;
+    std::string name;
+};
+
+// Lists the files *.TYPE into FILELIST.TXT through the shell. A type that
+// cannot safely go into a command gets a message instead; false then.
+bool make_filelist(Program& p, const std::string& type);
+
+// The names in FILELIST.TXT in listing order, at most `limit`: each line,
+// blanks around it removed, is one name; empty lines are passed over.
+std::vector<std::string> read_filelist(std::size_t limit);
+
+// The picker for "LOC", "BIG" or (any other type) "DEG" files.
+PickOutcome pick_infile(Program& p, const std::string& type);
+
+}  // namespace tolv7

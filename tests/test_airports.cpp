@@ -1,0 +1,195 @@
+// Airport index files, lookup by ICAO code, the search dialogue and the real
+// airports of the data tree.
+#include <gtest/gtest.h>
+
+#include "airports/airport_record.hpp"
+#include "airports/find_airport.hpp"
+#include "airports/index_files.hpp"
+#include "airports/port_lookup.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "support/data_tree_fixture.hpp"
+
+namespace tolv7 {
+namespace {
+
+using test::read_lines;
+using test::write_file;
+
+// An airport record of 89 columns (as the entry form writes it).
+std::string airport(const std::string& name, const std::string& icao, const std::string& city,
+                    const std::string& coordinates = "40382300073470000", const std::string& elevation = "001230") {
+    return pad_to(name, 30) + pad_to(icao, 6) + pad_to(city, 30) + coordinates + elevation;
+}
+
+const std::string kEnd = end_of_file_record();
+
+class AirportFiles : public ::testing::Test {
+protected:
+    AirportFiles() : cwd_(dir_.path()) { std::filesystem::create_directories("DIAGNOSE"); }
+
+    // make_ndx over the two files; the check log is opened so its lines can be read.
+    void index(const std::string& primary, const std::string& user) {
+        write_file("AIRPORTS/AIRPORTS.DAT", primary);
+        write_file("AIRPORTS/NEWPORTS.DAT", user);
+        tp->set.init.os = "LINUX";
+        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+        make_ndx(*tp, 91, 7000);
+        tp.log.flush();
+    }
+
+    // The console text of a stop caused by make_ndx, and its status.
+    int stop_status(const std::string& primary, const std::string& user) {
+        try {
+            index(primary, user);
+        } catch (const ProgramStop& stop) {
+            return stop.status();
+        }
+        return -1;
+    }
+
+    test::TempDir dir_;
+    test::ScopedCwd cwd_;
+    test::TestProgram tp;
+};
+
+TEST_F(AirportFiles, IndexesSortByNameOrCityThenCode) {
+    std::string a = airport("ZULU FIELD", "KZZZ", "ATLANTA");
+    std::string b = airport("ALPHA PORT", "KBBB", "BOSTON");
+    std::string c = airport("ALPHA PORT", "KAAA", "CHICAGO");
+    std::string dash = airport("DASH FIELD", "----", "ATLANTA", "00000000000000000", "999980");
+    std::string nines = airport("NINES FIELD", "KNNN", "ATLANTA", "00000000000000000", "999990");
+    index(a + "\n" + b + "\n" + dash + "\n" + kEnd + "\n" + airport("AFTER END", "KXXX", "X") + "\n",
+          c + "\n" + nines + "\n" + kEnd + "\n");
+
+    auto pad = [](const std::string& r) { return pad_to(r, 91); };
+    EXPECT_EQ(read_lines("AIRPORTS/PORT.NDX"),
+              (std::vector<std::string>{pad(c), pad(b), pad(dash), pad(nines), pad(a)}));
+    auto city = [&](const std::string& r) { return pad(r.substr(36, 30) + r.substr(30, 6) + r.substr(0, 30) + r.substr(66)); };
+    EXPECT_EQ(read_lines("AIRPORTS/CITY.NDX"),
+              (std::vector<std::string>{city(dash), city(nines), city(a), city(b), city(c)}));
+
+    // Every record read, the end records included, numbered within its file.
+    auto log = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0], "    1  " + pad(a));
+    EXPECT_EQ(log[3], "    4  " + pad(kEnd));
+    EXPECT_EQ(log[6], "    3  " + pad(kEnd));
+    EXPECT_NE(tp.screen().find(" Reading primary airport database\n Adding any user entered airports\n"
+                               " Generating sorted airport lists\n"),
+              std::string::npos);
+}
+
+TEST_F(AirportFiles, OnlyEndRecordsGiveEmptyIndexes) {
+    index(kEnd + "\n", kEnd + "\r\n");
+    EXPECT_TRUE(read_lines("AIRPORTS/PORT.NDX").empty());
+    EXPECT_TRUE(read_lines("AIRPORTS/CITY.NDX").empty());
+}
+
+TEST_F(AirportFiles, PrimaryRecordsStopAtTheCapacityButUserRecordsAllFit) {
+    std::string primary;
+    for (int i = 1; i <= 7001; ++i) primary += airport("PRIMARY " + std::to_string(i), "P" + std::to_string(i), "C") + "\n";
+    std::string user;
+    for (int i = 1; i <= 5; ++i) user += airport("USER " + std::to_string(i), "U" + std::to_string(1000 + i), "C") + "\n";
+    index(primary, user + kEnd + "\n");
+    auto port = read_lines("AIRPORTS/PORT.NDX");
+    EXPECT_EQ(port.size(), 7005u);
+    EXPECT_EQ(std::count_if(port.begin(), port.end(), [](const std::string& r) { return r.rfind("PRIMARY 7000 ", 0) == 0; }), 1);
+    EXPECT_EQ(std::count_if(port.begin(), port.end(), [](const std::string& r) { return r.rfind("PRIMARY 7001 ", 0) == 0; }), 0);
+    EXPECT_EQ(port.back(), pad_to(airport("USER 5", "U1005", "C"), 91));
+}
+
+TEST_F(AirportFiles, BrokenFilesStopNamingFileAndRecord) {
+    std::string good = airport("GOOD", "KGGG", "G") + "\n";
+    EXPECT_EQ(stop_status(good + good, kEnd + "\n"), kExitFatal);
+    EXPECT_NE(tp.screen().find("AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 2"), std::string::npos);
+
+    EXPECT_EQ(stop_status(good + airport("BAD", "KBAD", "B", "40382300073470000", "12a450") + "\n" + kEnd + "\n",
+                          kEnd + "\n"),
+              kExitFatal);
+    EXPECT_NE(tp.screen().find("AIRPORTS.DAT RECORD 2: ELEVATION IS NOT A NUMBER"), std::string::npos);
+
+    EXPECT_EQ(stop_status(kEnd + "\n", airport("BAD", "KBAD", "B", "4x382300073470000") + "\n" + kEnd + "\n"), kExitFatal);
+    EXPECT_NE(tp.screen().find("NEWPORTS.DAT RECORD 1: LATITUDE IS NOT A NUMBER"), std::string::npos);
+
+    EXPECT_EQ(stop_status(kEnd + "\n", good), kExitFatal);
+    EXPECT_NE(tp.screen().find("NEWPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 1"), std::string::npos);
+    EXPECT_NE(tp.screen().find(" Fatal error, aborting program!"), std::string::npos);
+}
+
+TEST_F(AirportFiles, LookupComparesTheRecordCodeLength) {
+    write_file("AIRPORTS/PORT.NDX", pad_to(airport("ALPHA", "ABCD", "A"), 91) + "\n" +
+                                        pad_to(airport("BRAVO", "WXYZE", "B"), 91) + "\n" +
+                                        pad_to(airport("CHARLIE", "ABC", "C"), 91) + "\n");
+    EXPECT_EQ(port_info(*tp, "ABCDX1")->name, pad_to("ALPHA", 30));
+    EXPECT_EQ(port_info(*tp, "  ABCD")->name, pad_to("ALPHA", 30));
+    EXPECT_EQ(port_info(*tp, "WXYZE")->name, pad_to("BRAVO", 30));
+    EXPECT_FALSE(port_info(*tp, "WXYZ"));
+    EXPECT_FALSE(port_info(*tp, "ABC"));
+    EXPECT_FALSE(port_info(*tp, "abcd"));
+    EXPECT_NE(tp.screen().find(" PORT_INFO failed for abcd  \n          ICAO CODE NOT FOUND IN DATABASES"),
+              std::string::npos);
+}
+
+TEST_F(AirportFiles, LookupReadsCoordinatesHemispheresAndElevation) {
+    write_file("AIRPORTS/PORT.NDX", airport("NORTH WEST", "KNWA", "N", "40382300073470000", "001230") + "\n" +
+                                        airport("SOUTH EAST", "KSEA", "S", "3351000}15110200}", "      ") + "\n");
+    auto nw = port_info(*tp, "KNWA");
+    ASSERT_TRUE(nw);
+    EXPECT_EQ(nw->latitude, 40.63972221408039);
+    EXPECT_EQ(nw->ns, 'N');
+    EXPECT_EQ(nw->ew, 'W');
+    EXPECT_EQ(nw->elevation, 123.0);
+    EXPECT_EQ(nw->city, pad_to("N", 30));
+    auto se = port_info(*tp, "KSEA");
+    ASSERT_TRUE(se);
+    EXPECT_EQ(se->ns, 'S');
+    EXPECT_EQ(se->ew, 'E');
+    EXPECT_NEAR(se->longitude, 151.17222, 1e-5);
+    EXPECT_EQ(se->elevation, 0.0);
+}
+
+TEST_F(AirportFiles, SearchDialogueShowsIndexAndSubMenu) {
+    write_file("TOLV.INI", "VIEWER    = less\nEND\n");
+    test::TestProgram menus("x\n2\n1\nKXXX\n3\n4\n");
+    EXPECT_EQ(findport(*menus, 2), FindportNext::AirportMenu);
+    ASSERT_EQ(menus.shell.commands.size(), 1u);
+    EXPECT_NE(menus.shell.commands[0].find("AIRPORTS/CITY.NDX"), std::string::npos);
+    EXPECT_NE(menus.screen().find("          <4>  Exit the program.                            \n\n\n\n\n"
+                                  "          \n\nType 1, 2, 3, or 4 and press <ENTER> .\n"),
+              std::string::npos);
+    EXPECT_EQ(findport(*menus, 0), FindportNext::Caller);  // a code that is not found
+    EXPECT_EQ(findport(*menus, 0), FindportNext::MainMenu);
+    try {
+        findport(*menus, 0);
+        ADD_FAILURE() << "the exit item did not stop";
+    } catch (const ProgramStop& stop) {
+        EXPECT_EQ(stop.status(), kExitNormal);
+    }
+}
+
+TEST(TreeAirports, RealAirportsReadBack) {
+    test::TreeWorkdir wd;
+    test::TestProgram tp;
+    tp->set.init.os = "LINUX";
+    make_ndx(*tp, 91, 7000);
+    EXPECT_EQ(read_lines("AIRPORTS/PORT.NDX").size(), 4955u);
+    EXPECT_EQ(read_lines("AIRPORTS/NEWPORTS.DAT"), std::vector<std::string>{kEnd});
+
+    auto jfk = port_info(*tp, "KJFK");  // 40.639447 N, 73.779317 W, 13 ft
+    ASSERT_TRUE(jfk);
+    EXPECT_EQ(jfk->name, "John F Kennedy International A");
+    EXPECT_EQ(jfk->latitude, record_degrees(40, 38, 22));
+    EXPECT_EQ(jfk->longitude, record_degrees(73, 46, 46));
+    EXPECT_EQ(jfk->ew, 'W');
+    EXPECT_EQ(jfk->elevation, 13.0);
+    auto masada = port_info(*tp, "LLMZ");  // below sea level
+    EXPECT_EQ(masada->elevation, -1266.0);
+    EXPECT_EQ(masada->ew, 'E');
+    EXPECT_EQ(port_info(*tp, "LERL")->elevation, 0.0);  // elevation unknown
+    auto codes = read_lines("AIRPORTS/CODES");
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "JFK,KJFK"), codes.end());
+}
+
+}  // namespace
+}  // namespace tolv7

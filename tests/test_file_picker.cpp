@@ -1,0 +1,120 @@
+// The input-file picker: listing commands, pages of 16, answers.
+#include <gtest/gtest.h>
+
+#include "app/file_picker.hpp"
+#include "support/test_program.hpp"
+
+namespace tolv7 {
+namespace {
+
+std::vector<std::string> numbered(int count, const std::string& stem = "FLIGHT") {
+    std::vector<std::string> names;
+    for (int i = 1; i <= count; ++i) names.push_back(stem + std::to_string(i) + ".LOC");
+    return names;
+}
+
+// A working folder and a program whose shell "lists" the given names.
+struct Picker {
+    explicit Picker(const std::string& answers, const std::string& os = "LINUX") : tp(answers) {
+        tp->set.init.os = os;
+        tp.shell.handler = [this](const std::string&) {
+            std::string text;
+            for (const auto& name : listing) text += name + "\n";
+            test::write_file("FILELIST.TXT", text);
+        };
+    }
+    int count(const std::string& text) const {
+        int n = 0;
+        std::string screen = tp.screen();
+        for (auto at = screen.find(text); at != std::string::npos; at = screen.find(text, at + 1)) ++n;
+        return n;
+    }
+    test::TempDir dir;
+    test::ScopedCwd cwd{dir.path()};
+    test::TestProgram tp;
+    std::vector<std::string> listing;
+};
+
+const char kShortPrompt[] = "\n     Enter a file number or quit <Q,q>: \n";
+const char kFirstPrompt[] = "\n     Enter a file number, next page <N,n>, or quit <Q,q>: \n";
+const char kLastPrompt[] = "\n     Enter a file number, preivous page <P,p>, or quit <Q,q>: \n";
+const char kMiddlePrompt[] = "\n     Enter a file number, next page <N,n>, preivous page <P,p>, or quit <Q,q>: \n";
+
+TEST(FilePicker, SixteenNamesMakeOnePage) {
+    Picker pk("0\n17\nxy\n16\n");
+    pk.listing = numbered(16);
+    PickOutcome out = pick_infile(*pk.tp, "LOC");
+    EXPECT_EQ(out.result, PickResult::Picked);
+    EXPECT_EQ(out.name, "FLIGHT16.LOC");
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.LOC > FILELIST.TXT"});
+    EXPECT_EQ(pk.count(kShortPrompt), 4);
+    EXPECT_EQ(pk.count(" PAGE            1 OF            1\n \n     Showing available files 16 at a time.\n \n"), 4);
+    EXPECT_EQ(pk.count("          <16> FLIGHT16.LOC" + std::string(48, ' ') + "\n \n"), 4);
+}
+
+TEST(FilePicker, SeventeenNamesMakeTwoPagesAndPagingStaysInside) {
+    Picker pk("p\nn\nN\n1\n17\n", "WIN");
+    pk.listing = numbered(17);
+    PickOutcome out = pick_infile(*pk.tp, "DEG");
+    EXPECT_EQ(out.name, "FLIGHT17.LOC");
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"DIR /B *.DEG > FILELIST.TXT"});
+    EXPECT_EQ(pk.count(kFirstPrompt), 2);
+    EXPECT_EQ(pk.count(kLastPrompt), 3);
+    EXPECT_EQ(pk.count(" PAGE            2 OF            2\n"), 3);
+}
+
+TEST(FilePicker, MiddlePagesOfferBothWaysAndQuitGoesToTheMainMenu) {
+    Picker pk("n\nn\np\nq\n");
+    pk.listing = numbered(33);
+    EXPECT_EQ(pick_infile(*pk.tp, "BIG").result, PickResult::MainMenu);
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.BIG > FILELIST.TXT"});
+    EXPECT_EQ(pk.count(kMiddlePrompt), 2);
+    EXPECT_EQ(pk.count(" PAGE            3 OF            3\n"), 1);
+
+    Picker two("n\n");
+    two.listing = numbered(32);
+    EXPECT_THROW(pick_infile(*two.tp, "BIG"), std::exception);  // the keyboard input ends
+    EXPECT_EQ(two.count(" PAGE            2 OF            2\n"), 1);
+}
+
+TEST(FilePicker, NoFilesAndNoStaleEntries) {
+    Picker pk("n\n18\n18\n2\n");
+    pk.listing = {};
+    PickOutcome none = pick_infile(*pk.tp, "LOC");
+    EXPECT_EQ(none.result, PickResult::NoFiles);
+    EXPECT_TRUE(none.name.empty());
+    EXPECT_NE(pk.tp.screen().find("           No such files exist in this directory!"), std::string::npos);
+
+    pk.listing = numbered(20, "OLD");
+    EXPECT_EQ(pick_infile(*pk.tp, "LOC").name, "OLD18.LOC");
+    pk.listing = numbered(3, "NEW");
+    EXPECT_EQ(pick_infile(*pk.tp, "LOC").name, "NEW2.LOC");
+}
+
+TEST(FilePicker, NamesComeBackWholeAndManyAreCapped) {
+    std::string long_name = std::string(70, 'L') + ".LOC";
+    Picker pk("1\n2\n");
+    pk.listing = {"", long_name, "  my flight.LOC  "};
+    EXPECT_EQ(pick_infile(*pk.tp, "LOC").name, long_name);
+    EXPECT_EQ(pick_infile(*pk.tp, "LOC").name, "my flight.LOC");
+    EXPECT_NE(pk.tp.screen().find("          < 1> " + std::string(60, 'L') + "\n"), std::string::npos);
+
+    Picker many("n\nn\nn\nn\nn\nn\nq\n");
+    many.listing = numbered(805);
+    pick_infile(*many.tp, "LOC");
+    EXPECT_EQ(many.count(" PAGE            7 OF           50\n"), 1);
+    EXPECT_EQ(many.count("          <**> FLIGHT100.LOC"), 1);  // only 1 to 99 can be typed
+    EXPECT_EQ(read_filelist(1000).size(), 805u);
+    EXPECT_EQ(read_filelist(800).back(), "FLIGHT800.LOC");
+}
+
+TEST(FileList, TypeMustBeSafeForTheShell) {
+    Picker pk("");
+    EXPECT_TRUE(make_filelist(*pk.tp, "TXT"));
+    EXPECT_FALSE(make_filelist(*pk.tp, "A;B"));
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.TXT > FILELIST.TXT"});
+    EXPECT_NE(pk.tp.screen().find("           FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tolv7
