@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/console_routines.hpp"
+#include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -38,13 +39,12 @@ std::optional<int> pick_flt_files(Program& p, const std::string& input_name) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         return std::nullopt;
     }
-    std::string listing = windows_os(p.set.init) ? "DIR /B " : "ls -1 ";
     int count = 1;
     if (pattern) {
-        p.shell.run(listing + "*." + type + " > FILELIST.TXT");
+        make_filelist(p, type);
         count = count_lines("FILELIST.TXT");
     } else {
-        p.shell.run(listing + name + " > FILELIST.TXT");
+        p.shell.run((windows_os(p.set.init) ? "DIR /B " : "ls -1 ") + name + " > FILELIST.TXT");
     }
     if (count == 0) {
         tell(p, ListLine() << " Warning: Aborting requested multifile run. All");
