@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/altitude_depth.hpp"
+
 namespace tolv7 {
 
 // Monthly heliocentric potentials in MV by year 1-2100 and month 1-12
@@ -44,6 +46,13 @@ struct EngineRecords {
     bool caching = true;
 
     // ---- altitude table, splines, shower lookup ----
+
+    // ATMOSPHERE/FT-GM.DAT as last read, with its prepared splines.
+    AltitudeTable altitude;
+
+    // DIAGNOSE/DIAGDAP.DAT while a dose computation holds it open; the
+    // top-bin factor writes its warnings there.
+    std::ofstream diagdap;
 
     // ---- potentials, spectrum, Forbush ----
 
