@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/altitude_depth.hpp"
 #include "engine/cutoff_grid.hpp"
 #include "engine/file_stamp.hpp"
 #include "engine/kp_adjust.hpp"
@@ -48,6 +49,13 @@ struct EngineRecords {
     bool caching = true;
 
     // ---- altitude table, splines, shower lookup ----
+
+    // ATMOSPHERE/FT-GM.DAT as last read, with its prepared splines.
+    AltitudeTable altitude;
+
+    // DIAGNOSE/DIAGDAP.DAT while a dose computation holds it open; the
+    // top-bin factor writes its warnings there.
+    std::ofstream diagdap;
 
     // ---- potentials, spectrum, Forbush ----
 

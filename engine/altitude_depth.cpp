@@ -1,0 +1,80 @@
+#include "engine/altitude_depth.hpp"
+
+#include <fstream>
+#include <string>
+
+#include "app/console_routines.hpp"
+#include "app/free_form.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+// Single-precision constants of the conversions, widened.
+constexpr double kKmPerKft = 0.30480000376701355;
+constexpr double kKmPerFoot = 0.00030479999259114265;
+constexpr double kLowestDepth = 9.999999747378752e-5;
+constexpr double kHighestDepth = 1035.083740234375;
+
+void read_table(AltitudeTable& t) {
+    const std::string path = kAltitudeTableFile;
+    t.loaded = false;
+    t.stamp.take(path);
+    std::ifstream in(path);
+    if (!in) stop_file_error(path, "cannot be opened");
+    std::string header;
+    for (int i = 1; i <= 2; ++i)
+        if (!read_line(in, header)) stop_file_error(path, "ends in the header lines");
+    std::vector<double> kft(kAltitudeRows);
+    std::vector<double> depth(kAltitudeRows);
+    for (int row = 0; row < kAltitudeRows; ++row) {
+        auto rec = read_free(in, 2);
+        if (!rec)
+            stop_file_error(path, "holds only " + std::to_string(row) + " of " + std::to_string(kAltitudeRows) +
+                                      " altitude lines");
+        auto altitude = rec->real(0);
+        auto grams = rec->real(1);
+        if (!altitude || !grams)
+            stop_file_error(path, "altitude line " + std::to_string(row + 1) + " holds an unreadable number");
+        kft[static_cast<std::size_t>(row)] = *altitude;
+        depth[static_cast<std::size_t>(row)] = *grams;
+    }
+    std::vector<double> feet(kft.size());
+    for (std::size_t i = 0; i < kft.size(); ++i) feet[i] = kft[i] * 1000.0;
+    t.depth_at_feet = CubicSpline(std::move(feet), depth, kNaturalEnd, kNaturalEnd);
+    t.kft_at_depth = GuardedSpline(depth, kft, kNaturalEnd, kNaturalEnd);
+    t.kft = std::move(kft);
+    t.depth = std::move(depth);
+    t.loaded = true;
+}
+
+// The table as it stands in the file now.
+const AltitudeTable& current_table(Program& p) {
+    AltitudeTable& t = p.engine.altitude;
+    if (!p.engine.caching) t.loaded = false;
+    if (!t.loaded || t.stamp.changed(kAltitudeTableFile)) read_table(t);
+    return t;
+}
+
+}  // namespace
+
+double ft2gpcms(Program& p, double feet) {
+    const AltitudeTable& t = current_table(p);
+    if (feet >= -600.0 && feet <= 400000.0) return t.depth_at_feet(feet);
+    epitath(p, " FT ALTITUDE CONVERSION OUT OF RANGE ");
+}
+
+double km(Program& p, double depth) {
+    const AltitudeTable& t = current_table(p);
+    if (depth >= kLowestDepth && depth <= kHighestDepth) return t.kft_at_depth(depth) * kKmPerKft;
+    epitath(p, " ALTITUDE CONVERSION OUT OF RANGE ");
+}
+
+double ft2km(double feet) { return feet * kKmPerFoot; }
+
+double km2depth(Program& p, double kilometres) { return ft2gpcms(p, kilometres / kKmPerFoot); }
+
+}  // namespace tolv7

@@ -1,0 +1,157 @@
+#include "engine/coefficient_lookup.hpp"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "engine/atomic.hpp"
+#include "engine/energy_grid.hpp"
+#include "engine/shower_library.hpp"
+#include "engine/splines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+constexpr int kBins = 100;
+constexpr int kTopBin = 100;
+constexpr int kElements = 27;  // rows of the flux and energy tables
+
+// The library's energy axis in GeV (the MeV grid times the single-precision 0.001).
+const std::array<double, 19>& energy_axis_gev() {
+    static const std::array<double, 19> axis = [] {
+        std::array<double, 19> a{};
+        for (std::size_t e = 0; e < a.size(); ++e) a[e] = kCoefficientEnergyMeV[e] * 0.0010000000474974513;
+        return a;
+    }();
+    return axis;
+}
+
+void check_lookup(const EngineRecords& engine, int z, int i) {
+    if (engine.ftdcc.size() != kShowerValues || engine.ftdccs.size() != kShowerValues)
+        throw std::logic_error("the shower library is not loaded");
+    if (z < 1 || z > kShowerSlots - 1 || i < 1 || i > kBins)
+        throw std::out_of_range("coefficient lookup for element " + std::to_string(z) + ", bin " +
+                                std::to_string(i));
+}
+
+// The library's values of one slice interpolated along energy at `total_gev`,
+// for each depth.
+DepthValues energy_step(const std::vector<double>& table, int z, int dose_kind, double total_gev) {
+    DoseKindParts k = decoder(dose_kind);
+    DepthValues values{};
+    std::array<double, kShowerEnergies> along_energy{};
+    for (int d = 1; d <= kShowerDepths; ++d) {
+        for (int e = 1; e <= kShowerEnergies; ++e)
+            along_energy[static_cast<std::size_t>(e - 1)] = table[shower_index(z + 1, e, d, k.p, k.q)];
+        values[static_cast<std::size_t>(d - 1)] =
+            kcspline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd, total_gev);
+    }
+    return values;
+}
+
+// A dose kind outside 1-304 addresses nothing in the library: the caller
+// gets a neutral value and the check log a line saying so.
+bool usable_dose_kind(Program& p, int dose_kind, const char* routine, const char* result) {
+    if (valid_dose_kind(dose_kind)) return true;
+    p.log.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; " << routine << " gives "
+                          << result);
+    return false;
+}
+
+}  // namespace
+
+bool valid_dose_kind(int dose_kind) { return dose_kind >= 1 && dose_kind <= kShowerParticles * kDoseQuantities; }
+
+DoseKindParts decoder(int dose_kind) {
+    if (!valid_dose_kind(dose_kind)) return {};
+    int q = (dose_kind - 1) / kShowerParticles + 1;
+    return {q, dose_kind - kShowerParticles * (q - 1)};
+}
+
+double renorm(int q) {
+    if (q == 1) return 1198087403597632.0;
+    if (q >= 2 && q <= 7) return 0.8196721119254039;
+    if (q == 8) return 2.575075761410234e-11;
+    return 0.0;
+}
+
+double ue(int z, int i) {
+    if (z < 1 || z > static_cast<int>(kAtomic.size()) || i < 1 || i > kBins)
+        throw std::out_of_range("no energy bin " + std::to_string(i) + " of element " + std::to_string(z));
+    const auto& e = kEnergyGrid;
+    double a = atomic(z).mass_number;
+    auto k = static_cast<std::size_t>(i - 1);
+    if (i < kBins) return a * (e[k] + (e[k + 1] - e[k]) / 2);
+    return a * (e[kBins - 1] + (e[kBins - 1] - e[kBins - 2]) / 2);
+}
+
+double le(int z, int i) { return i <= 1 ? 0.0 : ue(z, i - 1); }
+
+DepthValues ftd_depth_values(const EngineRecords& engine, int z, int i, int dose_kind) {
+    check_lookup(engine, z, i);
+    double total = kEnergyGrid[static_cast<std::size_t>(i - 1)] * atomic(z).atomic_mass;
+    return energy_step(engine.ftdcc, z, dose_kind, total);
+}
+
+DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int dose_kind) {
+    check_lookup(engine, z, i);
+    double total = atomic(z).mass_number * kEnergyGrid[static_cast<std::size_t>(i - 1)];
+    return energy_step(engine.ftdccs, z, dose_kind, total);
+}
+
+double at_depth(const DepthValues& values, double depth, int q) {
+    constexpr double kDeepest = 918.0;  // below this level the value halves every 132 g/cm2
+    double value = depth <= kDeepest
+                       ? kcspline(kPhys, values, kNaturalEnd, kNaturalEnd, depth)
+                       : kcspline(kPhys, values, kNaturalEnd, kNaturalEnd, kDeepest) *
+                             std::pow(0.5, (depth - kDeepest) / 132.0);
+    return value * renorm(q);
+}
+
+double ftd(Program& p, int z, int i, int dose_kind, double depth) {
+    if (!usable_dose_kind(p, dose_kind, "FTD", "0")) return 0.0;
+    return at_depth(ftd_depth_values(p.engine, z, i, dose_kind), depth, decoder(dose_kind).q);
+}
+
+double shows(Program& p, int z, int i, int dose_kind, double depth) {
+    if (!usable_dose_kind(p, dose_kind, "SHOWS", "0")) return 0.0;
+    return at_depth(shows_depth_values(p.engine, z, i, dose_kind), depth, decoder(dose_kind).q);
+}
+
+double hff(Program& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
+           double depth) {
+    if (i != kTopBin) return 1.0;
+    if (!usable_dose_kind(p, dose_kind, "HFF", "1")) return 1.0;
+    if (flux.size() < std::size_t{kElements} * kBins || energy.size() < std::size_t{kElements} * kBins)
+        throw std::invalid_argument("hff needs 27 x 100 flux and energy tables");
+    auto at = [z](int bin) { return static_cast<std::size_t>((z - 1) + kElements * (bin - 1)); };
+    auto f = [&](int bin) { return flux[at(bin)]; };
+    auto t = [&](int bin) { return energy[at(bin)]; };
+
+    // Spectral slope of the top bins and the normalisation of a power law
+    // over bin 99.
+    double s = 1.0 + std::log(f(90) / f(100)) / std::log(t(90) / t(100));
+    double e1 = ue(z, 99);
+    double e0 = ue(z, 98);
+    double c = (e1 - e0) * f(100) * s / (std::pow(e1, s) - std::pow(e0, s));
+
+    // Slope of the total coefficient of the quantity between bins 50 and 56.
+    int total_kind = kShowerParticles * decoder(dose_kind).q;
+    double h56 = ftd(p, z, 56, total_kind, depth);
+    double h50 = ftd(p, z, 50, total_kind, depth);
+    double k = (h56 - h50) / (t(56) - t(50));
+
+    double factor = (c / (-(1.0 + s)) * k * 400.0 * std::pow(e1, 1.0 + s) + c / (-s) * h56 * std::pow(e1, s)) /
+                    (f(100) * (ue(z, 100) - le(z, 100)));
+    if (std::isfinite(factor) && factor >= 1.0) return factor;
+
+    std::string warning = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
+    if (p.engine.diagdap.is_open()) p.engine.diagdap << warning << '\n';
+    p.log.line(warning);
+    return 1.0;
+}
+
+}  // namespace tolv7

@@ -1,0 +1,55 @@
+#pragma once
+// Conversion coefficients at a point: the shower library interpolated in
+// primary energy, then in atmospheric depth, and scaled per dose quantity.
+//
+// The energy step depends only on the element, the energy bin and the dose
+// kind, so a caller that needs many depths can take it once and interpolate
+// the 19 depth-wise values for each depth.
+#include <array>
+#include <span>
+
+namespace tolv7 {
+
+struct Program;
+struct EngineRecords;
+
+// A dose kind split into its quantity (1-8) and particle (1-38); both 0 for
+// a dose kind outside 1-304.
+struct DoseKindParts {
+    int q = 0;
+    int p = 0;
+};
+
+DoseKindParts decoder(int dose_kind);
+bool valid_dose_kind(int dose_kind);
+
+// Factor applied to every interpolated coefficient and uncertainty of quantity q.
+double renorm(int q);
+
+// Upper and lower edge of energy bin i of element Z in GeV of total kinetic energy.
+double ue(int z, int i);
+double le(int z, int i);
+
+// The coefficients along the depth axis (surface first) at the energy of one bin.
+using DepthValues = std::array<double, 19>;
+
+// Energy step of ftd and shows; the dose kind must be valid.
+DepthValues ftd_depth_values(const EngineRecords& engine, int z, int i, int dose_kind);
+DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int dose_kind);
+
+// Depth step: the value at the depth, times renorm of the quantity. Below
+// 918 g/cm2 the value at 918 halves for every further 132 g/cm2.
+double at_depth(const DepthValues& values, double depth, int q);
+
+// Coefficient and its uncertainty of element Z in bin i for the dose kind at
+// the depth; 0, with a warning in the check log, for a dose kind outside 1-304.
+double ftd(Program& p, int z, int i, int dose_kind, double depth);
+double shows(Program& p, int z, int i, int dose_kind, double depth);
+
+// Top-bin factor of element Z: 1 for every bin but 100. Flux and energy are
+// 27 x 100 tables, element fastest. A factor below 1 (or not finite) becomes
+// 1, with a warning in the check log and in DIAGNOSE/DIAGDAP.DAT when open.
+double hff(Program& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
+           double depth);
+
+}  // namespace tolv7

@@ -1,0 +1,152 @@
+// Altitude to atmospheric depth and back through ATMOSPHERE/FT-GM.DAT.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/free_form.hpp"
+#include "app/program_stop.hpp"
+#include "engine/altitude_depth.hpp"
+#include "support/test_program.hpp"
+#include "tools/data_tree.hpp"
+
+namespace tolv7 {
+namespace {
+
+using test::TestProgram;
+namespace fs = std::filesystem;
+
+struct Row {
+    double kft;
+    double depth;
+};
+
+std::vector<Row> table_rows() {
+    std::istringstream in(test::read_file(kAltitudeTableFile));
+    std::string header;
+    std::getline(in, header);
+    std::getline(in, header);
+    std::vector<Row> rows;
+    while (auto rec = read_free(in, 2)) rows.push_back({*rec->real(0), *rec->real(1)});
+    return rows;
+}
+
+void write_table(const std::vector<Row>& rows, const std::string& tail = "") {
+    std::string text = "header one\nheader two\n";
+    char line[64];
+    for (const Row& r : rows) {
+        std::snprintf(line, sizeof line, "%9.2f  %.7E\n", r.kft, r.depth);
+        text += line;
+    }
+    test::write_file(kAltitudeTableFile, text + tail);
+}
+
+class AltitudeDepth : public ::testing::Test {
+protected:
+    AltitudeDepth() : cwd_(dir_.path()) { tree::write_atmosphere(dir_.path(), {}); }
+    test::TempDir dir_;
+    test::ScopedCwd cwd_;
+    TestProgram tp_;
+};
+
+// Runs the call and returns the status it stopped with (-1 when it did not stop).
+template <typename Call>
+int stop_status(Call call) {
+    try {
+        call();
+    } catch (const ProgramStop& stop) {
+        return stop.status();
+    }
+    return -1;
+}
+
+TEST_F(AltitudeDepth, WrittenTableFallsStrictlyFromSeaLevelToAboveTheRange) {
+    auto rows = table_rows();
+    ASSERT_EQ(rows.size(), 553u);
+    EXPECT_LE(rows.front().kft, -0.6);
+    EXPECT_GE(rows.back().kft, 400.0);
+    EXPECT_LT(rows.back().depth, 1e-4);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_GT(rows[i].kft, rows[i - 1].kft);
+        EXPECT_LT(rows[i].depth, rows[i - 1].depth) << i;
+    }
+    EXPECT_EQ(ft2gpcms(*tp_, 0.0), 1035.0837);
+    EXPECT_NEAR(ft2gpcms(*tp_, 40000.0), 190.0, 5.0);   // about a fifth of the atmosphere
+    EXPECT_NEAR(ft2gpcms(*tp_, 18000.0), 517.0, 10.0);  // about half
+}
+
+TEST_F(AltitudeDepth, TableLinesAreReturnedExactly) {
+    auto rows = table_rows();
+    for (std::size_t i : {1u, 2u, 57u, 300u, 400u}) {
+        EXPECT_EQ(ft2gpcms(*tp_, rows[i].kft * 1000.0), rows[i].depth) << i;
+        EXPECT_DOUBLE_EQ(km(*tp_, rows[i].depth), rows[i].kft * 0.30480000376701355) << i;
+    }
+    EXPECT_EQ(km(*tp_, 1035.0837), 0.0);
+}
+
+TEST_F(AltitudeDepth, BoundsAreInclusiveAndBeyondThemTheProgramStops) {
+    EXPECT_GT(ft2gpcms(*tp_, -600.0), 1035.0837);
+    EXPECT_GT(ft2gpcms(*tp_, 400000.0), 0.0);
+    EXPECT_GT(km(*tp_, 1e-4), 100.0);
+    EXPECT_GE(km(*tp_, 1035.0837), 0.0);
+
+    EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, -601.0); }), kExitFatal);
+    EXPECT_NE(tp_.screen().find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos);
+    EXPECT_NE(tp_.screen().find("Fatal error, aborting program!"), std::string::npos);
+
+    TestProgram high;
+    EXPECT_EQ(stop_status([&] { ft2gpcms(*high, 400001.0); }), kExitFatal);
+    EXPECT_NE(high.screen().find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos);
+
+    for (double depth : {0.0, 1035.09, 9.99e-5}) {
+        TestProgram t;
+        EXPECT_EQ(stop_status([&] { km(*t, depth); }), kExitFatal) << depth;
+        EXPECT_NE(t.screen().find(" ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos);
+        EXPECT_EQ(t.screen().find(" FT ALTITUDE"), std::string::npos);
+    }
+}
+
+TEST_F(AltitudeDepth, AnEditOfTheTableCountsAtTheNextCall) {
+    double before = ft2gpcms(*tp_, 35000.0);
+    double altitude_before = km(*tp_, 300.0);
+    auto rows = table_rows();
+    for (Row& r : rows) r.depth *= 0.5;
+    write_table(rows, "a line after the table is never read\n");
+    EXPECT_NEAR(ft2gpcms(*tp_, 35000.0), before * 0.5, before * 1e-6);
+    EXPECT_LT(km(*tp_, 300.0), altitude_before);
+}
+
+TEST_F(AltitudeDepth, CachedAndFreshReadingsAgreeBitForBit) {
+    TestProgram fresh;
+    fresh->engine.caching = false;
+    for (double feet = -600.0; feet <= 400000.0; feet += 1234.5) EXPECT_EQ(ft2gpcms(*tp_, feet), ft2gpcms(*fresh, feet));
+    for (double depth = 1e-4; depth <= 1035.0837; depth *= 1.37) EXPECT_EQ(km(*tp_, depth), km(*fresh, depth));
+    // A table with a zero altitude row makes the guarded spline replace it near sea level.
+    EXPECT_EQ(km(*tp_, 1030.0), km(*fresh, 1030.0));
+    EXPECT_EQ(km(*tp_, 1035.0), km(*fresh, 1035.0));
+}
+
+TEST_F(AltitudeDepth, KilometresConvertThroughTheSameTable) {
+    EXPECT_EQ(ft2km(1000.0), 1000.0 * 0.00030479999259114265);
+    EXPECT_EQ(km2depth(*tp_, 10.0), ft2gpcms(*tp_, 10.0 / 0.00030479999259114265));
+    EXPECT_NEAR(km(*tp_, km2depth(*tp_, 10.0)), 10.0, 1e-3);
+}
+
+TEST_F(AltitudeDepth, AShortUnreadableOrMissingTableIsAFileErrorEvenAfterAGoodReading) {
+    auto rows = table_rows();
+    EXPECT_GT(ft2gpcms(*tp_, 1000.0), 0.0);
+    write_table({rows.begin(), rows.end() - 1});
+    EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }), kExitFileError);
+
+    write_table(rows);
+    std::string text = test::read_file(kAltitudeTableFile);
+    text.replace(text.find("1.0350837E+03"), 13, "1.0350837Q+03");
+    test::write_file(kAltitudeTableFile, text);
+    EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
+
+    fs::remove(kAltitudeTableFile);
+    EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
+}
+
+}  // namespace
+}  // namespace tolv7
