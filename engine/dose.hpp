@@ -1,0 +1,19 @@
+#pragma once
+// The dose rate at a point: the primary spectrum of the date, cut by the
+// geomagnetic cutoff of the place, scaled by the Forbush factor and folded
+// with the shower library's conversion coefficients at the point's depth.
+namespace tolv7 {
+
+struct Program;
+
+// Rate per hour of the dose kind (particle + 38 x (quantity - 1), 1-304) at
+// latitude and longitude (degrees, north and east positive), atmospheric
+// depth (g/cm2) and decimal-year date. The longitude is turned in place into
+// the range 0-360. Leaves the rate's 1-sigma uncertainty in
+// p.engine.isostats and the vertical cutoff of the place in p.engine.vcut.
+// test 1 writes the detailed trace to DIAGNOSE/DIAGDAP.DAT; the GCR model and
+// superposition numbers only go to the check log.
+double dose(Program& p, double latitude, double& longitude, double depth, double date, int dose_kind,
+            int gcr_model, int test, int superposition);
+
+}  // namespace tolv7
