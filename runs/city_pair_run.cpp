@@ -4,6 +4,9 @@
 
 namespace tolv7 {
 
-void runbig(Program& p) { p.con.line(" runbig is not built yet"); }
+NextMenu runbig(Program& p) {
+    p.con.line(" runbig is not built yet");
+    return NextMenu::Same;
+}
 
 }  // namespace tolv7

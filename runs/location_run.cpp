@@ -4,6 +4,9 @@
 
 namespace tolv7 {
 
-void readit(Program& p) { p.con.line(" readit is not built yet"); }
+NextMenu readit(Program& p) {
+    p.con.line(" readit is not built yet");
+    return NextMenu::Same;
+}
 
 }  // namespace tolv7

@@ -4,6 +4,9 @@
 
 namespace tolv7 {
 
-void rundeg(Program& p) { p.con.line(" rundeg is not built yet"); }
+NextMenu rundeg(Program& p) {
+    p.con.line(" rundeg is not built yet");
+    return NextMenu::Same;
+}
 
 }  // namespace tolv7
