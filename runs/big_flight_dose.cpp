@@ -216,18 +216,19 @@ BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_
         return out;
     }
 
-    auto origin = port_info(p, r.origin);
-    if (!origin) {
-        p.log.line(ListLine() << "Missing airport data for" << r.origin);
-        p.log.line(ListLine() << "Aborting flight");
-        out.status = 6;
-        return out;
-    }
-    auto destination = port_info(p, r.destination);
+    // The destination is looked up only when the origin was found.
+    auto lookup = [&](const std::string& code) {
+        auto airport = port_info(p, code);
+        if (!airport) {
+            p.log.line(ListLine() << "Missing airport data for" << code);
+            p.log.line(ListLine() << "Aborting flight");
+        }
+        return airport;
+    };
+    auto origin = lookup(r.origin);
+    auto destination = origin ? lookup(r.destination) : std::nullopt;
     if (!destination) {
-        p.log.line(ListLine() << "Missing airport data for" << r.destination);
-        p.log.line(ListLine() << "Aborting flight");
-        out.status = 7;
+        out.status = origin ? 7 : 6;
         return out;
     }
     trace_airport(p, "ORIGIN INFORMATION", *origin);

@@ -1,15 +1,14 @@
 #include "runs/city_pair_run.hpp"
 
 #include <fstream>
+#include <functional>
 
-#include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/dose_labels.hpp"
-#include "runs/archive_names.hpp"
 #include "runs/big_flight_dose.hpp"
 #include "runs/big_flight_report.hpp"
 #include "runs/flight_run_start.hpp"
@@ -25,15 +24,9 @@ void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
 
 // All flights of one input file into its .OUT file and the report.
 void run_big_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
-    std::string name = trim_right(filename);
-    std::ifstream in(name);
-    if (!in) stop_file_error(name, "cannot be opened");
-    p.con.line(ListLine() << "Processing " << filename << ":" << number << " OF " << count << "FILES");
-    auto out_name = archive_name(filename, ".OUT");
-    if (!out_name) {
-        oops(p, " " + name + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
-        return;
-    }
+    std::ifstream in = open_flight_file(p, filename, number, count);
+    auto out_name = result_file_name(p, filename, ".OUT");
+    if (!out_name) return;
     std::ofstream report(kReportFile, std::ios::app);
     if (!report) stop_file_error(kReportFile, "cannot be opened for appending");
     put(report, ListLine() << "======> " + filename);
@@ -46,7 +39,7 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
     out.flush();
     report.flush();
 
-    FlightFile flights{in, name};
+    FlightFile flights{in, trim_right(filename)};
     for (;;) {
         BigFlightDose f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
         if (f.status == 0) {
@@ -82,12 +75,8 @@ std::string big_result_line(const BigFlightRecord& r, double dose, int particle,
 
 NextMenu runbig(Program& p) {
     QuietDiagnostics quiet(p);
-    FlightRunStart run = start_flight_run(p, "BIG");
-    if (!run.started) return run.leave;
-    std::ifstream list("FILELIST.TXT");
-    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
-    for (int i = 1; i <= run.count; ++i) run_big_file(p, run.options, next_listed_file(list), i, run.count);
-    return NextMenu::Main;
+    FlightRunStart run = run_listed_files(p, "BIG", std::bind_front(run_big_file, std::ref(p)));
+    return run.started ? NextMenu::Main : run.leave;
 }
 
 }  // namespace tolv7

@@ -2,7 +2,9 @@
 // What the city-pair and waypoint runs share around their flights: the
 // global diagnostic switch held at "NO!", the settings from DEFAULT.INP or
 // the menus, the input files listed into FILELIST.TXT and read back by name.
-#include <istream>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "app/menu_flow.hpp"
@@ -38,8 +40,21 @@ struct FlightRunStart {
 // input files are listed into FILELIST.TXT.
 FlightRunStart start_flight_run(Program& p, const std::string& type);
 
-// The next name of FILELIST.TXT: the first word of the next line holding
-// one, cut to 30 characters. A list that ends first stops the program.
-std::string next_listed_file(std::istream& list);
+// One input file of a run: the options, the name (30 characters), its
+// number and the number of files.
+using FlightFileRun = std::function<void(const FlightOptions&, const std::string&, int, int)>;
+
+// start_flight_run, then `run_file` for each name of FILELIST.TXT in order
+// (the first word of a line, cut to 30 characters; a list shorter than its
+// count stops the program).
+FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file);
+
+// Opens input file `number` of `count` (it must exist) and shows the
+// "Processing" line.
+std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count);
+
+// The result file of an input file with the extension; nullopt, with a
+// message, when it would be the input file itself.
+std::optional<std::string> result_file_name(Program& p, const std::string& filename, const std::string& extension);
 
 }  // namespace tolv7

@@ -1,15 +1,14 @@
 #include "runs/waypoint_run.hpp"
 
 #include <fstream>
+#include <functional>
 
-#include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/dose_labels.hpp"
-#include "runs/archive_names.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
 #include "runs/waypoint_dose.hpp"
@@ -27,21 +26,15 @@ std::ofstream create(const std::string& name) {
 }
 
 void run_deg_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
-    std::string name = trim_right(filename);
-    std::ifstream in(name);
-    if (!in) stop_file_error(name, "cannot be opened");
-    p.con.line(ListLine() << "Processing " << filename << ":" << number << " OF " << count << "FILES");
-    auto sum_name = archive_name(filename, ".SUM");
-    auto dat_name = archive_name(filename, ".DAT");
-    if (!sum_name || !dat_name) {
-        oops(p, " " + name + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
-        return;
-    }
+    std::ifstream in = open_flight_file(p, filename, number, count);
+    auto sum_name = result_file_name(p, filename, ".SUM");
+    auto dat_name = sum_name ? result_file_name(p, filename, ".DAT") : std::nullopt;
+    if (!dat_name) return;
     std::ofstream sum = create(*sum_name);
     std::ofstream dat = create(*dat_name);
     put(dat, ListLine() << " LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE");
 
-    WaypointDose f = deg_flt_dose(p, in, name, dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    WaypointDose f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
     if (f.status == 0) {
         std::string model = waypoint_model_line(p);
         std::string date = ListLine() << "DATE: " << pad_to(f.date, 10) << " HOUR: " << o.takeoff;
@@ -79,12 +72,8 @@ std::string waypoint_total_line(double total, int particle, int quantity) {
 
 NextMenu rundeg(Program& p) {
     QuietDiagnostics quiet(p);
-    FlightRunStart run = start_flight_run(p, "DEG");
+    FlightRunStart run = run_listed_files(p, "DEG", std::bind_front(run_deg_file, std::ref(p)));
     if (!run.started) return run.leave;
-    std::ifstream list("FILELIST.TXT");
-    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
-    for (int i = 1; i <= run.count; ++i) run_deg_file(p, run.options, next_listed_file(list), i, run.count);
-    list.close();
     p.con.line(ListLine() << "Finished all" << run.count << " requested DEG files");
     return NextMenu::Main;
 }

@@ -19,20 +19,10 @@
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/even_rate_tree.hpp"
 
 namespace tolv7::test {
 namespace {
-
-// Every point has the same rate: one coefficient everywhere, no cutoff, one
-// potential for every date (and flights dated away from the storm and the
-// Forbush decrease).
-tree::TreeOptions even_tree() {
-    tree::TreeOptions o;
-    o.constant_coefficients = true;
-    o.cutoffs = tree::CutoffShape::Zero;
-    o.constant_potential_mv = 500;
-    return o;
-}
 
 // A user airport line (89 columns) at whole degrees.
 std::string user_airport(const std::string& name, const std::string& icao, int lat, char ns, int lon, char ew,
@@ -77,7 +67,7 @@ std::string big_record(const std::string& name, const std::string& date, const s
 class Profile : public ::testing::Test {
 protected:
     double depth(double feet) { return ft2gpcms(*tp, feet); }
-    TreeWorkdir wd{even_tree()};
+    TreeWorkdir wd{even_rate_tree()};
     TestProgram tp;
     FlightEnd origin{46.0, 8.0, 6000.0};
     FlightEnd destination{47.0, 11.0, 6500.0};
@@ -233,7 +223,7 @@ protected:
         tp.log.flush();
         return read_lines("DIAGNOSE/TOLV7CHK.DAT");
     }
-    TreeWorkdir wd{even_tree()};
+    TreeWorkdir wd{even_rate_tree()};
     TestProgram tp;
     std::istringstream in;
     FlightFile file{in, "FLIGHTS.BIG"};
@@ -249,7 +239,8 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
            big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
     for (int status : {9, 9, 9, 6, 7, 5, 0, 3}) EXPECT_EQ(fly().status, status);
     auto lines = log();
-    auto missing = std::find(lines.begin(), lines.end(), std::string(ListLine() << "Missing airport data for" << "ZZXX  "));
+    std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
+    auto missing = std::find(lines.begin(), lines.end(), missing_line);
     ASSERT_NE(missing, lines.end());
     EXPECT_EQ(*(missing + 1), " Aborting flight");
 }
@@ -310,7 +301,8 @@ TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
         EXPECT_EQ(out[1], " PARTICLE            1 DOSEKIND           5");
         EXPECT_EQ(out[2], " GCR MODEL            4 SUPERPOSITION            0 YMD 2019/06/15");
         EXPECT_EQ(out[3].substr(0, 45), pad_to("FLIGHT " + name, 30) + " ZZHA   ZZHB   ");
-        EXPECT_EQ(out[3].substr(56), std::string(4, ' ') + " microGy, AVE WHOLE-BODY ABSORBED DOSE " + " " + "NEUTRONS  ");
+        EXPECT_EQ(out[3].substr(56),
+                  std::string(4, ' ') + " microGy, AVE WHOLE-BODY ABSORBED DOSE " + " " + "NEUTRONS  ");
     }
     auto report = read_lines("TOLV-7.RPT");  // report switch off: the headers only
     EXPECT_EQ(report, (std::vector<std::string>{" ======> A.BIG                         ",
@@ -341,7 +333,7 @@ protected:
         double lon = 10.0;
         return dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, particle + 38 * (quantity - 1), 4, 0, 0);
     }
-    TreeWorkdir wd{even_tree()};
+    TreeWorkdir wd{even_rate_tree()};
 };
 
 TEST_F(CityPairProgram, EveryKindOfRecord) {

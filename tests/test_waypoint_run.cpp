@@ -14,19 +14,10 @@
 #include "runs/waypoint_dose.hpp"
 #include "runs/waypoint_run.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/even_rate_tree.hpp"
 
 namespace tolv7::test {
 namespace {
-
-// Every point has the same rate (see the city-pair tests); waypoints stay
-// above the depth of 918 g/cm2.
-tree::TreeOptions even_tree() {
-    tree::TreeOptions o;
-    o.constant_coefficients = true;
-    o.cutoffs = tree::CutoffShape::Zero;
-    o.constant_potential_mv = 500;
-    return o;
-}
 
 const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
 
@@ -47,8 +38,8 @@ std::string leg_lines(Program& p, double lat1, double lon1, double feet1, double
         LatLon at = use_forward(p.runs, lat1, lon1, leg.distance / minutes * tau, leg.azimuth).value();
         double depth = ft2gpcms(p, feet1 + (feet2 - feet1) / minutes * tau);
         total += rate / 60.0;
-        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " + fmt_i(before + j, 4) + " " +
-                 fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
+        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " +
+                 fmt_i(before + j, 4) + " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
     }
     return lines;
 }
@@ -62,7 +53,7 @@ protected:
         return deg_flt_dose(*tp, in, "ROUTE.DEG", dat, run_date, takeoff, 38, 2);
     }
     std::vector<std::string> steps() { return split_lines(dat.str()); }
-    TreeWorkdir wd{even_tree()};
+    TreeWorkdir wd{even_rate_tree()};
     TestProgram tp;
     std::ostringstream dat;
 };
@@ -181,12 +172,13 @@ TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
 
 // The built program in batch mode over every waypoint file of the folder.
 TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
-    TreeWorkdir wd(even_tree());
+    TreeWorkdir wd(even_rate_tree());
     write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\n*.DEG\n");
     write_file("GOOD.DEG", std::string("2019/06/15,GOOD\n") + kTitles + "46 0 N 8 0 E 8000 0\n46 30 N 9 0 E 33000 7\n");
     write_file("NODATE.DEG", std::string("NO DATE\n") + kTitles + "46 0 N 8 0 E 8000 0\n");
     write_file("LOWER.DEG", std::string("2019/06/15,LOWER CASE\n") + kTitles + "46 0 n 8 0 E 8000 0\n");
-    write_file("LONG.DEG", std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 2001\n");
+    write_file("LONG.DEG",
+               std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 2001\n");
     std::string console;
     ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
 
