@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "airports/airport_record.hpp"
@@ -274,6 +275,19 @@ TEST_F(CityPairFlights, RunDateAndTakeOffTimeReplaceTheRecordDate) {
     EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
 }
 
+TEST_F(CityPairFlights, ReportBlockNamesTheCitiesAndThePotential) {
+    std::ofstream("SOLARMOD/MORDATES.2K", std::ios::app) << "2019/06/15      1234\n";
+    std::ostringstream report;
+    big_flt_rpt(*tp, report, "ALPHA-BRAVO", "ZZHA  ", "ZZHB  ", "2019/06/15", 12.5, 2);
+    EXPECT_EQ(report.str(), " ALPHA-BRAVO                   \n"
+                            " Origin  HIGH ALPHA CITY (ZZHA)\n"
+                            " Destination  HIGH BRAVO CITY (ZZHB)\n"
+                            " Date 2019/06/15\n"
+                            " Heliocentric Potential 1234 MV\n"
+                            " Effective dose  12.5 microsieverts   (0.01250 millisieverts) , ICRP Pub. 103 \n"
+                            " --------------------------------------------------\n");
+}
+
 // Whole runs inside the test, with the shell's listing written by the test.
 class CityPairRun : public CityPairFlights {
 protected:
@@ -388,6 +402,20 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"
                           "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    \n" +
                           block("MONTHLY", "HIGH POLAR CITY (ZZHP)", "HIGH BRAVO CITY (ZZHB)", second));
+}
+
+TEST_F(CityPairProgram, FatalStopKeepsTheFlightsAlreadyComputed) {
+    write_high_airports();
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    write_file("FLIGHTS.BIG", big_record("FIRST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) +
+                                  big_record("TOO HIGH", "2019/06/15", "ZZHA", "ZZHB", 12, {{500000, 20}}, 14) +
+                                  big_record("NEVER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
+    std::string console;
+    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal);
+    EXPECT_NE(console.find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[3].substr(0, 30), pad_to("FIRST", 30));
 }
 
 TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
