@@ -33,11 +33,12 @@ std::string user_airport(const std::string& name, const std::string& icao, int l
            "0";
 }
 
-// Airports high enough that no profile point is deeper than 918 g/cm2.
+// Airports at the cruise altitude of 35000 ft: every point of a flight
+// cruising there is at one depth and has the same rate on the even tree.
 void write_high_airports() {
-    write_file("AIRPORTS/NEWPORTS.DAT", user_airport("HIGH ALPHA", "ZZHA", 46, 'N', 8, 'E', 6000) + "\n" +
-                                            user_airport("HIGH BRAVO", "ZZHB", 47, 'N', 11, 'E', 6500) + "\n" +
-                                            user_airport("HIGH POLAR", "ZZHP", 70, 'N', 150, 'W', 7000) + "\n" +
+    write_file("AIRPORTS/NEWPORTS.DAT", user_airport("HIGH ALPHA", "ZZHA", 46, 'N', 8, 'E', 35000) + "\n" +
+                                            user_airport("HIGH BRAVO", "ZZHB", 47, 'N', 11, 'E', 35000) + "\n" +
+                                            user_airport("HIGH POLAR", "ZZHP", 70, 'N', 150, 'W', 35000) + "\n" +
                                             end_of_file_record() + "\n");
 }
 
@@ -248,11 +249,11 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
 
 TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
     // climb 10, cruise 40 (four blocks of nine and four single minutes), descent 12
-    in.str(big_record("EVEN", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 25}, {37000, 15}}, 12));
+    in.str(big_record("EVEN", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 25}, {35000, 15}}, 12));
     BigFlightDose f = fly();
     ASSERT_EQ(f.status, 0);
     double lon = 9.0;
-    double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 36000), 2019.45, 2 * 38, 4, 0, 0);
+    double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, 2 * 38, 4, 0, 0);
     EXPECT_NEAR(f.dose, rate * 62 / 60, 1e-12 * (1 + rate));
 
     auto lines = log();
@@ -338,7 +339,7 @@ TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
 }
 
 // The built program in batch mode, every kind of record, compared byte for
-// byte. Each rate is that of any point of the even tree.
+// byte. The rate is that of any point at 35000 ft on the even tree.
 class CityPairProgram : public ::testing::Test {
 protected:
     double rate(int particle, int quantity) {
@@ -356,13 +357,13 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
     write_file("TOLV.INI", ini.substr(0, ini.find("END")) + "CALCULATE = YES\nEND       = \n");
     write_file("DEFAULT.INP", "0000/00/00\n1230\n   0\n   2\nFLIGHTS.BIG\n");
     std::vector<std::pair<int, int>> many(21, {35000, 3});
-    write_file("FLIGHTS.BIG", big_record("GOOD ONE", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}, {37000, 13}}, 14) +
+    write_file("FLIGHTS.BIG", big_record("GOOD ONE", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}, {35000, 13}}, 14) +
                                   big_record("BAD DATE", "2019-05-12", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) +
                                   big_record("NO ORIGIN", "2019/06/15", "ZZXX", "ZZHB", 12, {{35000, 20}}, 14) +
                                   big_record("NO DESTINATION", "05/2019", "ZZHA", "ZZXX", 12, {{35000, 20}}, 14) +
                                   big_record("TOO LONG", "2019/05", "ZZHA", "ZZHP", 20, {{35000, 1960}}, 17) +
                                   big_record("MANY STEPS", "2019/06/15", "ZZHA", "ZZHB", 12, many, 14) +
-                                  big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{37000, 200}}, 25) +
+                                  big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{35000, 200}}, 25) +
                                   big_record("UNFINISHED", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
     std::string console;
     ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;

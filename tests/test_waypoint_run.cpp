@@ -21,22 +21,19 @@ namespace {
 
 const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
 
-// The rate of any point of the even tree.
-double even_rate(Program& p) {
-    double lon = 10.0;
-    return dose(p, 46.5, lon, ft2gpcms(p, 35000), 2019.45, 38 + 38, 4, 0, 0);
-}
-
 // The expected step lines of one leg east of Greenwich that starts after
 // minute `before`: the point of its minute j lies j - 0.5 minutes along it.
+// On the even tree the rate of a point depends on its depth alone.
 std::string leg_lines(Program& p, double lat1, double lon1, double feet1, double lat2, double lon2, double feet2,
-                      int minutes, double rate, double& total, int before = 0) {
+                      int minutes, double& total, int before = 0) {
     NauticalInverse leg = use_inverse(p.runs, lat1, lon1, lat2, lon2);
     std::string lines;
     for (int j = 1; j <= minutes; ++j) {
         double tau = j - 0.5;
         LatLon at = use_forward(p.runs, lat1, lon1, leg.distance / minutes * tau, leg.azimuth).value();
         double depth = ft2gpcms(p, feet1 + (feet2 - feet1) / minutes * tau);
+        double lon = at.lon;
+        double rate = dose(p, at.lat, lon, depth, 2019.45, 38 + 38, 4, 0, 0);
         total += rate / 60.0;
         lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " +
                  fmt_i(before + j, 4) + " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
@@ -64,10 +61,9 @@ TEST_F(WaypointFlights, OnePointAtTheMiddleOfEveryMinute) {
                          "47 0 N\n 11 0 E 12000 40  extra values are ignored\n");
     ASSERT_EQ(f.status, 0);
     EXPECT_EQ(f.date, "2019/06/15");
-    double rate = even_rate(*tp);
     double total = 0.0;
-    std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, rate, total);
-    expected += leg_lines(*tp, 46.5, 9.0, 12000, 47.0, 11.0, 12000, 30, rate, total, 10);
+    std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, total);
+    expected += leg_lines(*tp, 46.5, 9.0, 12000, 47.0, 11.0, 12000, 30, total, 10);
     EXPECT_EQ(dat.str(), expected);
     EXPECT_EQ(f.total, total);
 }
@@ -184,9 +180,8 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
 
     TestProgram tp;
     start_up(*tp);
-    double rate = even_rate(*tp);
     double total = 0.0;
-    std::string steps = leg_lines(*tp, 46.0, 8.0, 8000, 46.5, 9.0, 33000, 7, rate, total);
+    std::string steps = leg_lines(*tp, 46.0, 8.0, 8000, 46.5, 9.0, 33000, 7, total);
     std::string closing = " GCR MODEL   4  TRANSPORT AND CUTOFFS: 0   SUPERPOSITION:   0\n"
                           " DATE: 2019/06/15 HOUR:            0\n";
     std::string total_line = fmt_e(total, 11, 4) + " TOTAL          microSv, ICRP Pub. 103 EFFECTIVE DOSE \n";

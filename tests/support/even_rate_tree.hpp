@@ -1,7 +1,8 @@
 #pragma once
-// A data tree on which every flight point above 918 g/cm2 has the same rate:
-// one coefficient everywhere, no geomagnetic cutoff, one potential for every
-// date (flights dated away from the Kp storm and the Forbush decrease).
+// A data tree on which the rate depends on the depth alone: one coefficient
+// everywhere, no geomagnetic cutoff, one potential for every date (for dates
+// away from the Kp storm and the Forbush decrease). Points at one altitude
+// all have the same rate.
 #include "tools/data_tree.hpp"
 
 namespace tolv7::test {
