@@ -102,13 +102,61 @@ DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int do
     return energy_step(engine.ftdccs, z, dose_kind, total);
 }
 
-double at_depth(const DepthValues& values, double depth, int q) {
-    constexpr double kDeepest = 918.0;  // below this level the value halves every 132 g/cm2
-    double value = depth <= kDeepest
-                       ? kcspline(kPhys, values, kNaturalEnd, kNaturalEnd, depth)
-                       : kcspline(kPhys, values, kNaturalEnd, kNaturalEnd, kDeepest) *
-                             std::pow(0.5, (depth - kDeepest) / 132.0);
+namespace {
+
+// Below 918 g/cm2 the value at 918 halves for every further 132 g/cm2.
+template <class Spline>
+double depth_step(const Spline& spline_at, double depth, int q) {
+    constexpr double kDeepest = 918.0;
+    double value = depth <= kDeepest ? spline_at(depth) : spline_at(kDeepest) * std::pow(0.5, (depth - kDeepest) / 132.0);
     return value * renorm(q);
+}
+
+}  // namespace
+
+double at_depth(const DepthValues& values, double depth, int q) {
+    return depth_step([&](double at) { return kcspline(kPhys, values, kNaturalEnd, kNaturalEnd, at); }, depth, q);
+}
+
+PreparedDepthValues::PreparedDepthValues(const DepthValues& values, int q)
+    : spline_(kPhys, values, kNaturalEnd, kNaturalEnd), q_(q) {}
+
+double PreparedDepthValues::operator()(double depth) const { return depth_step(spline_, depth, q_); }
+
+DepthPoint locate_depth(double depth) {
+    constexpr double kDeepest = 918.0;
+    static const GuardedSpline axis = [] {
+        DepthValues ones;
+        ones.fill(1.0);
+        return GuardedSpline(kPhys, ones, kNaturalEnd, kNaturalEnd);
+    }();
+    DepthPoint d;
+    d.deep = !(depth <= kDeepest);
+    d.point = axis.locate(d.deep ? kDeepest : depth);
+    if (d.deep) d.halving = std::pow(0.5, (depth - kDeepest) / 132.0);
+    return d;
+}
+
+double PreparedDepthValues::operator()(const DepthPoint& depth) const {
+    double value = depth.deep ? spline_.at_point(depth.point) * depth.halving : spline_.at_point(depth.point);
+    return value * renorm(q_);
+}
+
+PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
+    if (!valid_dose_kind(dose_kind)) throw std::invalid_argument("no dose kind " + std::to_string(dose_kind));
+    PreparedDoseKind prepared;
+    prepared.dose_kind = dose_kind;
+    int q = decoder(dose_kind).q;
+    int total_kind = kShowerParticles * q;
+    for (int z = 1; z < kShowerSlots; ++z) {
+        for (int i = 1; i <= kBins; ++i) {
+            prepared.ftd.emplace_back(ftd_depth_values(engine, z, i, dose_kind), q);
+            prepared.shows.emplace_back(shows_depth_values(engine, z, i, dose_kind), q);
+        }
+        prepared.total56.emplace_back(ftd_depth_values(engine, z, 56, total_kind), q);
+        prepared.total50.emplace_back(ftd_depth_values(engine, z, 50, total_kind), q);
+    }
+    return prepared;
 }
 
 double ftd(Program& p, int z, int i, int dose_kind, double depth) {
@@ -125,6 +173,15 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
            double depth) {
     if (i != kTopBin) return 1.0;
     if (!usable_dose_kind(p, dose_kind, "HFF", "1")) return 1.0;
+    // Slope of the total coefficient of the quantity between bins 50 and 56.
+    int total_kind = kShowerParticles * decoder(dose_kind).q;
+    double h56 = ftd(p, z, 56, total_kind, depth);
+    double h50 = ftd(p, z, 50, total_kind, depth);
+    return top_bin_factor(p, flux, energy, z, h56, h50);
+}
+
+double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+                      double h50) {
     if (flux.size() < std::size_t{kElements} * kBins || energy.size() < std::size_t{kElements} * kBins)
         throw std::invalid_argument("hff needs 27 x 100 flux and energy tables");
     auto at = [z](int bin) { return static_cast<std::size_t>((z - 1) + kElements * (bin - 1)); };
@@ -138,10 +195,6 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
     double e0 = ue(z, 98);
     double c = (e1 - e0) * f(100) * s / (std::pow(e1, s) - std::pow(e0, s));
 
-    // Slope of the total coefficient of the quantity between bins 50 and 56.
-    int total_kind = kShowerParticles * decoder(dose_kind).q;
-    double h56 = ftd(p, z, 56, total_kind, depth);
-    double h50 = ftd(p, z, 50, total_kind, depth);
     double k = (h56 - h50) / (t(56) - t(50));
 
     double factor = (c / (-(1.0 + s)) * k * 400.0 * std::pow(e1, 1.0 + s) + c / (-s) * h56 * std::pow(e1, s)) /

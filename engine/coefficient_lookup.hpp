@@ -7,6 +7,9 @@
 // the 19 depth-wise values for each depth.
 #include <array>
 #include <span>
+#include <vector>
+
+#include "engine/splines.hpp"
 
 namespace tolv7 {
 
@@ -41,6 +44,42 @@ DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int do
 // 918 g/cm2 the value at 918 halves for every further 132 g/cm2.
 double at_depth(const DepthValues& values, double depth, int q);
 
+// A depth located once on the library's depth axis, for many prepared
+// depth steps.
+struct DepthPoint {
+    GuardedPoint point;
+    bool deep = false;     // below 918 g/cm2
+    double halving = 1.0;  // 0.5^((depth - 918) / 132) when deep
+};
+DepthPoint locate_depth(double depth);
+
+// The depth step prepared once for one set of depth-wise values; gives the
+// same values as at_depth.
+class PreparedDepthValues {
+public:
+    PreparedDepthValues() = default;
+    PreparedDepthValues(const DepthValues& values, int q);
+    double operator()(double depth) const;
+    double operator()(const DepthPoint& depth) const;
+
+private:
+    GuardedSpline spline_;
+    int q_ = 0;
+};
+
+// The energy steps of one valid dose kind done once: the depth steps of
+// ftd and shows for every element and bin (index (z - 1) x 100 + i - 1), and
+// of the quantity's total kind at bins 56 and 50 for the top-bin factor
+// (index z - 1).
+struct PreparedDoseKind {
+    int dose_kind = 0;
+    std::vector<PreparedDepthValues> ftd;
+    std::vector<PreparedDepthValues> shows;
+    std::vector<PreparedDepthValues> total56;
+    std::vector<PreparedDepthValues> total50;
+};
+PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind);
+
 // Coefficient and its uncertainty of element Z in bin i for the dose kind at
 // the depth; 0, with a warning in the check log, for a dose kind outside 1-304.
 double ftd(Program& p, int z, int i, int dose_kind, double depth);
@@ -51,5 +90,10 @@ double shows(Program& p, int z, int i, int dose_kind, double depth);
 // 1, with a warning in the check log and in DIAGNOSE/DIAGDAP.DAT when open.
 double hff(Program& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
            double depth);
+
+// The top-bin factor of element Z from the total coefficient of the
+// quantity at bins 56 (h56) and 50 (h50), with the warning of hff.
+double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+                      double h50);
 
 }  // namespace tolv7

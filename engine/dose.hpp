@@ -2,9 +2,26 @@
 // The dose rate at a point: the primary spectrum of the date, cut by the
 // geomagnetic cutoff of the place, scaled by the Forbush factor and folded
 // with the shower library's conversion coefficients at the point's depth.
+#include <memory>
+#include <vector>
+
+#include "engine/coefficient_lookup.hpp"
+
 namespace tolv7 {
 
 struct Program;
+
+// Values the dose computation keeps between calls: the primary flux, its
+// total kinetic energy and variance, the kinetic energy per nucleon (27
+// elements x 100 bins, element fastest; all rewritten at every call), and
+// the prepared coefficients of the dose kinds used last (newest last).
+struct DoseKept {
+    std::vector<double> gcrflux;
+    std::vector<double> gcrke;
+    std::vector<double> gcrvar;
+    std::vector<double> kepn;
+    std::vector<std::unique_ptr<PreparedDoseKind>> prepared;
+};
 
 // Rate per hour of the dose kind (particle + 38 x (quantity - 1), 1-304) at
 // latitude and longitude (degrees, north and east positive), atmospheric

@@ -10,8 +10,11 @@
 
 #include "engine/altitude_depth.hpp"
 #include "engine/cutoff_grid.hpp"
+#include "engine/dose.hpp"
+#include "engine/file_rewrite.hpp"
 #include "engine/file_stamp.hpp"
 #include "engine/kp_adjust.hpp"
+#include "engine/primary_spectrum.hpp"
 
 namespace tolv7 {
 
@@ -55,7 +58,7 @@ struct EngineRecords {
 
     // DIAGNOSE/DIAGDAP.DAT while a dose computation holds it open; the
     // top-bin factor writes its warnings there.
-    std::ofstream diagdap;
+    RewrittenFile diagdap;
 
     // ---- potentials, spectrum, Forbush ----
 
@@ -76,6 +79,9 @@ struct EngineRecords {
     };
     DailyPotentials daily_potentials;
 
+    // The spectra of the last potential.
+    SpectrumCache spectrum;
+
     // ---- cutoff grids, Kp, sky ----
 
     // The six cutoff grid files, opened by the first findcut and held open to
@@ -89,6 +95,8 @@ struct EngineRecords {
     KpIndexFile kp_index;
 
     // ---- dose ----
+
+    DoseKept dose_kept;
 
     // Label texts kept from the last valid quantity (blank before the first).
     std::string kept_note = std::string(16, ' ');

@@ -10,6 +10,7 @@
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "engine/atomic.hpp"
+#include "engine/file_rewrite.hpp"
 #include "engine/energy_grid.hpp"
 #include "engine/helio_potential.hpp"
 
@@ -101,11 +102,36 @@ GcrFlux iso_gcr_flux2(int z, double r, double e, double phi) {
     return out;
 }
 
-PrimarySpectrum get_hpd_iso(Program& prog, double date, double depth) {
-    const std::string path = os_path(prog.set.init, "GCR_MODELS", "ISO_GCR2.OUT");
-    std::ofstream out(path, std::ios::out | std::ios::trunc);
-    if (!out) stop_file_error(path, "cannot be created (does its folder exist?)");
+namespace {
 
+// Lines 3-2802 of the spectrum file for the potential phi (GV), and the
+// values as reading them back gives them.
+void compute_spectra(double phi, SpectrumCache& cache) {
+    cache.lines.clear();
+    cache.lines.reserve(27 * kSpectrumElements * kSpectrumEnergies);
+    for (int z = 1; z <= kSpectrumElements; ++z) {
+        for (int j = 1; j <= kSpectrumEnergies; ++j) {
+            double e = kKepn[static_cast<std::size_t>(j - 1)];
+            GcrFlux f = iso_gcr_flux2(z, rigidity(e, z), e, phi);
+            std::string energy_text = fmt_e(f.total_energy, 11, 3);
+            std::string flux_text = fmt_e(f.flux, 11, 3);
+            cache.lines += fmt_i(z, 4);
+            cache.lines += energy_text;
+            cache.lines += flux_text;
+            cache.lines += '\n';
+            std::size_t i = PrimarySpectrum::index(z, j);
+            cache.values.total_energy[i] = read_back(energy_text);
+            cache.values.flux[i] = read_back(flux_text);
+        }
+    }
+    cache.phi = phi;
+    cache.valid = true;
+}
+
+}  // namespace
+
+const PrimarySpectrum& get_hpd_iso(Program& prog, double date, double depth) {
+    const std::string path = os_path(prog.set.init, "GCR_MODELS", "ISO_GCR2.OUT");
     double hp = findu(prog, date);
     if (hp < 0.0) {
         // A negative potential has no physical meaning and would take the
@@ -115,31 +141,14 @@ PrimarySpectrum get_hpd_iso(Program& prog, double date, double depth) {
         hp = 0.0;
     }
     const double phi = hp / 1000.0;
+    SpectrumCache& cache = prog.engine.spectrum;
+    if (!prog.engine.caching || !cache.valid || cache.phi != phi) compute_spectra(phi, cache);
 
-    std::string text;
-    text.reserve(27 * (2 + kSpectrumElements * kSpectrumEnergies) + 64);
-    text = fmt_f(date, 11, 6) + " " + fmt_f(depth, 11, 6) + "\n";
-    text += std::string(ListLine() << "  Z       E         F") + "\n";
-    PrimarySpectrum spectrum;
-    for (int z = 1; z <= kSpectrumElements; ++z) {
-        for (int j = 1; j <= kSpectrumEnergies; ++j) {
-            double e = kKepn[static_cast<std::size_t>(j - 1)];
-            GcrFlux f = iso_gcr_flux2(z, rigidity(e, z), e, phi);
-            std::string energy_text = fmt_e(f.total_energy, 11, 3);
-            std::string flux_text = fmt_e(f.flux, 11, 3);
-            text += fmt_i(z, 4);
-            text += energy_text;
-            text += flux_text;
-            text += '\n';
-            std::size_t i = PrimarySpectrum::index(z, j);
-            spectrum.total_energy[i] = read_back(energy_text);
-            spectrum.flux[i] = read_back(flux_text);
-        }
-    }
-    out << text;
-    out.close();
-    if (!out) stop_file_error(path, "cannot be written");
-    return spectrum;
+    std::string text = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +
+                       std::string(ListLine() << "  Z       E         F") + '\n';
+    text += cache.lines;
+    if (!rewrite_file(path, text)) stop_file_error(path, "cannot be written (does its folder exist?)");
+    return cache.values;
 }
 
 }  // namespace tolv7

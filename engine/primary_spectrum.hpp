@@ -4,6 +4,7 @@
 // field), written to GCR_MODELS/ISO_GCR2.OUT for the dose computation.
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace tolv7 {
 
@@ -28,9 +29,20 @@ struct PrimarySpectrum {
     }
 };
 
+// The spectra of the last potential computed, as text lines 3-2802 of the
+// file and as read back; they depend on the potential alone.
+struct SpectrumCache {
+    bool valid = false;
+    double phi = 0.0;
+    std::string lines;
+    PrimarySpectrum values;
+};
+
 // Writes the spectra of the date's potential to GCR_MODELS/ISO_GCR2.OUT
 // (the depth only goes to the first line) and returns them as read back.
-PrimarySpectrum get_hpd_iso(Program& p, double date, double depth);
+// The spectra of an unchanged potential are not computed again (unless
+// caching is off); the file is written at every call.
+const PrimarySpectrum& get_hpd_iso(Program& p, double date, double depth);
 
 struct GcrFlux {
     double total_energy = 0.0;   // E x N, GeV

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace tolv7 {
 
@@ -65,19 +66,31 @@ void second_derivatives(const double* x, const double* y, std::size_t n, double 
     for (std::size_t k = n - 1; k-- > 0;) y2[k] = y2[k] * y2[k + 1] + u[k];
 }
 
-// The spline value inside the table: bisection, then the cubic of the interval.
-double evaluate(const double* x, const double* y, const double* y2, std::size_t n, double at) {
-    std::size_t klo = 0;
-    std::size_t khi = n - 1;
-    while (khi - klo > 1) {
-        std::size_t k = (khi + klo) / 2;
-        if (x[k] > at) khi = k;
-        else klo = k;
+// The interval of the abscissa by bisection, and the cubic's weights there.
+CubicWeights cubic_weights(const double* x, std::size_t n, double at) {
+    CubicWeights w;
+    w.khi = n - 1;
+    while (w.khi - w.klo > 1) {
+        std::size_t k = (w.khi + w.klo) / 2;
+        if (x[k] > at) w.khi = k;
+        else w.klo = k;
     }
-    double h = x[khi] - x[klo];
-    double a = (x[khi] - at) / h;
-    double b = (at - x[klo]) / h;
-    return a * y[klo] + b * y[khi] + ((a * a * a - a) * y2[klo] + (b * b * b - b) * y2[khi]) * (h * h) / 6.0;
+    double h = x[w.khi] - x[w.klo];
+    w.a = (x[w.khi] - at) / h;
+    w.b = (at - x[w.klo]) / h;
+    w.a3 = w.a * w.a * w.a - w.a;
+    w.b3 = w.b * w.b * w.b - w.b;
+    w.hh = h * h;
+    return w;
+}
+
+double cubic_value(const CubicWeights& w, const double* y, const double* y2) {
+    return w.a * y[w.klo] + w.b * y[w.khi] + (w.a3 * y2[w.klo] + w.b3 * y2[w.khi]) * w.hh / 6.0;
+}
+
+// The spline value inside the table.
+double evaluate(const double* x, const double* y, const double* y2, std::size_t n, double at) {
+    return cubic_value(cubic_weights(x, n, at), y, y2);
 }
 
 double tdspline_raw(const double* x, const double* y, std::size_t n, double yp1, double ypn, double at) {
@@ -91,11 +104,20 @@ double tdspline_raw(const double* x, const double* y, std::size_t n, double yp1,
     return evaluate(x, y, y2, n, at);
 }
 
+// The copies with the zero neighbours of bracket i standing in as a tiny
+// positive value.
+void stand_in_copy(const double* yy, std::size_t n, std::size_t i, double* out) {
+    std::copy(yy, yy + n, out);
+    if (yy[i] == 0.0) out[i] = kZeroStandIn;
+    if (yy[i + 1] == 0.0) out[i + 1] = kZeroStandIn;
+}
+
 // The guarded look-up in ascending copies xx/yy. When `y2` holds the second
 // derivatives of these copies they are used; a zero neighbour of `at` stands
-// in as a tiny positive value, which needs the spline afresh.
+// in as a tiny positive value, which needs the spline of the changed copies:
+// prepared in `stand_ins` when given, else computed here.
 double guarded(const double* xx, const double* yy, std::size_t n, double yp1, double ypn, double at,
-               const double* y2) {
+               const double* y2, const std::vector<GuardedSpline::StandIn>* stand_ins) {
     if (n == 0) return 0.0;
     bool ascending = xx[0] < xx[n - 1];
     if (at <= xx[0] && at <= xx[n - 1]) return ascending ? yy[0] : yy[n - 1];
@@ -117,12 +139,15 @@ double guarded(const double* xx, const double* yy, std::size_t n, double yp1, do
 
     double spline = 0.0;
     if (bracket < n && (lo == 0.0 || hi == 0.0)) {
-        Scratch work(n);
-        double* stand_in = work.data();
-        std::copy(yy, yy + n, stand_in);
-        if (lo == 0.0) stand_in[bracket] = kZeroStandIn;
-        if (hi == 0.0) stand_in[bracket + 1] = kZeroStandIn;
-        spline = tdspline_raw(xx, stand_in, n, yp1, ypn, at);
+        if (stand_ins != nullptr) {
+            const GuardedSpline::StandIn& prepared = (*stand_ins)[bracket];
+            spline = evaluate(xx, prepared.y.data(), prepared.y2.data(), n, at);
+        } else {
+            Scratch work(n);
+            double* stand_in = work.data();
+            stand_in_copy(yy, n, bracket, stand_in);
+            spline = tdspline_raw(xx, stand_in, n, yp1, ypn, at);
+        }
     } else if (y2 != nullptr) {
         if (!outside_table(xx, yy, n, at, spline)) spline = evaluate(xx, yy, y2, n, at);
     } else {
@@ -159,7 +184,7 @@ double kcspline(std::span<const double> x, std::span<const double> y, double yp1
     double* xx = work.data();
     double* yy = xx + n;
     ascending_copies(x.first(n), y.first(n), xx, yy);
-    return guarded(xx, yy, n, yp1, ypn, at, nullptr);
+    return guarded(xx, yy, n, yp1, ypn, at, nullptr, nullptr);
 }
 
 CubicSpline::CubicSpline(std::vector<double> x, std::vector<double> y, double yp1, double ypn)
@@ -192,11 +217,71 @@ GuardedSpline::GuardedSpline(std::span<const double> x, std::span<const double> 
     y2_.resize(n);
     std::vector<double> u(n);
     second_derivatives(xx_.data(), yy_.data(), n, yp1, ypn, y2_.data(), u.data());
+    // Brackets with a zero neighbour use the spline of changed copies; it
+    // depends on the bracket alone, so it is prepared here too.
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (yy_[i] != 0.0 && yy_[i + 1] != 0.0) continue;
+        stand_ins_.resize(n - 1);
+        StandIn& s = stand_ins_[i];
+        s.y.resize(n);
+        s.y2.resize(n);
+        stand_in_copy(yy_.data(), n, i, s.y.data());
+        second_derivatives(xx_.data(), s.y.data(), n, yp1, ypn, s.y2.data(), u.data());
+    }
+}
+
+GuardedPoint GuardedSpline::locate(double at) const {
+    GuardedPoint g;
+    const double* x = xx_.data();
+    std::size_t n = xx_.size();
+    g.ascending = n > 0 && x[0] < x[n - 1];
+    if (n == 0 || (at <= x[0] && at <= x[n - 1])) {
+        g.where = GuardedPoint::Where::Below;
+        return g;
+    }
+    if (at >= x[0] && at >= x[n - 1]) {
+        g.where = GuardedPoint::Where::Above;
+        return g;
+    }
+    g.bracket = n;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if ((x[i] <= at && at < x[i + 1]) || (x[i + 1] <= at && at < x[i])) {
+            g.bracket = i;
+            break;
+        }
+    }
+    if (g.bracket == n || y2_.empty()) throw std::logic_error("no shared look-up in this table");
+    g.from_upper = at - x[g.bracket + 1];
+    g.width = x[g.bracket + 1] - x[g.bracket];
+    g.cubic = cubic_weights(x, n, at);
+    return g;
+}
+
+double GuardedSpline::at_point(const GuardedPoint& g) const {
+    const double* yy = yy_.data();
+    std::size_t n = yy_.size();
+    if (g.where == GuardedPoint::Where::Below) return g.ascending ? yy[0] : yy[n - 1];
+    if (g.where == GuardedPoint::Where::Above) return g.ascending ? yy[n - 1] : yy[0];
+    double lo = yy[g.bracket];
+    double hi = yy[g.bracket + 1];
+    double line = hi + g.from_upper * (hi - lo) / g.width;
+    const double* y = yy;
+    const double* y2 = y2_.data();
+    if (lo == 0.0 || hi == 0.0) {
+        const StandIn& prepared = stand_ins_[g.bracket];
+        y = prepared.y.data();
+        y2 = prepared.y2.data();
+    }
+    double spline = cubic_value(g.cubic, y, y2);
+    bool between = (spline >= lo && spline <= hi) || (spline >= hi && spline <= lo);
+    double candidate = between ? spline : line;
+    if (candidate < 0.0 && lo >= 0.0 && hi >= 0.0) return kZeroStandIn;
+    return candidate;
 }
 
 double GuardedSpline::operator()(double at) const {
     const double* y2 = y2_.empty() ? nullptr : y2_.data();
-    return guarded(xx_.data(), yy_.data(), xx_.size(), yp1_, ypn_, at, y2);
+    return guarded(xx_.data(), yy_.data(), xx_.size(), yp1_, ypn_, at, y2, stand_ins_.empty() ? nullptr : &stand_ins_);
 }
 
 }  // namespace tolv7

@@ -32,15 +32,47 @@ private:
     std::vector<double> x_, y_, y2_;
 };
 
+// The interval of the cubic that holds one abscissa, and the weights of its
+// end values and second derivatives there.
+struct CubicWeights {
+    std::size_t klo = 0, khi = 0;
+    double a = 0, b = 0, a3 = 0, b3 = 0, hh = 0;
+};
+
+// Where one abscissa falls in an ascending table, with every term of the
+// look-up that depends on the abscissae alone: many guarded splines over the
+// same abscissae can share it.
+struct GuardedPoint {
+    enum class Where { Below, Above, Inside } where = Where::Inside;
+    bool ascending = true;
+    std::size_t bracket = 0;  // xx[bracket] <= at < xx[bracket + 1]
+    CubicWeights cubic;
+    double from_upper = 0;  // at - xx[bracket + 1]
+    double width = 0;       // xx[bracket + 1] - xx[bracket]
+};
+
 // kcspline on one fixed table.
 class GuardedSpline {
 public:
+    // The copies of one bracket with its zero neighbours standing in as a
+    // tiny positive value, and their second derivatives.
+    struct StandIn {
+        std::vector<double> y, y2;
+    };
+
     GuardedSpline() = default;
     GuardedSpline(std::span<const double> x, std::span<const double> y, double yp1, double ypn);
     double operator()(double at) const;
 
+    // Where `at` falls among the spline's (ascending) abscissae.
+    GuardedPoint locate(double at) const;
+    // The value at a point located in a spline with the same abscissae;
+    // the same as operator() at that abscissa.
+    double at_point(const GuardedPoint& point) const;
+
 private:
     std::vector<double> xx_, yy_, y2_;  // ascending copies and their second derivatives
+    std::vector<StandIn> stand_ins_;    // by bracket, where a neighbour is zero
     double yp1_ = kNaturalEnd;
     double ypn_ = kNaturalEnd;
 };

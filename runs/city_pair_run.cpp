@@ -1,12 +1,82 @@
 #include "runs/city_pair_run.hpp"
 
+#include <fstream>
+#include <functional>
+
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "engine/dose_labels.hpp"
+#include "runs/big_flight_dose.hpp"
+#include "runs/big_flight_report.hpp"
+#include "runs/flight_run_start.hpp"
+#include "runs/flight_status.hpp"
 
 namespace tolv7 {
 
+namespace {
+
+const char kReportFile[] = "TOLV-7.RPT";
+
+void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
+
+// All flights of one input file into its .OUT file and the report.
+void run_big_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
+    std::ifstream in = open_flight_file(p, filename, number, count);
+    auto out_name = result_file_name(p, filename, ".OUT");
+    if (!out_name) return;
+    std::ofstream report(kReportFile, std::ios::app);
+    if (!report) stop_file_error(kReportFile, "cannot be opened for appending");
+    put(report, ListLine() << "======> " + filename);
+    std::ofstream out(*out_name, std::ios::trunc);
+    if (!out) stop_file_error(*out_name, "cannot be created");
+    put(out, ListLine() << "FLIGHTS FROM " + filename);
+    put(out, ListLine() << "PARTICLE " << o.particle << " DOSEKIND" << o.quantity);
+    put(out, ListLine() << "GCR MODEL " << p.set.ini.gcr_model << " SUPERPOSITION " << p.set.ini.superposition
+                        << " YMD " << pad_to(o.run_date, 10));
+    out.flush();
+    report.flush();
+
+    FlightFile flights{in, trim_right(filename)};
+    for (;;) {
+        BigFlightDose f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
+        if (f.status == 0) {
+            put(out, big_result_line(f.record, f.dose, o.particle, o.quantity));
+            p.con.line(ListLine() << "FINISHED " << f.record.name);
+            if (p.set.ini.report == 1)
+                big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, o.run_date, f.dose,
+                            o.quantity);
+        } else {
+            put(out, badstr(f.status));
+            if (f.status != 3) put(report, badstr(f.status));
+        }
+        // Each flight reaches the disk before the next is computed.
+        out.flush();
+        report.flush();
+        if (f.status == 3) break;
+    }
+    out.close();
+    in.close();
+    report.close();
+    p.log.line(ListLine() << "AT END OF FILE");
+    p.con.line(ListLine() << " Finished " << filename);
+}
+
+}  // namespace
+
+std::string big_result_line(const BigFlightRecord& r, double dose, int particle, int quantity) {
+    std::string label(39, ' ');
+    dkstr(label, quantity);
+    return pad_to(r.name, 30) + " " + pad_to(r.origin, 6) + " " + pad_to(r.destination, 6) + " " +
+           fmt_e(dose, 11, 4) + " " + "   " + label + " " + partstr(particle);
+}
+
 NextMenu runbig(Program& p) {
-    p.con.line(" runbig is not built yet");
-    return NextMenu::Same;
+    QuietDiagnostics quiet(p);
+    FlightRunStart run = run_listed_files(p, "BIG", std::bind_front(run_big_file, std::ref(p)));
+    return run.started ? NextMenu::Main : run.leave;
 }
 
 }  // namespace tolv7

@@ -1,12 +1,81 @@
 #include "runs/waypoint_run.hpp"
 
+#include <fstream>
+#include <functional>
+
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "engine/dose_labels.hpp"
+#include "runs/flight_run_start.hpp"
+#include "runs/flight_status.hpp"
+#include "runs/waypoint_dose.hpp"
 
 namespace tolv7 {
 
+namespace {
+
+void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
+
+std::ofstream create(const std::string& name) {
+    std::ofstream file(name, std::ios::trunc);
+    if (!file) stop_file_error(name, "cannot be created");
+    return file;
+}
+
+void run_deg_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
+    std::ifstream in = open_flight_file(p, filename, number, count);
+    auto sum_name = result_file_name(p, filename, ".SUM");
+    auto dat_name = sum_name ? result_file_name(p, filename, ".DAT") : std::nullopt;
+    if (!dat_name) return;
+    std::ofstream sum = create(*sum_name);
+    std::ofstream dat = create(*dat_name);
+    put(dat, ListLine() << " LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE");
+
+    WaypointDose f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    if (f.status == 0) {
+        std::string model = waypoint_model_line(p);
+        std::string date = ListLine() << "DATE: " << pad_to(f.date, 10) << " HOUR: " << o.takeoff;
+        std::string total = waypoint_total_line(f.total, o.particle, o.quantity);
+        put(sum, ListLine() << "FLIGHT FROM " + filename);
+        put(sum, model);
+        put(sum, date);
+        put(dat, model);
+        put(dat, date);
+        put(sum, total);
+        put(dat, total);
+        p.con.line(ListLine() << "FINISHED " << filename);
+    } else {
+        put(dat, badstr(f.status));
+        put(sum, badstr(f.status));
+    }
+    in.close();
+    sum.close();
+    dat.close();
+    p.con.line(ListLine() << "Finished reports for " << filename);
+}
+
+}  // namespace
+
+std::string waypoint_model_line(Program& p) {
+    return " GCR MODEL" + fmt_i(p.set.ini.gcr_model, 4) + "  TRANSPORT AND CUTOFFS: " + p.set.nvc_tf.ch +
+           "   SUPERPOSITION:" + fmt_i(p.set.ini.superposition, 4);
+}
+
+std::string waypoint_total_line(double total, int particle, int quantity) {
+    std::string label(39, ' ');
+    dkstr(label, quantity);
+    return fmt_e(total, 11, 4) + " " + partstr(particle) + " " + "   " + label;
+}
+
 NextMenu rundeg(Program& p) {
-    p.con.line(" rundeg is not built yet");
-    return NextMenu::Same;
+    QuietDiagnostics quiet(p);
+    FlightRunStart run = run_listed_files(p, "DEG", std::bind_front(run_deg_file, std::ref(p)));
+    if (!run.started) return run.leave;
+    p.con.line(ListLine() << "Finished all" << run.count << " requested DEG files");
+    return NextMenu::Main;
 }
 
 }  // namespace tolv7

@@ -113,6 +113,12 @@ TEST(Splines, PreparedTablesGiveBitIdenticalValues) {
         EXPECT_EQ(clamped(at), tdspline(x, y, 1.5, -2.0, at)) << at;
         EXPECT_EQ(guarded(at), kcspline(x, y, kNaturalEnd, kNaturalEnd, at)) << at;
         EXPECT_EQ(guarded_down(at), kcspline(x_down, y_down, 0.5, kNaturalEnd, at)) << at;
+        // A point located once serves every spline over the same abscissae.
+        GuardedPoint point = guarded.locate(at);
+        EXPECT_EQ(guarded.at_point(point), guarded(at)) << at;
+        std::vector<double> zeros = {0, 0, 1, 0, 5, 5, 0, 1, 0, 2};
+        GuardedSpline other(x, zeros, kNaturalEnd, kNaturalEnd);
+        EXPECT_EQ(other.at_point(point), kcspline(x, zeros, kNaturalEnd, kNaturalEnd, at)) << at;
     }
 }
 

@@ -1,0 +1,259 @@
+#include "runs/big_flight_dose.hpp"
+
+#include <algorithm>
+
+#include "airports/port_lookup.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "runs/flight_time.hpp"
+#include "runs/geodesy.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+void trace_record(Program& p, const BigFlightRecord& r) {
+    p.log.line(ListLine() << "RDBIGFLT RETURNS FLIGHTNAME: " << r.name);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS ORIGIN PORT: " << r.origin);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS DESTINATION: " << r.destination);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS CLIMB TIME (MINS): " << r.climb);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS NOSTEPS: " << r.steps);
+    for (int k = 0; k < std::min(r.steps, kMaxCruiseSteps); ++k)
+        p.log.line(ListLine() << "STEP " << k + 1 << r.step_min[static_cast<std::size_t>(k)]
+                              << r.step_feet[static_cast<std::size_t>(k)]);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS CRUISE TIME (MIN): " << r.cruise);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS DESCENT TIME (MIN): " << r.descent);
+    p.log.line(ListLine() << "RDBIGFLT RETURNS FLT TIME (MIN): " << r.total);
+    p.log.line("");
+}
+
+// A record the profile cannot be built from: no steps, negative minutes, or
+// no minute of flight at all (the ground speed would have no divisor).
+bool bad_profile_data(const BigFlightRecord& r) {
+    if (r.steps <= 0 || r.climb < 0 || r.descent < 0 || r.total <= 0) return true;
+    for (int k = 0; k < r.steps; ++k)
+        if (r.step_min[static_cast<std::size_t>(k)] < 0) return true;
+    return false;
+}
+
+void trace_airport(Program& p, const char* title, const AirportInfo& a) {
+    p.log.line(ListLine() << title);
+    p.log.line(ListLine() << "CITY AND PORTNAMES " << a.city << a.name);
+    p.log.line(ListLine() << "READING LAT AND LON " << a.ns << a.latitude << a.ew << a.longitude);
+    p.log.line(ListLine() << "READING ALTITUDE " << a.elevation << "FEET");
+}
+
+FlightEnd signed_place(const AirportInfo& a) {
+    return {a.ns == 'N' ? a.latitude : -a.latitude, a.ew == 'E' ? a.longitude : -a.longitude, a.elevation};
+}
+
+}  // namespace
+
+CruiseWalk::CruiseWalk(const BigFlightRecord& r) : r_(r), end_(r.steps > 0 ? r.step_min[0] : 0) {}
+
+int CruiseWalk::next() {
+    ++minute_;
+    int feet = r_.step_feet[static_cast<std::size_t>(step_)];
+    int last = std::min(r_.steps, kMaxCruiseSteps) - 1;
+    if (minute_ >= end_ && step_ < last) {
+        ++step_;
+        end_ += r_.step_min[static_cast<std::size_t>(step_)];
+    }
+    return feet;
+}
+
+void altnow(const BigFlightRecord& r, int point, double& altitude) {
+    if (r.cruise <= 0) return;
+    long long minute = static_cast<long long>(point) - r.climb - 2;
+    if (minute < 1) return;
+    // Past the cruise minutes and one delay per step the walk is on its
+    // last step for good.
+    minute = std::min<long long>(minute, static_cast<long long>(r.cruise) + kMaxCruiseSteps + 1);
+    CruiseWalk walk(r);
+    for (long long j = 1; j <= minute; ++j) altitude = walk.next();
+}
+
+void thin_cruise(int cruise, int climb, std::vector<double>& weights) {
+    if (cruise < 9 || climb < 0) return;
+    for (long long block = 0; block < cruise / 9; ++block) {
+        long long first = climb + 3 + 9 * block;  // point number
+        if (first + 8 > static_cast<long long>(weights.size())) return;
+        for (long long k = 0; k < 9; ++k) weights[static_cast<std::size_t>(first - 1 + k)] = k == 4 ? 9.0 : 0.0;
+    }
+}
+
+FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightEnd& origin,
+                             const FlightEnd& destination) {
+    FlightProfile f;
+    const int G = r.climb;
+    const int K = r.cruise;
+    const int D = r.descent;
+    const int T = r.total;
+    NauticalInverse leg = use_inverse(p.runs, origin.lat, origin.lon, destination.lat, destination.lon);
+    const double S = leg.distance;
+    const double A = leg.azimuth;
+    f.azimuth = A;
+    float divisor = static_cast<float>(K) + static_cast<float>(G + D) * 0.5f;
+    const double V = S / static_cast<double>(divisor);
+    f.speed = V;
+    p.log.line(ListLine() << "CALCULATED SPEED miles/min " << V);
+    if (T > kMaxFlightMinutes && G + 1 > kMaxProfilePoints) {
+        f.status = 5;  // the climb alone would not fit
+        return f;
+    }
+
+    auto size_to = [&f](int points) {
+        auto n = static_cast<std::size_t>(points);
+        f.weight.resize(n, 0.0);
+        f.depth.resize(n, 0.0);
+        f.lat.resize(n, 0.0);
+        f.lon.resize(n, 0.0);
+    };
+    // Point i at `distance` nautical miles from the origin along A.
+    auto place = [&](int i, double weight, double feet, double distance) {
+        auto k = static_cast<std::size_t>(i - 1);
+        f.weight[k] = weight;
+        f.depth[k] = ft2gpcms(p, feet);
+        auto at = use_forward(p.runs, origin.lat, origin.lon, distance, A);
+        if (!at) return false;
+        f.lat[k] = at->lat;
+        f.lon[k] = at->lon;
+        p.log.line(ListLine() << i << f.depth[k] << distance << A << f.lat[k] << f.lon[k]);
+        return true;
+    };
+    auto fail = [&f] {
+        f.status = 9;
+        return f;
+    };
+
+    const double first_step = r.step_feet[0];
+    const double last_step = r.step_feet[static_cast<std::size_t>(std::min(r.steps, kMaxCruiseSteps) - 1)];
+    const double top_of_climb = 0.5 * V * G;  // S_c
+    const double end_of_cruise = top_of_climb + (K + 0.5) * V;  // S_e
+
+    p.log.line(ListLine() << "CALCULATING CLIMB");
+    size_to(G + 1);
+    f.weight[0] = 0.5;
+    f.depth[0] = ft2gpcms(p, origin.elevation);
+    f.lat[0] = origin.lat;
+    f.lon[0] = origin.lon;
+    if (G >= 1) p.log.line(ListLine() << 1 << f.depth[0] << 0.0 << A << f.lat[0] << f.lon[0]);
+    for (int h = 1; h <= G; ++h) {
+        double feet = h * ((first_step - origin.elevation) / G) + origin.elevation;
+        if (!place(1 + h, h == G ? 0.5 : 1.0, feet, 0.5 * V * h)) return fail();
+    }
+
+    p.log.line(ListLine() << "CALCULATING CRUISE COORDS");
+    if (T > kMaxFlightMinutes) {
+        f.status = 5;
+        return f;
+    }
+    size_to(T + 4);
+    // The start of cruise flies at the altitude of the last cruise minute
+    // (with no cruise minutes, at the first step's).
+    double start_feet = first_step;
+    altnow(r, G + 2 + K, start_feet);
+    if (!place(G + 2, 0.0, start_feet, top_of_climb + 0.5 * V)) return fail();
+    CruiseWalk walk(r);
+    for (int m = 1; m <= K; ++m)
+        if (!place(G + 2 + m, 1.0, walk.next(), top_of_climb + (m + 0.5) * V)) return fail();
+
+    p.log.line(ListLine() << "CALCULATING DESCENT");
+    const auto top_of_descent = static_cast<std::size_t>(G + 2 + K);  // index of point G + 3 + K
+    f.weight[top_of_descent] = 0.5;
+    f.depth[top_of_descent] = f.depth[top_of_descent - 1];
+    f.lat[top_of_descent] = f.lat[top_of_descent - 1];
+    f.lon[top_of_descent] = f.lon[top_of_descent - 1];
+    double distance = 0.0;
+    for (int j = 1; j <= D; ++j) {
+        double feet = last_step - j * ((last_step - destination.elevation) / D);
+        distance = end_of_cruise + 0.5 * V * j;
+        if (!place(G + 3 + K + j, (D - 1.0) / D, feet, distance)) return fail();
+    }
+    const int P = T + 4;
+    auto last = static_cast<std::size_t>(P - 1);
+    f.weight[last] = 0.5;
+    f.depth[last] = ft2gpcms(p, destination.elevation);
+    f.lat[last] = destination.lat;
+    f.lon[last] = destination.lon;
+    p.log.line(ListLine() << P << f.depth[last] << 0.5 * distance << A << f.lat[last] << f.lon[last] << P);
+    return f;
+}
+
+double profile_dose(Program& p, FlightProfile& profile, double t0, int particle, int quantity) {
+    const int kind = particle + 38 * (quantity - 1);
+    const int gcr_model = p.set.ini.gcr_model;
+    const int superposition = p.set.ini.superposition;
+    p.log.line(ListLine() << "CALCULATING FLIGHT DOSE " << t0 << kind << gcr_model << superposition);
+    p.log.line(ListLine() << "STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
+    double t = t0;
+    double total = 0.0;
+    for (std::size_t k = 0; k < profile.weight.size(); ++k) {
+        double w = profile.weight[k];
+        if (w == 0.0) continue;
+        double rate = dose(p, profile.lat[k], profile.lon[k], profile.depth[k], t, kind, gcr_model, 0, superposition);
+        t += w * kMinuteYears;
+        total += w * rate / 60.0;
+        p.log.line(ListLine() << static_cast<int>(k + 1) << profile.lat[k] << profile.lon[k] << profile.depth[k]
+                              << rate << w << total);
+    }
+    p.log.line(ListLine() << total << particle << quantity << superposition);
+    return total;
+}
+
+BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
+                           int quantity) {
+    BigFlightDose out;
+    out.record = rdbigflt(p, file);
+    const BigFlightRecord& r = out.record;
+    out.status = r.status;
+    if (out.status != 0) return out;
+    trace_record(p, r);
+    if (bad_profile_data(r)) {
+        out.status = 9;
+        return out;
+    }
+
+    // The destination is looked up only when the origin was found.
+    auto lookup = [&](const std::string& code) {
+        auto airport = port_info(p, code);
+        if (!airport) {
+            p.log.line(ListLine() << "Missing airport data for" << code);
+            p.log.line(ListLine() << "Aborting flight");
+        }
+        return airport;
+    };
+    auto origin = lookup(r.origin);
+    auto destination = origin ? lookup(r.destination) : std::nullopt;
+    if (!destination) {
+        out.status = origin ? 7 : 6;
+        return out;
+    }
+    trace_airport(p, "ORIGIN INFORMATION", *origin);
+    p.log.line("");
+    trace_airport(p, "DESTINATION INFORMATION", *destination);
+
+    FlightProfile profile = flight_profile(p, r, signed_place(*origin), signed_place(*destination));
+    if (profile.status != 0) {
+        out.status = profile.status;
+        return out;
+    }
+
+    // With the dates of the flight file every flight is a daily average.
+    bool file_dates = run_date == "0000/00/00";
+    std::string ymd = file_dates ? r.date : run_date;
+    int hour = file_dates ? 0 : takeoff / 100;
+    int minute = file_dates ? 0 : takeoff % 100;
+    auto t0 = flight_start(p, ymd, hour, minute);
+    if (!t0) {
+        out.status = 1;  // a date whose parts are not numbers
+        return out;
+    }
+    thin_cruise(r.cruise, r.climb, profile.weight);
+    out.dose = profile_dose(p, profile, *t0, particle, quantity);
+    return out;
+}
+
+}  // namespace tolv7

@@ -1,0 +1,67 @@
+#include "runs/big_flight_report.hpp"
+
+#include "airports/port_lookup.hpp"
+#include "app/calendar.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/text_lines.hpp"
+#include "engine/dose_labels.hpp"
+#include "engine/helio_potential.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+const char* const kNames[8] = {
+    " Part. fluence  ", " Effective dose ", " Effective dose ", " Am. Dose Eqiv. ",
+    " Absorbed dose  ", " Absorbed dose  ", " Absorbed dose  ", " Neutron monitor",
+};
+
+const char* const kUnits[8] = {
+    " particles/cm/cm", " microsieverts  ", " microsieverts  ", " microsieverts  ",
+    " microgray      ", " microgray      ", " microgray      ", " unnormal counts",
+};
+
+std::string airport_line(Program& p, const char* title, const std::string& code) {
+    auto airport = port_info(p, code);
+    std::string city = airport ? trim_right(airport->city) : std::string();
+    return ListLine() << title + city + " (" + trim_right(code) + ")";
+}
+
+}  // namespace
+
+std::string dknames(Program& p, int quantity) {
+    if (quantity >= 1 && quantity <= 8) p.runs.kept_name = kNames[quantity - 1];
+    return p.runs.kept_name;
+}
+
+std::string dkunits(Program& p, int quantity) {
+    if (quantity >= 1 && quantity <= 8) p.runs.kept_unit = kUnits[quantity - 1];
+    return p.runs.kept_unit;
+}
+
+std::string report_dose_line(Program& p, double dose, int quantity) {
+    std::string line = dknames(p, quantity);
+    if (quantity == 1 || quantity == 8) return line + fmt_f(dose, 7, 2) + dkunits(p, quantity) + dknotes(p, quantity);
+    if (dose < 10.0) line += fmt_f(dose, 4, 2);
+    else if (dose < 100.0) line += fmt_f(dose, 5, 1);
+    else line += fmt_f(dose, 6, 1);
+    return line + dkunits(p, quantity) + " (" + fmt_f(dose / 1000.0, 7, 5) + dkunits2(p, quantity) +
+           dknotes(p, quantity);
+}
+
+void big_flt_rpt(Program& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
+                 const std::string& destination, const std::string& run_date, double dose, int quantity) {
+    // A run date of 0000/00/00 (each flight by its own date) looks up year 0.
+    CalendarDate date = date2ymd(run_date).value_or(CalendarDate{});
+    std::int32_t mv = date2hp(p, date.year, date.month, date.day);
+    report << std::string(ListLine() << pad_to(flight_name, 30)) << '\n';
+    report << airport_line(p, "Origin  ", origin) << '\n';
+    report << airport_line(p, "Destination  ", destination) << '\n';
+    report << std::string(ListLine() << "Date " + pad_to(run_date, 10)) << '\n';
+    report << " Heliocentric Potential " << fmt_i(mv, mv < 1000 ? 3 : 4) << " MV\n";
+    report << report_dose_line(p, dose, quantity) << '\n';
+    report << std::string(ListLine() << std::string(50, '-')) << '\n';
+}
+
+}  // namespace tolv7

@@ -1,0 +1,25 @@
+#pragma once
+// The detailed block of a computed city-pair flight in the cumulative
+// report TOLV-7.RPT: name, airports, date, heliocentric potential and dose.
+#include <ostream>
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+// The 16-character name and unit texts of a dose quantity for the block;
+// a quantity outside 1-8 gives the text of the last valid one.
+std::string dknames(Program& p, int quantity);
+std::string dkunits(Program& p, int quantity);
+
+// The dose line of the block: fluence and neutron monitor counts in F7.2,
+// other quantities in F4.2, F5.1 or F6.1 (by the dose as computed) followed
+// by the dose / 1000 in F7.5 with its unit.
+std::string report_dose_line(Program& p, double dose, int quantity);
+
+// Appends the seven lines of one flight to the open report.
+void big_flt_rpt(Program& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
+                 const std::string& destination, const std::string& run_date, double dose, int quantity);
+
+}  // namespace tolv7

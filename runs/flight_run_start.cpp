@@ -1,0 +1,73 @@
+#include "runs/flight_run_start.hpp"
+
+#include "app/console_routines.hpp"
+#include "app/file_picker.hpp"
+#include "app/fortran_format.hpp"
+#include "app/free_form.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "runs/archive_names.hpp"
+#include "runs/flight_files.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+std::string next_listed_file(std::istream& list) {
+    auto name = read_free(list, 1);
+    if (!name) stop_file_error("FILELIST.TXT", "lists fewer files than the run was started for");
+    return name->text(0, 30);
+}
+
+}  // namespace
+
+QuietDiagnostics::QuietDiagnostics(Program& p) : p_(p), diagall_(p.set.init.diag) { p.set.init.diag = "NO!"; }
+
+QuietDiagnostics::~QuietDiagnostics() { p_.set.init.diag = diagall_; }
+
+FlightRunStart start_flight_run(Program& p, const std::string& type) {
+    FlightRunStart run;
+    if (p.set.init.menus == "NO!") {
+        run.options = batch_flight_options(p);
+    } else {
+        PickOutcome picked = pick_infile(p, type);
+        if (picked.result != PickResult::Picked) {
+            run.leave = picked.result == PickResult::MainMenu ? NextMenu::Main : NextMenu::Same;
+            return run;
+        }
+        run.options = pick_flt_options(p);
+        run.options.input_name = pad_to(picked.name, 30);
+    }
+    auto count = pick_flt_files(p, run.options.input_name);
+    if (!count) return run;
+    run.started = true;
+    run.count = *count;
+    return run;
+}
+
+std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count) {
+    std::string name = trim_right(filename);
+    std::ifstream in(name);
+    if (!in) stop_file_error(name, "cannot be opened");
+    p.con.line(ListLine() << "Processing " << pad_to(filename, 30) << ":" << number << " OF " << count << "FILES");
+    return in;
+}
+
+std::optional<std::string> result_file_name(Program& p, const std::string& filename, const std::string& extension) {
+    auto name = archive_name(filename, extension);
+    if (!name) oops(p, " " + trim_right(filename) + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
+    return name;
+}
+
+
+FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file) {
+    FlightRunStart run = start_flight_run(p, type);
+    if (!run.started) return run;
+    std::ifstream list("FILELIST.TXT");
+    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
+    for (int i = 1; i <= run.count; ++i) run_file(run.options, next_listed_file(list), i, run.count);
+    return run;
+}
+
+}  // namespace tolv7

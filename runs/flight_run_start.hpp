@@ -1,0 +1,60 @@
+#pragma once
+// What the city-pair and waypoint runs share around their flights: the
+// global diagnostic switch held at "NO!", the settings from DEFAULT.INP or
+// the menus, the input files listed into FILELIST.TXT and read back by name.
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/menu_flow.hpp"
+#include "runs/flight_options.hpp"
+
+namespace tolv7 {
+
+struct Program;
+
+// Keeps the global diagnostic switch and sets it to "NO!" for its lifetime.
+class QuietDiagnostics {
+public:
+    explicit QuietDiagnostics(Program& p);
+    ~QuietDiagnostics();
+    QuietDiagnostics(const QuietDiagnostics&) = delete;
+    QuietDiagnostics& operator=(const QuietDiagnostics&) = delete;
+
+private:
+    Program& p_;
+    std::string diagall_;
+};
+
+struct FlightRunStart {
+    bool started = false;
+    NextMenu leave = NextMenu::Same;  // where to go when not started
+    FlightOptions options;            // input_name: 30 characters
+    int count = 0;                    // names listed in FILELIST.TXT
+};
+
+// Batch mode (MENUS "NO!"): DEFAULT.INP. Otherwise the picker for the type
+// ("BIG" or "DEG") and the options dialogue; a picker that finds nothing
+// leaves for the same menu, its quit answer for the main menu. Then the
+// input files are listed into FILELIST.TXT.
+FlightRunStart start_flight_run(Program& p, const std::string& type);
+
+// One input file of a run: the options, the name (30 characters), its
+// number and the number of files.
+using FlightFileRun = std::function<void(const FlightOptions&, const std::string&, int, int)>;
+
+// start_flight_run, then `run_file` for each name of FILELIST.TXT in order
+// (the first word of a line, cut to 30 characters; a list shorter than its
+// count stops the program).
+FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file);
+
+// Opens input file `number` of `count` (it must exist) and shows the
+// "Processing" line.
+std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count);
+
+// The result file of an input file with the extension; nullopt, with a
+// message, when it would be the input file itself.
+std::optional<std::string> result_file_name(Program& p, const std::string& filename, const std::string& extension);
+
+}  // namespace tolv7

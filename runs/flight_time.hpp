@@ -1,0 +1,21 @@
+#pragma once
+// The take-off time of a flight as a decimal year, and the average switches
+// that the date chooses for the dose engine.
+#include <optional>
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+// One minute of flight in years: the single-precision 1.9026E-6 widened.
+inline constexpr double kMinuteYears = 1.9026000472877058E-6;
+
+// The date "YYYY/MM/DD" (or "MM/YYYY", day 0) at the hour and minute of
+// take-off: year + day of year / days of the year, plus the minutes through
+// single precision. Sets useaves: yearly when the month is 0, monthly when
+// the day is 0, daily when hour and minute are both 0. nullopt, with the
+// switches left alone, when a part of the date is not a number.
+std::optional<double> flight_start(Program& p, const std::string& ymd, int hour, int minute);
+
+}  // namespace tolv7

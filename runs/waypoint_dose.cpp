@@ -1,0 +1,167 @@
+#include "runs/waypoint_dose.hpp"
+
+#include <vector>
+
+#include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
+#include "app/free_form.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "runs/flight_time.hpp"
+#include "runs/geodesy.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+struct Waypoint {
+    double lat = 0.0;  // degrees north
+    double lon = 0.0;  // degrees east
+    double feet = 0.0;
+    long long minute = 0;
+};
+
+enum class WaypointRead { Ok, End, Bad };
+
+// One waypoint of eight free-form values: latitude degrees, minutes and
+// N/S, longitude degrees, minutes and E/W, altitude, elapsed minutes.
+WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
+    auto rec = read_free(in, 8, false);
+    if (!rec) return WaypointRead::End;
+    if (rec->size() < 8) return WaypointRead::Bad;  // the file ends inside the group
+    for (std::size_t i = 0; i < 8; ++i)
+        if (rec->is_null(i)) return WaypointRead::Bad;
+    auto lat_deg = rec->integer(0);
+    auto lat_min = rec->real(1);
+    std::string ns = rec->text(2, 1);
+    auto lon_deg = rec->integer(3);
+    auto lon_min = rec->real(4);
+    std::string ew = rec->text(5, 1);
+    auto feet = rec->real(6);
+    auto minute = rec->integer(7);
+    if (!lat_deg || !lat_min || !lon_deg || !lon_min || !feet || !minute) return WaypointRead::Bad;
+    if ((ns != "N" && ns != "S") || (ew != "E" && ew != "W")) return WaypointRead::Bad;
+    w.lat = (static_cast<double>(*lat_deg) + *lat_min / 60.0) * (ns == "N" ? 1.0 : -1.0);
+    w.lon = (static_cast<double>(*lon_deg) + *lon_min / 60.0) * (ew == "E" ? 1.0 : -1.0);
+    w.feet = *feet;
+    w.minute = *minute;
+    return WaypointRead::Ok;
+}
+
+std::string step_line(double lat, double lon, double depth, int minute, double rate, double total) {
+    return fmt_f(lat, 8, 4) + " " + fmt_f(lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " + fmt_i(minute, 4) + " " +
+           fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4);
+}
+
+}  // namespace
+
+std::string waypoint_file_date(const std::string& date_text) {
+    Columns c(date_text);
+    if (c.text(3, 3) == "/") return c.text(4, 7) + "/" + c.text(1, 2) + "/00";
+    if (c.text(5, 5) != "/") return "";
+    if (c.text(8, 8) == " ") return c.text(1, 4) + "/" + c.text(6, 7) + "/00";
+    if (c.text(8, 8) == "/") return c.text(1, 10);
+    return "";
+}
+
+WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_name, std::ostream& dat,
+                          const std::string& run_date, int takeoff, int particle, int quantity) {
+    WaypointDose out;
+    out.date = pad_to(run_date, 10);
+    const int kind = particle + 38 * (quantity - 1);
+    std::string line;
+    if (!read_line(in, line)) stop_file_error(file_name, "has no date line");
+    std::string headers = column_text(line, 1, 60);
+    std::size_t comma = headers.find(',');
+    std::string flight_date = comma == std::string::npos ? std::string(10, ' ') : pad_to(headers.substr(0, comma), 10);
+
+    std::string ymd = out.date;
+    int hour = takeoff / 100;
+    int minute = takeoff % 100;
+    if (out.date == "0000/00/00") {
+        ymd = waypoint_file_date(flight_date);
+        if (ymd.empty()) {
+            out.status = 1;
+            return out;
+        }
+        hour = 0;
+        minute = 0;
+    }
+    out.date = ymd;
+    // The start time includes the take-off minutes.
+    auto start = flight_start(p, ymd, hour, minute);
+    if (!start) {
+        out.status = 1;  // a date whose parts are not numbers
+        return out;
+    }
+    if (!read_line(in, line)) stop_file_error(file_name, "has no column title line");
+
+    std::vector<Waypoint> waypoints;
+    for (;;) {
+        Waypoint w;
+        WaypointRead got = read_waypoint(in, w);
+        if (got == WaypointRead::End) break;
+        if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) {
+            out.status = 9;
+            return out;
+        }
+        waypoints.push_back(w);
+    }
+    long long previous = -1;
+    for (const Waypoint& w : waypoints) {
+        if (w.minute < 0 || w.minute > kMaxWaypointMinutes || w.minute <= previous) {
+            out.status = 5;
+            return out;
+        }
+        previous = w.minute;
+    }
+    // Minutes before the first waypoint would have no position.
+    if (!waypoints.empty() && waypoints.front().minute != 0) {
+        out.status = 9;
+        return out;
+    }
+
+    const int last_minute = waypoints.empty() ? 0 : static_cast<int>(waypoints.back().minute);
+    std::vector<double> lat(static_cast<std::size_t>(last_minute) + 1, 0.0);
+    std::vector<double> lon(lat.size(), 0.0);
+    std::vector<double> depth(lat.size(), 0.0);
+    for (std::size_t i = 0; i + 1 < waypoints.size(); ++i) {
+        const Waypoint& a = waypoints[i];
+        const Waypoint& b = waypoints[i + 1];
+        NauticalInverse leg = use_inverse(p.runs, a.lat, a.lon, b.lat, b.lon);
+        auto dt = static_cast<float>(b.minute - a.minute);
+        double speed = leg.distance / static_cast<double>(dt);
+        float climb = static_cast<float>(b.feet - a.feet) / dt;
+        for (long long j = a.minute + 1; j <= b.minute; ++j) {
+            float tau = static_cast<float>(j - a.minute) - 0.5f;  // the middle of the minute
+            double feet = static_cast<double>(static_cast<float>(a.feet)) +
+                          static_cast<double>(climb) * static_cast<double>(tau);
+            auto k = static_cast<std::size_t>(j);
+            depth[k] = ft2gpcms(p, feet);
+            auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
+            if (!at) {
+                out.status = 9;
+                return out;
+            }
+            lat[k] = at->lat;
+            lon[k] = at->lon;
+        }
+    }
+
+    double t = *start;
+    const int gcr_model = p.set.ini.gcr_model;
+    const int superposition = p.set.ini.superposition;
+    for (int j = 1; j <= last_minute; ++j) {
+        auto k = static_cast<std::size_t>(j);
+        double rate = dose(p, lat[k], lon[k], depth[k], t, kind, gcr_model, 0, superposition);
+        t += 1.9026e-6;
+        out.total += rate / 60.0;
+        dat << step_line(lat[k], lon[k], depth[k], j, rate, out.total) << '\n';
+    }
+    return out;
+}
+
+}  // namespace tolv7

@@ -1,0 +1,38 @@
+#pragma once
+// The dose of one waypoint flight (*.DEG): one profile point at the middle
+// of every minute of flight, on the geodesic of its leg, at an altitude
+// interpolated linearly between the leg's waypoints; every minute weighs one
+// minute.
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace tolv7 {
+
+struct Program;
+
+inline constexpr int kMaxWaypoints = 2000;
+inline constexpr int kMaxWaypointMinutes = 2000;
+
+struct WaypointDose {
+    std::string date;  // the date used, 10 characters
+    double total = 0.0;
+    // 0 computed; 1 date unreadable; 5 a waypoint minute outside 0-2000 or
+    // not later than the one before; 9 bad profile data (a hemisphere letter
+    // other than N, S, E, W, a waypoint that cannot be read, more than 2000
+    // waypoints, a first waypoint after minute 0).
+    int status = 0;
+};
+
+// The file's date when the run uses the file dates: "YYYY/MM/DD" as it
+// stands, "YYYY/MM" and "MM/YYYY" as "YYYY/MM/00"; empty when not readable.
+std::string waypoint_file_date(const std::string& date_text);
+
+// Reads the flight from the start of `in` (named `file_name` in messages)
+// and writes one step line per minute to `dat`. The run date "0000/00/00"
+// uses the file's date as a daily average; any other run date is used with
+// the take-off time (HHMM).
+WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_name, std::ostream& dat,
+                          const std::string& run_date, int takeoff, int particle, int quantity);
+
+}  // namespace tolv7

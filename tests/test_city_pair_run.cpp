@@ -1,0 +1,433 @@
+// City-pair flights: the profile and its weights, the start time, the dose
+// sum, the result and report files, and whole runs of the built program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "airports/airport_record.hpp"
+#include "app/fortran_format.hpp"
+#include "app/menu_flow.hpp"
+#include "app/program_stop.hpp"
+#include "app/startup.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "runs/big_flight_dose.hpp"
+#include "runs/big_flight_report.hpp"
+#include "runs/city_pair_run.hpp"
+#include "runs/flight_time.hpp"
+#include "runs/geodesy.hpp"
+#include "support/data_tree_fixture.hpp"
+#include "support/even_rate_tree.hpp"
+
+namespace tolv7::test {
+namespace {
+
+// A user airport line (89 columns) at whole degrees.
+std::string user_airport(const std::string& name, const std::string& icao, int lat, char ns, int lon, char ew,
+                         int feet) {
+    return pad_to(name, 30) + pad_to(icao, 6) + pad_to(name + " CITY", 30) + fmt_i(lat, 2, 2) + "0000" + "0" +
+           (ns == 'N' ? "0" : "}") + fmt_i(lon, 3, 3) + "0000" + "0" + (ew == 'W' ? "0" : "}") + fmt_i(feet, 5, 5) +
+           "0";
+}
+
+// Airports at the cruise altitude of 35000 ft: every point of a flight
+// cruising there is at one depth and has the same rate on the even tree.
+void write_high_airports() {
+    write_file("AIRPORTS/NEWPORTS.DAT", user_airport("HIGH ALPHA", "ZZHA", 46, 'N', 8, 'E', 35000) + "\n" +
+                                            user_airport("HIGH BRAVO", "ZZHB", 47, 'N', 11, 'E', 35000) + "\n" +
+                                            user_airport("HIGH POLAR", "ZZHP", 70, 'N', 150, 'W', 35000) + "\n" +
+                                            end_of_file_record() + "\n");
+}
+
+BigFlightRecord record(int climb, const std::vector<std::pair<int, int>>& steps, int descent) {
+    BigFlightRecord r;
+    r.climb = climb;
+    r.steps = static_cast<int>(steps.size());
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        r.step_feet[k] = steps[k].first;
+        r.step_min[k] = steps[k].second;
+        r.cruise += steps[k].second;
+    }
+    r.descent = descent;
+    r.total = climb + r.cruise + descent;
+    return r;
+}
+
+// One flight record of a *.BIG file.
+std::string big_record(const std::string& name, const std::string& date, const std::string& from,
+                       const std::string& to, int climb, const std::vector<std::pair<int, int>>& steps, int descent,
+                       bool separator = true) {
+    std::string text = name + "\n" + date + "\n" + from + "\n" + to + "\n" + std::to_string(steps.size()) + "\n" +
+                       std::to_string(climb) + "\n";
+    for (auto [feet, minutes] : steps) text += std::to_string(feet) + " " + std::to_string(minutes) + "\n";
+    return text + std::to_string(descent) + "\n" + (separator ? "--------\n" : "");
+}
+
+class Profile : public ::testing::Test {
+protected:
+    double depth(double feet) { return ft2gpcms(*tp, feet); }
+    TreeWorkdir wd{even_rate_tree()};
+    TestProgram tp;
+    FlightEnd origin{46.0, 8.0, 6000.0};
+    FlightEnd destination{47.0, 11.0, 6500.0};
+};
+
+TEST_F(Profile, CruiseIsThinnedToOnePointPerWholeBlockOfNine) {
+    const int G = 10;
+    const int D = 12;
+    for (int K : {8, 9, 20}) {
+        FlightProfile f = flight_profile(*tp, record(G, {{35000, K}}, D), origin, destination);
+        ASSERT_EQ(f.status, 0);
+        ASSERT_EQ(f.weight.size(), static_cast<std::size_t>(G + K + D + 4));
+        thin_cruise(K, G, f.weight);
+        std::vector<double> cruise(f.weight.begin() + G + 2, f.weight.begin() + G + 2 + K);  // points G+3..
+        std::vector<double> expected(static_cast<std::size_t>(K), 1.0);
+        if (K == 9) expected = {0, 0, 0, 0, 9, 0, 0, 0, 0};
+        if (K == 20) expected = {0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 1, 1};
+        EXPECT_EQ(cruise, expected) << K;
+        EXPECT_EQ(f.weight[0], 0.5);
+        EXPECT_EQ(f.weight[G], 0.5);          // top of the climb
+        EXPECT_EQ(f.weight[G + 1], 0.0);      // start of cruise
+        EXPECT_EQ(f.weight[G + 2 + K], 0.5);  // top of descent
+        EXPECT_EQ(f.weight[G + 3 + K], (D - 1.0) / D);
+        EXPECT_EQ(f.weight.back(), 0.5);
+        double sum = 0.0;
+        int evaluated = 0;
+        for (double w : f.weight) {
+            sum += w;
+            evaluated += w != 0.0;
+        }
+        EXPECT_NEAR(sum, G + K + D, 1e-9) << K;
+        EXPECT_EQ(evaluated, 3 + G + K / 9 + K % 9 + D) << K;
+    }
+}
+
+TEST_F(Profile, ClimbHoldsEachStepAndDescends) {
+    // Steps of 2, 0 and 3 minutes: cruise minutes 1-2 at the first, 3 at the
+    // second, 4-5 at the third.
+    BigFlightRecord r = record(4, {{30000, 2}, {32000, 0}, {34000, 3}}, 5);
+    FlightProfile f = flight_profile(*tp, r, origin, destination);
+    ASSERT_EQ(f.depth.size(), 18u);
+    EXPECT_EQ(f.depth[0], depth(6000));
+    EXPECT_EQ(f.depth[1], depth(1 * ((30000 - 6000.0) / 4) + 6000));
+    EXPECT_EQ(f.depth[4], depth(30000));
+    EXPECT_EQ(f.depth[5], depth(34000));  // start of cruise: the last cruise minute's altitude
+    std::vector<double> cruise(f.depth.begin() + 6, f.depth.begin() + 11);
+    EXPECT_EQ(cruise, (std::vector<double>{depth(30000), depth(30000), depth(32000), depth(34000), depth(34000)}));
+    EXPECT_EQ(f.depth[11], f.depth[10]);  // top of descent copies the last cruise point
+    EXPECT_EQ(f.lat[11], f.lat[10]);
+    EXPECT_EQ(f.depth[12], depth(34000 - 1 * ((34000 - 6500.0) / 5)));
+    EXPECT_EQ(f.depth[17], depth(6500));
+    EXPECT_EQ(f.lat[17], 47.0);
+    EXPECT_EQ(f.lon[17], 11.0);
+
+    // Climb and descent at half the cruise speed; the last descent point
+    // lies half a minute beyond the destination.
+    NauticalInverse whole = use_inverse(tp->runs, 46.0, 8.0, 47.0, 11.0);
+    double v = whole.distance / 9.5;
+    EXPECT_NEAR(f.speed, v, 1e-12);
+    auto from_origin = [&](std::size_t k) { return use_inverse(tp->runs, 46.0, 8.0, f.lat[k], f.lon[k]).distance; };
+    EXPECT_NEAR(from_origin(2), 0.5 * v * 2, 1e-4);
+    EXPECT_NEAR(from_origin(6), 0.5 * v * 4 + 1.5 * v, 1e-4);
+    EXPECT_NEAR(from_origin(16), whole.distance + 0.5 * v, 1e-4);
+}
+
+TEST_F(Profile, NoCruiseMinutesFlyTheFirstStep) {
+    FlightProfile f = flight_profile(*tp, record(5, {{31000, 0}, {39000, 0}}, 5), origin, destination);
+    ASSERT_EQ(f.status, 0);
+    EXPECT_EQ(f.depth[6], depth(31000));  // start of cruise
+    EXPECT_EQ(f.depth[7], depth(31000));  // top of descent, copied
+    EXPECT_EQ(f.depth[8], depth(39000 - 1 * ((39000 - 6500.0) / 5)));  // descent from the last step
+}
+
+TEST_F(Profile, AltitudeWalkStaysOnTheLastStep) {
+    BigFlightRecord r = record(3, {{30000, 2}, {32000, 0}, {34000, 3}}, 5);
+    double feet = -1.0;
+    altnow(r, 5, feet);  // the start of cruise: no cruise minute before it
+    EXPECT_EQ(feet, -1.0);
+    altnow(r, 8, feet);  // cruise minute 3
+    EXPECT_EQ(feet, 32000.0);
+    altnow(r, 5000, feet);
+    EXPECT_EQ(feet, 34000.0);
+    feet = -1.0;
+    altnow(record(3, {{30000, 0}}, 5), 8, feet);
+    EXPECT_EQ(feet, -1.0);
+}
+
+TEST_F(Profile, LongestFlightFillsTheTablesAndOneMinuteMoreIsRefused) {
+    FlightProfile longest = flight_profile(*tp, record(10, {{35000, 1976}}, 10), origin, destination);
+    EXPECT_EQ(longest.status, 0);
+    EXPECT_EQ(longest.weight.size(), 2000u);
+    EXPECT_EQ(flight_profile(*tp, record(10, {{35000, 1977}}, 10), origin, destination).status, 5);
+    EXPECT_EQ(flight_profile(*tp, record(2100, {{35000, 10}}, 10), origin, destination).status, 5);
+}
+
+TEST_F(Profile, OriginEqualToDestinationStaysThere) {
+    FlightProfile f = flight_profile(*tp, record(3, {{35000, 12}}, 4), origin, origin);
+    EXPECT_EQ(f.speed, 0.0);
+    for (std::size_t k = 0; k < f.lat.size(); ++k) {
+        EXPECT_NEAR(f.lat[k], 46.0, 1e-12) << k;
+        EXPECT_NEAR(f.lon[k], 8.0, 1e-12) << k;
+    }
+}
+
+TEST(FlightTime, TakeOffTimeAndAverageSwitches) {
+    TestProgram tp;
+    EXPECT_DOUBLE_EQ(flight_start(*tp, "2019/06/15", 12, 30).value(), 2019.456221461565);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
+    flight_start(*tp, "2019/06/15", 0, 0);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, -1}));
+    flight_start(*tp, "05/2019", 0, 30);  // minutes alone keep the daily switch off
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, -1, 0}));
+    EXPECT_DOUBLE_EQ(flight_start(*tp, "2019/00/00", 0, 0).value(), 2019.0 + 15.0 / 365.0);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{-1, -1, -1}));
+    EXPECT_EQ(flight_start(*tp, "2019/JU/15", 0, 0), std::nullopt);
+}
+
+TEST(FlightReport, NumberWidthsFollowTheDose) {
+    TestProgram tp;
+    EXPECT_EQ(report_dose_line(*tp, 1.234, 2),
+              " Effective dose 1.23 microsieverts   (0.00123 millisieverts) , ICRP Pub. 103 ");
+    EXPECT_EQ(report_dose_line(*tp, 12.5, 2),
+              " Effective dose  12.5 microsieverts   (0.01250 millisieverts) , ICRP Pub. 103 ");
+    EXPECT_EQ(report_dose_line(*tp, 123.45, 5),
+              " Absorbed dose   123.5 microgray       (0.12345 milligray)     , WHOLE-BODY AVE");
+    EXPECT_EQ(report_dose_line(*tp, 9.996, 4).substr(16, 4), "****");
+    EXPECT_EQ(report_dose_line(*tp, 345.6789, 8), " Neutron monitor 345.68 unnormal counts, NM-64 BF3 TUBE");
+    EXPECT_EQ(dknames(*tp, 9), " Neutron monitor");  // the last valid quantity's text
+    EXPECT_EQ(dkunits(*tp, 0), " unnormal counts");
+}
+
+// A trace line of an evaluated point: its number, then six values.
+bool point_line(const std::string& line) {
+    std::istringstream fields(line);
+    std::string first;
+    fields >> first;
+    int count = 1;
+    for (std::string more; fields >> more;) ++count;
+    return count == 7 && first.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Flights read from a file and computed on the even tree.
+class CityPairFlights : public ::testing::Test {
+protected:
+    void SetUp() override {
+        write_high_airports();
+        start_up(*tp);
+    }
+    BigFlightDose fly(const std::string& run_date = "0000/00/00", int takeoff = 0) {
+        return big_flt_dose(*tp, file, run_date, takeoff, 38, 2);
+    }
+    std::vector<std::string> log() {
+        tp.log.flush();
+        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    }
+    TreeWorkdir wd{even_rate_tree()};
+    TestProgram tp;
+    std::istringstream in;
+    FlightFile file{in, "FLIGHTS.BIG"};
+};
+
+TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
+    in.str(big_record("NO STEPS", "2019/06/15", "ZZHA", "ZZHB", 10, {}, 10) +
+           big_record("BACKWARDS", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}, {37000, -5}}, 10) +
+           big_record("STANDING", "2019/06/15", "ZZHA", "ZZHB", 0, {{35000, 0}}, 0) +
+           big_record("NOWHERE", "2019/06/15", "ZZXX", "ZZHB", 10, {{35000, 30}}, 10) +
+           big_record("NO LANDING", "2019/06/15", "ZZHA", "ZZXX", 10, {{35000, 30}}, 10) +
+           big_record("TOO LONG", "2019/06/15", "ZZHA", "ZZHP", 10, {{35000, 1977}}, 10) +
+           big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
+    for (int status : {9, 9, 9, 6, 7, 5, 0, 3}) EXPECT_EQ(fly().status, status);
+    auto lines = log();
+    std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
+    auto missing = std::find(lines.begin(), lines.end(), missing_line);
+    ASSERT_NE(missing, lines.end());
+    EXPECT_EQ(*(missing + 1), " Aborting flight");
+}
+
+TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
+    // climb 10, cruise 40 (four blocks of nine and four single minutes), descent 12
+    in.str(big_record("EVEN", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 25}, {35000, 15}}, 12));
+    BigFlightDose f = fly();
+    ASSERT_EQ(f.status, 0);
+    double lon = 9.0;
+    double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, 2 * 38, 4, 0, 0);
+    EXPECT_NEAR(f.dose, rate * 62 / 60, 1e-12 * (1 + rate));
+
+    auto lines = log();
+    auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
+    ASSERT_NE(title, lines.end());
+    EXPECT_EQ(*(title - 1), std::string(ListLine() << "CALCULATING FLIGHT DOSE " << 2019.0 + 166.0 / 365.0 << 76
+                                                   << 4 << 0));
+    EXPECT_EQ(std::count_if(title, lines.end(), point_line), 3 + 10 + 40 / 9 + 40 % 9 + 12);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, -1}));
+}
+
+TEST_F(CityPairFlights, RunDateAndTakeOffTimeReplaceTheRecordDate) {
+    in.str(big_record("TIMED", "2001/01/01", "ZZHA", "ZZHB", 10, {{35000, 20}}, 10));
+    ASSERT_EQ(fly("2019/06/15", 1230).status, 0);
+    auto lines = log();
+    auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
+    ASSERT_NE(title, lines.end());
+    EXPECT_EQ(*(title - 1),
+              std::string(ListLine() << "CALCULATING FLIGHT DOSE " << 2019.456221461565 << 76 << 4 << 0));
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
+}
+
+TEST_F(CityPairFlights, ReportBlockNamesTheCitiesAndThePotential) {
+    std::ofstream("SOLARMOD/MORDATES.2K", std::ios::app) << "2019/06/15      1234\n";
+    std::ostringstream report;
+    big_flt_rpt(*tp, report, "ALPHA-BRAVO", "ZZHA  ", "ZZHB  ", "2019/06/15", 12.5, 2);
+    EXPECT_EQ(report.str(), " ALPHA-BRAVO                   \n"
+                            " Origin  HIGH ALPHA CITY (ZZHA)\n"
+                            " Destination  HIGH BRAVO CITY (ZZHB)\n"
+                            " Date 2019/06/15\n"
+                            " Heliocentric Potential 1234 MV\n"
+                            " Effective dose  12.5 microsieverts   (0.01250 millisieverts) , ICRP Pub. 103 \n"
+                            " --------------------------------------------------\n");
+}
+
+// Whole runs inside the test, with the shell's listing written by the test.
+class CityPairRun : public CityPairFlights {
+protected:
+    void listing(const std::string& names) {
+        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
+    }
+};
+
+TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\n*.BIG\n");
+    for (const char* name : {"A.BIG", "B.BIG", "C.BIG"})
+        write_file(name, big_record(std::string("FLIGHT ") + name[0], "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}},
+                                    5));
+    listing("A.BIG\nB.BIG\nC.BIG\n");
+    EXPECT_EQ(runbig(*tp), NextMenu::Main);
+    EXPECT_EQ(tp->set.init.diag, "NO!");
+    auto screen = tp.screen_lines();
+    for (int i = 1; i <= 3; ++i) {
+        std::string name(1, static_cast<char>('A' + i - 1));
+        std::string processing = ListLine() << "Processing " << pad_to(name + ".BIG", 30) << ":" << i << " OF " << 3
+                                            << "FILES";
+        EXPECT_NE(std::find(screen.begin(), screen.end(), processing), screen.end()) << name;
+        auto out = read_lines(name + ".OUT");
+        ASSERT_EQ(out.size(), 5u);
+        EXPECT_EQ(out[1], " PARTICLE            1 DOSEKIND           5");
+        EXPECT_EQ(out[2], " GCR MODEL            4 SUPERPOSITION            0 YMD 2019/06/15");
+        EXPECT_EQ(out[3].substr(0, 45), pad_to("FLIGHT " + name, 30) + " ZZHA   ZZHB   ");
+        EXPECT_EQ(out[3].substr(56),
+                  std::string(4, ' ') + " microGy, AVE WHOLE-BODY ABSORBED DOSE " + " " + "NEUTRONS  ");
+    }
+    auto report = read_lines("TOLV-7.RPT");  // report switch off: the headers only
+    EXPECT_EQ(report, (std::vector<std::string>{" ======> A.BIG                         ",
+                                                " ======> B.BIG                         ",
+                                                " ======> C.BIG                         "}));
+}
+
+TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
+    TestProgram nothing("x\n");  // the answer to the message's pause
+    nothing->set.init.menus = "YES";
+    nothing.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", ""); };
+    EXPECT_EQ(runbig(*nothing), NextMenu::Same);
+    TestProgram quitting("q\n");
+    quitting->set.init.menus = "YES";
+    quitting.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "A.BIG\n"); };
+    EXPECT_EQ(runbig(*quitting), NextMenu::Main);
+    EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
+    EXPECT_FALSE(fs::exists("A.OUT"));
+}
+
+// The built program in batch mode, every kind of record, compared byte for
+// byte. The rate is that of any point at 35000 ft on the even tree.
+class CityPairProgram : public ::testing::Test {
+protected:
+    double rate(int particle, int quantity) {
+        TestProgram tp;
+        start_up(*tp);
+        double lon = 10.0;
+        return dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, particle + 38 * (quantity - 1), 4, 0, 0);
+    }
+    TreeWorkdir wd{even_rate_tree()};
+};
+
+TEST_F(CityPairProgram, EveryKindOfRecord) {
+    write_high_airports();
+    std::string ini = read_file("TOLV.INI");
+    write_file("TOLV.INI", ini.substr(0, ini.find("END")) + "CALCULATE = YES\nEND       = \n");
+    write_file("DEFAULT.INP", "0000/00/00\n1230\n   0\n   2\nFLIGHTS.BIG\n");
+    std::vector<std::pair<int, int>> many(21, {35000, 3});
+    write_file("FLIGHTS.BIG", big_record("GOOD ONE", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}, {35000, 13}}, 14) +
+                                  big_record("BAD DATE", "2019-05-12", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) +
+                                  big_record("NO ORIGIN", "2019/06/15", "ZZXX", "ZZHB", 12, {{35000, 20}}, 14) +
+                                  big_record("NO DESTINATION", "05/2019", "ZZHA", "ZZXX", 12, {{35000, 20}}, 14) +
+                                  big_record("TOO LONG", "2019/05", "ZZHA", "ZZHP", 20, {{35000, 1960}}, 17) +
+                                  big_record("MANY STEPS", "2019/06/15", "ZZHA", "ZZHB", 12, many, 14) +
+                                  big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{35000, 200}}, 25) +
+                                  big_record("UNFINISHED", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+    auto out = read_file("FLIGHTS.OUT");
+    auto report = read_file("TOLV-7.RPT");
+
+    double r = rate(38, 2);
+    double first = r * 59 / 60;
+    double second = r * 245 / 60;
+    auto result = [](const std::string& name, const char* from, const char* to, double d) {
+        return pad_to(name, 30) + " " + from + "   " + to + "   " + fmt_e(d, 11, 4) +
+               "     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n";
+    };
+    EXPECT_EQ(out, " FLIGHTS FROM FLIGHTS.BIG                   \n"
+                   " PARTICLE           38 DOSEKIND           2\n"
+                   " GCR MODEL            4 SUPERPOSITION            0 YMD 0000/00/00\n" +
+                       result("GOOD ONE", "ZZHA", "ZZHB", first) +
+                       "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"
+                       "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     \n"
+                       "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT\n"
+                       "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"
+                       "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    \n" +
+                       result("MONTHLY", "ZZHP", "ZZHB", second) + "  REACHED END OF BIG FILE                    \n");
+
+    auto block = [](const std::string& name, const std::string& from, const std::string& to, double d) {
+        std::string number = d < 10 ? fmt_f(d, 4, 2) : d < 100 ? fmt_f(d, 5, 1) : fmt_f(d, 6, 1);
+        return " " + pad_to(name, 30) + "\n Origin  " + from + "\n Destination  " + to +
+               "\n Date 0000/00/00\n Heliocentric Potential 500 MV\n Effective dose " + number +
+               " microsieverts   (" + fmt_f(d / 1000, 7, 5) + " millisieverts) , ICRP Pub. 103 \n " +
+               std::string(50, '-') + "\n";
+    };
+    EXPECT_EQ(report, " ======> FLIGHTS.BIG                   \n" +
+                          block("GOOD ONE", "HIGH ALPHA CITY (ZZHA)", "HIGH BRAVO CITY (ZZHB)", first) +
+                          "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"
+                          "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     \n"
+                          "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT\n"
+                          "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"
+                          "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    \n" +
+                          block("MONTHLY", "HIGH POLAR CITY (ZZHP)", "HIGH BRAVO CITY (ZZHB)", second));
+}
+
+TEST_F(CityPairProgram, FatalStopKeepsTheFlightsAlreadyComputed) {
+    write_high_airports();
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    write_file("FLIGHTS.BIG", big_record("FIRST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) +
+                                  big_record("TOO HIGH", "2019/06/15", "ZZHA", "ZZHB", 12, {{500000, 20}}, 14) +
+                                  big_record("NEVER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
+    std::string console;
+    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal);
+    EXPECT_NE(console.find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[3].substr(0, 30), pad_to("FIRST", 30));
+}
+
+TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
+    write_file("DEFAULT.INP", "0000/00/00\n   0\n  38\n   2\nFLIGHTS.BIG\n");
+    write_file("FLIGHTS.BIG", big_record("ANY", "2019/06/15", "KJFK", "EGLL", 12, {{35000, 20}}, 14));
+    std::string console;
+    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal);
+    EXPECT_NE(console.find("DEFAULT.INP LINE 3"), std::string::npos) << console;
+    EXPECT_FALSE(fs::exists("FLIGHTS.OUT"));
+    EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
+}
+
+}  // namespace
+}  // namespace tolv7::test

@@ -1,0 +1,202 @@
+// Waypoint flights: one point at the middle of every minute, the checks of
+// the waypoint file, the .SUM and .DAT archives, and runs of the built
+// program.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/fortran_format.hpp"
+#include "app/startup.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "runs/geodesy.hpp"
+#include "runs/waypoint_dose.hpp"
+#include "runs/waypoint_run.hpp"
+#include "support/data_tree_fixture.hpp"
+#include "support/even_rate_tree.hpp"
+
+namespace tolv7::test {
+namespace {
+
+const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
+
+// The expected step lines of one leg east of Greenwich that starts after
+// minute `before`: the point of its minute j lies j - 0.5 minutes along it.
+// On the even tree the rate of a point depends on its depth alone.
+std::string leg_lines(Program& p, double lat1, double lon1, double feet1, double lat2, double lon2, double feet2,
+                      int minutes, double& total, int before = 0) {
+    NauticalInverse leg = use_inverse(p.runs, lat1, lon1, lat2, lon2);
+    std::string lines;
+    for (int j = 1; j <= minutes; ++j) {
+        double tau = j - 0.5;
+        LatLon at = use_forward(p.runs, lat1, lon1, leg.distance / minutes * tau, leg.azimuth).value();
+        double depth = ft2gpcms(p, feet1 + (feet2 - feet1) / minutes * tau);
+        double lon = at.lon;
+        double rate = dose(p, at.lat, lon, depth, 2019.45, 38 + 38, 4, 0, 0);
+        total += rate / 60.0;
+        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " +
+                 fmt_i(before + j, 4) + " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
+    }
+    return lines;
+}
+
+class WaypointFlights : public ::testing::Test {
+protected:
+    void SetUp() override { start_up(*tp); }
+    WaypointDose fly(const std::string& text, const std::string& run_date = "0000/00/00", int takeoff = 0) {
+        std::istringstream in(text);
+        dat.str("");
+        return deg_flt_dose(*tp, in, "ROUTE.DEG", dat, run_date, takeoff, 38, 2);
+    }
+    std::vector<std::string> steps() { return split_lines(dat.str()); }
+    TreeWorkdir wd{even_rate_tree()};
+    TestProgram tp;
+    std::ostringstream dat;
+};
+
+TEST_F(WaypointFlights, OnePointAtTheMiddleOfEveryMinute) {
+    WaypointDose f = fly(std::string("2019/06/15,CLIMB AND CRUISE\n") + kTitles +
+                         "46 0 N 8 0 E 6000 0\n46, 30.0, N, 9, 0, E, 12000, 10\n"
+                         "47 0 N\n 11 0 E 12000 40  extra values are ignored\n");
+    ASSERT_EQ(f.status, 0);
+    EXPECT_EQ(f.date, "2019/06/15");
+    double total = 0.0;
+    std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, total);
+    expected += leg_lines(*tp, 46.5, 9.0, 12000, 47.0, 11.0, 12000, 30, total, 10);
+    EXPECT_EQ(dat.str(), expected);
+    EXPECT_EQ(f.total, total);
+}
+
+TEST_F(WaypointFlights, LongitudesCrossingTheAntimeridianAreShownFrom0To360) {
+    fly(std::string("2019/06/15,WESTWARD\n") + kTitles + "10 0 N 170 0 W 35000 0\n10 0 N 170 0 E 35000 40\n");
+    auto lines = steps();
+    ASSERT_EQ(lines.size(), 40u);
+    for (const auto& line : lines) {
+        double lon = std::stod(line.substr(9, 8));
+        EXPECT_GT(lon, 170.0) << line;
+        EXPECT_LT(lon, 190.0) << line;
+    }
+    EXPECT_GT(std::stod(lines.front().substr(9, 8)), 189.0);  // 170 W
+    EXPECT_LT(std::stod(lines.back().substr(9, 8)), 171.0);   // 170 E
+}
+
+TEST_F(WaypointFlights, MinutesUpTo2000AreFlown) {
+    std::string text = std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 35000 0\n47 0 N 11 0 E 35000 ";
+    EXPECT_EQ(fly(text + "2000\n").status, 0);
+    EXPECT_EQ(steps().size(), 2000u);
+    EXPECT_EQ(steps().back().substr(27, 4), "2000");
+    EXPECT_EQ(fly(text + "2001\n").status, 5);
+    EXPECT_TRUE(steps().empty());
+}
+
+TEST_F(WaypointFlights, WaypointsThatCannotBeFlownAreRefused) {
+    std::string head = std::string("2019/06/15,BAD\n") + kTitles + "46 0 N 8 0 E 35000 0\n";
+    EXPECT_EQ(fly(head + "47 0 s 11 0 E 35000 30\n").status, 9);  // lower-case letter
+    EXPECT_EQ(fly(head + "47 0 N 11 0 X 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E high 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000\n").status, 9);  // the file ends inside the waypoint
+    EXPECT_EQ(fly(head + "47.5 0 N 11 0 E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(std::string("2019/06/15,LATE START\n") + kTitles + "46 0 N 8 0 E 35000 5\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, 5);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, 5);
+    EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, 5);
+    std::string many = head;
+    for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
+    EXPECT_EQ(fly(many).status, 9);
+    EXPECT_TRUE(steps().empty());
+}
+
+TEST_F(WaypointFlights, FileDatesAndRunDates) {
+    std::string legs = std::string(kTitles) + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    EXPECT_EQ(fly("2019/06,MONTH\n" + legs).date, "2019/06/00");
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, -1, -1}));
+    EXPECT_EQ(fly("06/2019,MONTH\n" + legs).date, "2019/06/00");
+    EXPECT_EQ(fly("2019/06/15 NO COMMA\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019-06-15,DASHES\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019/06/1x,LETTER\n" + legs).status, 1);
+    // A run date replaces the file's, which then need not be readable.
+    WaypointDose timed = fly("NO DATE HERE\n" + legs, "2018/03/10", 1230);
+    EXPECT_EQ(timed.status, 0);
+    EXPECT_EQ(timed.date, "2018/03/10");
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
+    fly("NO DATE HERE\n" + legs, "2018/03/10", 30);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
+    fly("NO DATE HERE\n" + legs, "2018/03/10", 0);
+    EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, -1}));
+}
+
+TEST_F(WaypointFlights, FlightsWithoutLegsHaveNoMinutes) {
+    for (const std::string& points : {std::string(), std::string("46 0 N 8 0 E 35000 0\n")}) {
+        WaypointDose f = fly(std::string("2019/06/15,PARKED\n") + kTitles + points);
+        EXPECT_EQ(f.status, 0);
+        EXPECT_EQ(f.total, 0.0);
+        EXPECT_TRUE(steps().empty());
+    }
+}
+
+// The run inside the test, with the listing written by the test.
+class WaypointRun : public WaypointFlights {
+protected:
+    void listing(const std::string& names) {
+        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
+    }
+};
+
+TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
+    write_file("DEFAULT.INP", "0000/00/00\n1230\n   0\n   2\n*.DEG\n");
+    std::string legs = std::string(kTitles) + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    write_file("ROUTE.A.DEG", "2019/06/15,FIRST\n" + legs);
+    write_file("ROUTE.B.DEG", "2018/07,SECOND\n" + legs);
+    listing("ROUTE.A.DEG\nROUTE.B.DEG\n");
+    EXPECT_EQ(rundeg(*tp), NextMenu::Main);
+    EXPECT_EQ(read_lines("ROUTE.A.SUM").at(2), " DATE: 2019/06/15 HOUR:         1230");
+    EXPECT_EQ(read_lines("ROUTE.B.SUM").at(2), " DATE: 2018/07/00 HOUR:         1230");
+    EXPECT_EQ(read_lines("ROUTE.B.SUM").at(3).substr(11, 12), " TOTAL      ");
+    EXPECT_EQ(read_lines("ROUTE.B.DAT").size(), 1u + 3 + 3);
+    EXPECT_EQ(tp.screen_lines().back(), " Finished all           2 requested DEG files");
+}
+
+TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\nROUTEDEG\n");
+    write_file("ROUTEDEG", std::string("ANY,FLIGHT\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 2\n");
+    listing("ROUTEDEG\n");
+    rundeg(*tp);
+    EXPECT_EQ(read_lines("ROUTEDEG.SUM").size(), 4u);
+    EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
+}
+
+// The built program in batch mode over every waypoint file of the folder.
+TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
+    TreeWorkdir wd(even_rate_tree());
+    write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\n*.DEG\n");
+    write_file("GOOD.DEG", std::string("2019/06/15,GOOD\n") + kTitles + "46 0 N 8 0 E 8000 0\n46 30 N 9 0 E 33000 7\n");
+    write_file("NODATE.DEG", std::string("NO DATE\n") + kTitles + "46 0 N 8 0 E 8000 0\n");
+    write_file("LOWER.DEG", std::string("2019/06/15,LOWER CASE\n") + kTitles + "46 0 n 8 0 E 8000 0\n");
+    write_file("LONG.DEG",
+               std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 2001\n");
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+
+    TestProgram tp;
+    start_up(*tp);
+    double total = 0.0;
+    std::string steps = leg_lines(*tp, 46.0, 8.0, 8000, 46.5, 9.0, 33000, 7, total);
+    std::string closing = " GCR MODEL   4  TRANSPORT AND CUTOFFS: 0   SUPERPOSITION:   0\n"
+                          " DATE: 2019/06/15 HOUR:            0\n";
+    std::string total_line = fmt_e(total, 11, 4) + " TOTAL          microSv, ICRP Pub. 103 EFFECTIVE DOSE \n";
+    const std::string header = "  LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE\n";
+    EXPECT_EQ(read_file("GOOD.SUM"), " FLIGHT FROM GOOD.DEG                      \n" + closing + total_line);
+    EXPECT_EQ(read_file("GOOD.DAT"), header + steps + closing + total_line);
+    const std::pair<const char*, const char*> skipped[] = {
+        {"NODATE", "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"},
+        {"LOWER", "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    \n"},
+        {"LONG", "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"}};
+    for (auto [name, text] : skipped) {
+        EXPECT_EQ(read_file(std::string(name) + ".SUM"), text) << name;
+        EXPECT_EQ(read_file(std::string(name) + ".DAT"), header + text) << name;
+    }
+}
+
+}  // namespace
+}  // namespace tolv7::test
