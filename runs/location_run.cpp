@@ -1,11 +1,276 @@
 #include "runs/location_run.hpp"
 
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "airports/port_lookup.hpp"
+#include "app/batch_control.hpp"
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/file_picker.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "engine/dose_labels.hpp"
+#include "runs/archive_names.hpp"
+#include "runs/location_line.hpp"
+#include "runs/single_place.hpp"
 
 namespace tolv7 {
 
+namespace {
+
+const char kHeader[] =
+    "     LAT,       LON,     ALTITUDE,    DATE,    HR, "
+    "VCR(GV), PARTICLE,  DOSE RATE,        UNIT,      "
+    "QUANTITY ";
+
+const char kCorrupt[] = "CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY";
+
+// The kept line of the list: the columns read, blank-padded to 72.
+constexpr std::size_t kKeptWidth = 72;
+
+double processor_seconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+bool starts_with(const std::string& line, const char* head) { return line.rfind(head, 0) == 0; }
+
+// Processor-time stamps of the list line being worked on. Stamps that a
+// line does not take keep the values of the last computed line.
+struct Stamps {
+    double start = 0, date = 0, lat = 0, lon = 0, alt = 0, before = 0, after = 0;
+};
+
+// The 127-column line of one computed place.
+std::string result_line(const LocationLine& l, double latitude, double longitude, double vcut, double rate) {
+    std::string label(39, ' ');
+    dkstr(label, l.quantity);
+    return fmt_f(latitude, 10, 5) + "," + fmt_f(longitude, 10, 5) + "," + fmt_f(l.altitude, 11, 4) + "," +
+           l.unit + "," + l.ymd + "," + fmt_i(l.hour, 4) + "," + fmt_f(vcut, 6, 2) + "," + partstr(l.particle) +
+           "," + fmt_e(rate, 11, 4) + "," + std::string(6, ' ') + label;
+}
+
+class LocationRun {
+public:
+    LocationRun(Program& p, std::istream& list, std::ostream& results)
+        : p_(p), list_(list), results_(results), diag_(p.set.init.diag == "YES") {}
+
+    void run();
+
+private:
+    bool read_list_line(std::string& columns);
+    void analyse(const std::string& columns);
+    void compute(const LocationLine& l);
+    void report_improper(const std::string& columns);
+    void write_times();
+    void report_corrupt();
+    void result(const std::string& text);
+    void trace(const std::string& text) {
+        if (diag_) p_.log.line(text);
+    }
+
+    Program& p_;
+    std::istream& list_;
+    std::ostream& results_;
+    bool diag_;
+    int line_number_ = 0;
+    Stamps t_;
+};
+
+// Reads the next line of the list and keeps its first 66 columns; the rest
+// of a longer line is not used.
+bool LocationRun::read_list_line(std::string& columns) {
+    std::string line;
+    if (!read_line(list_, line)) return false;
+    columns = line.substr(0, kLocationLineWidth);
+    return true;
+}
+
+void LocationRun::run() {
+    result(kHeader);
+    trace(ListLine() << "CALLING READIT TO READ LIST OF LOCATIONS");
+    p_.con.line(ListLine() << "READING LIST OF LOCATIONS");
+
+    std::string columns;
+    for (;;) {
+        if (!read_list_line(columns)) return report_corrupt();
+        ++line_number_;
+        p_.log.line(ListLine() << "TESTING LINE" << line_number_);
+        p_.log.line(ListLine() << pad_to(columns, kKeptWidth));
+        if (starts_with(columns, "START-")) break;
+    }
+    for (;;) {
+        t_.start = processor_seconds();
+        ++line_number_;
+        p_.con.line(ListLine() << " Analyzing data line: " << line_number_);
+        if (!read_list_line(columns)) return report_corrupt();
+        p_.log.line(ListLine() << pad_to(columns, kKeptWidth));
+        if (starts_with(columns, "STOP--")) return;
+        analyse(columns);
+        write_times();
+    }
+}
+
+void LocationRun::analyse(const std::string& columns) {
+    LocationLine l = parse_location_line(columns);
+    switch (l.kind) {
+        case LocationKind::Comment:
+            p_.log.line(ListLine() << "SKIPPING COMMENT LINE");
+            break;
+        case LocationKind::Coordinates:
+            p_.log.line(ListLine() << "READING " << pad_to(columns, kKeptWidth));
+            compute(l);
+            break;
+        case LocationKind::Airport:
+            p_.log.line(ListLine() << "READING " << pad_to(columns, kLocationLineWidth));
+            compute(l);
+            break;
+        case LocationKind::Improper:
+            report_improper(columns);
+            break;
+    }
+}
+
+void LocationRun::compute(const LocationLine& l) {
+    bool airport = l.kind == LocationKind::Airport;
+    if (airport) trace(ListLine() << "READING CODE " << l.icao);
+    t_.date = processor_seconds();
+    p_.engine.useaves = {0, 0, 0};
+    double t = ymdh2t(p_, l.year, l.month, l.day, l.hour);
+
+    char ns = l.ns, ew = l.ew;
+    double latitude = l.latitude, longitude = l.longitude;  // unsigned
+    if (airport) {
+        std::optional<AirportInfo> port = port_info(p_, l.icao);
+        t_.lat = t_.lon = processor_seconds();
+        if (!port) return;  // the lookup has told the user
+        ns = port->ns;
+        ew = port->ew;
+        latitude = port->latitude;
+        longitude = port->longitude;
+    } else {
+        t_.lat = t_.lon = processor_seconds();
+    }
+    int test = diag_ ? 1 : 0;
+    trace(ListLine() << "READING LAT AND LON " << ns << latitude << ew << longitude);
+    trace(ListLine() << "READING ALTITUDE " << l.unit << l.altitude);
+    trace(ListLine() << "READING DATE & HOUR " << l.ymd << l.hour);
+    trace(ListLine() << "READING PARTICLE AND UNITS " << l.particle << l.quantity);
+    if (airport) {
+        trace(ListLine() << "READING gcr = " << 4);
+        trace(ListLine() << "READING test = " << test);
+        trace(ListLine() << "READING superposition = " << 0);
+    }
+    if (ns == 'S') latitude = -latitude;
+    if (ew == 'W') longitude = -longitude;
+    int dose_kind = l.particle + 38 * (l.quantity - 1);
+
+    double depth = l.altitude;
+    if (l.unit == 'F') {
+        p_.log.line(ListLine() << "CALLING FT2GPCM2");
+        depth = ft2gpcms(p_, l.altitude);
+    } else if (l.unit == 'K') {
+        depth = km2depth(p_, l.altitude);
+    }
+    t_.alt = processor_seconds();
+
+    p_.log.line(ListLine() << " Sending DOSE latitude = " << latitude);
+    p_.log.line(ListLine() << " Sending DOSE longitude = " << longitude);
+    p_.log.line(ListLine() << " Sending DOSE altitude = " << depth);
+    p_.log.line(ListLine() << " Sending DOSE date and time = " << t);
+    p_.log.line(ListLine() << " Sending DOSE dosekind = " << dose_kind);
+    p_.log.line(ListLine() << " Sending DOSE gcr = " << 4);
+    p_.log.line(ListLine() << " Sending DOSE test = " << test);
+    p_.log.line(ListLine() << " Sending DOSE superposition = " << 0);
+    t_.before = processor_seconds();
+    // The result line shows the longitude as written, not as dose turns it.
+    double engine_longitude = longitude;
+    double rate = dose(p_, latitude, engine_longitude, depth, t, dose_kind, 4, test, 0);
+    t_.after = processor_seconds();
+
+    if (diag_) {
+        std::string label(39, ' ');
+        dkstr(label, l.quantity);
+        ListLine where;
+        if (airport) where << "DOSE RATE AT" << l.icao << " IS ";
+        else where << "DOSE RATE AT NORMAL LOCATION IS";
+        p_.log.line(where << rate << "+/-" << p_.engine.isostats << label);
+    }
+    result(result_line(l, latitude, longitude, p_.engine.vcut, rate));
+}
+
+void LocationRun::report_improper(const std::string& columns) {
+    std::string first = ListLine() << "COMMENT OR IMPROPER FORMAT FOR DATA AT LINE: " << line_number_ << "IN PLACES.DAT";
+    std::string second = ListLine() << pad_to(columns, 60);
+    p_.log.line(first);
+    p_.log.line(second);
+    result(first);
+    result(second);
+}
+
+void LocationRun::write_times() {
+    double end = processor_seconds();
+    p_.log.line(ListLine() << "TIME BEFORE CALLING DOSE WAS " << t_.before - t_.start);
+    p_.log.line(ListLine() << "  TIME FOR DATE WAS " << t_.date - t_.start);
+    p_.log.line(ListLine() << "  TIME FOR LAT WAS " << t_.lat - t_.date);
+    p_.log.line(ListLine() << "  TIME FOR LON WAS " << t_.lon - t_.lat);
+    p_.log.line(ListLine() << "  TIME FOR ALT WAS " << t_.alt - t_.lon);
+    p_.log.line(ListLine() << "TIME IN DOSE WAS " << t_.after - t_.before);
+    p_.log.line(ListLine() << "TIME AFTER DOSE WAS " << end - t_.after);
+    p_.log.line(ListLine() << "TIME ON THIS LINE DATA WAS " << end - t_.start);
+    p_.log.line(" ");
+}
+
+void LocationRun::report_corrupt() {
+    p_.log.line(ListLine() << kCorrupt);
+    oops(p_, kCorrupt);
+    result(ListLine() << kCorrupt);
+}
+
+// Every result line reaches the file at once, so a later fatal stop loses
+// none of them.
+void LocationRun::result(const std::string& text) { results_ << text << '\n' << std::flush; }
+
+// The list to run: from DEFAULT.INP in batch mode, else picked by the user.
+struct ListChoice {
+    std::optional<std::string> name;
+    NextMenu next = NextMenu::Same;
+};
+
+ListChoice choose_list(Program& p) {
+    if (p.set.init.menus == "NO!") return {read_default_inp().name, NextMenu::Same};
+    PickOutcome picked = pick_infile(p, "LOC");
+    switch (picked.result) {
+        case PickResult::Picked: return {picked.name, NextMenu::Same};
+        case PickResult::MainMenu: return {std::nullopt, NextMenu::Main};
+        case PickResult::NoFiles: break;
+    }
+    return {std::nullopt, NextMenu::Same};
+}
+
+}  // namespace
+
 NextMenu readit(Program& p) {
-    p.con.line(" readit is not built yet");
+    ListChoice choice = choose_list(p);
+    if (!choice.name) return choice.next;
+    std::string list_name = trim_right(*choice.name);
+    std::optional<std::string> result_name = archive_name(list_name, ".ANS");
+    if (!result_name) {
+        // The results would be written over the list itself.
+        if (p.set.init.menus == "NO!")
+            stop_file_error(list_name, "would be its own result file; rename the location list");
+        oops(p, " A LIST NAMED *.ANS WOULD BE ITS OWN RESULT FILE");
+        return NextMenu::Same;
+    }
+    std::ifstream list(list_name);
+    if (!list) stop_file_error(list_name, "cannot be opened");
+    std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
+    if (!results) stop_file_error(*result_name, "cannot be created");
+    LocationRun(p, list, results).run();
     return NextMenu::Same;
 }
 

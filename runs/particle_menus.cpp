@@ -47,10 +47,15 @@ void show_dose_menu(Program& p, const char* first_item) {
 
 }  // namespace
 
-int ask_particle(Program& p, const char* refusal) {
+int ask_particle(Program& p, const char* refusal, bool echo) {
     for (;;) {
         show_lines(p, kParticleMenu);
         auto code = read_kb_integer(p);
+        if (code && echo) {
+            std::string line = ListLine() << *code;
+            p.log.line(line);
+            p.con.line(line);
+        }
         if (code && *code >= 0 && *code <= 37) return static_cast<int>(*code);
         cls(p);
         p.con.line(ListLine() << refusal);

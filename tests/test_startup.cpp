@@ -102,6 +102,7 @@ TEST_F(StartUp, WindowsPathFormLooksForBackslashNames) {
 
 TEST_F(StartUp, CheckLogStartsWithTheConfigurationEchoAndIsWrittenOver) {
     write_file("DEFAULT.INP", kDefaultInp);
+    write_file("PLACES.LOC", "START-\nSTOP--\n");
     write_file("DIAGNOSE/TOLV7CHK.DAT", std::string(3'000'000, 'x') + "\nOLD RUN\n");
     EXPECT_EQ(run(), kExitNormal);
     std::string log = read_file("DIAGNOSE/TOLV7CHK.DAT");

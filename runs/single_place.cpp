@@ -1,0 +1,233 @@
+#include "runs/single_place.hpp"
+
+#include <initializer_list>
+#include <string>
+
+#include "airports/port_lookup.hpp"
+#include "app/calendar.hpp"
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "engine/helio_potential.hpp"
+#include "runs/particle_menus.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+// The label texts of the result screen, 32 characters each.
+const char* const kDstr[12] = {
+    "ICRP PUB 103 EFFECTIVE DOSE",  "ICRP PUB 60 EFFECTIVE DOSE", "AMBIENT DOSE EQUIVALENT (h*(10))",
+    "WHOLE BODY ABSORBED DOSE",     "MICROSIEVERTS/HOUR",         "MICROGRAY/HOUR",
+    "Particles per sq-cm per hour", "SECONDARY PARTICLE FLUX",    "MICROGRAY/HOUR in 0.5 mm Si",
+    "MICROGRAY/HOUR in 0.3 mm Si",  "NM-64 BF3 tube",             "counts per hour",
+};
+
+std::string dstr(int entry) { return pad_to(kDstr[entry - 1], 32); }
+
+void say(Program& p, const char* text) { p.con.line(ListLine() << text); }
+
+// A value shown to the user and kept in the check log.
+void echo(Program& p, const std::string& line) {
+    p.log.line(line);
+    p.con.line(line);
+}
+
+// Asks until the first n characters of the answer read as a whole number.
+std::int32_t ask_integer(Program& p, std::initializer_list<const char*> question, int n) {
+    for (;;) {
+        for (const char* line : question) say(p, line);
+        std::string answer = readkb(p, n);
+        if (auto value = char2int(answer, n)) return *value;
+    }
+}
+
+// One hemisphere letter out of two; anything else gets `refusal` and the
+// question again (after `before`, when given).
+char ask_hemisphere(Program& p, const char* before, std::initializer_list<const char*> question, const char* letters,
+                    const char* refusal) {
+    for (;;) {
+        if (before) p.con.line(before);
+        for (const char* line : question) say(p, line);
+        char letter = readkb(p, 1)[0];
+        if (p.set.init.diag == "YES") echo(p, ListLine() << letter);
+        if (letter == letters[0] || letter == letters[1]) return letter;
+        say(p, refusal);
+    }
+}
+
+// Minutes or seconds of an angle, echoed.
+std::int32_t ask_angle_part(Program& p, const char* question) {
+    for (;;) {
+        say(p, question);
+        std::string answer = readkb(p, 2);
+        echo(p, ListLine() << answer);
+        if (auto value = char2int(answer, 2)) return *value;
+    }
+}
+
+// Unsigned degrees: fractional when the answer holds a point, otherwise the
+// first `whole_digits` characters as degrees followed by minutes and seconds.
+double ask_degrees(Program& p, const char* question, int whole_digits) {
+    for (;;) {
+        say(p, question);
+        std::string answer = readkb(p, 12);
+        if (answer.find('.') != std::string::npos) {
+            auto value = char2real(answer, 12);
+            if (!value) continue;
+            echo(p, ListLine() << "USING FRACTIONAL DEGREES");
+            return *value;
+        }
+        std::string whole = answer.substr(0, static_cast<std::size_t>(whole_digits));
+        echo(p, ListLine() << whole);
+        auto degrees = char2int(whole, whole_digits);
+        if (!degrees) continue;
+        std::int32_t minutes = ask_angle_part(p, "      MINUTES (UP TO 2 CHARACTERS).");
+        std::int32_t seconds = ask_angle_part(p, "      SECONDS (UP TO 2 CHARACTERS).");
+        return record_degrees(*degrees, minutes, seconds);
+    }
+}
+
+struct Altitude {
+    char unit = 'G';
+    double depth = 0.0;  // g/cm2
+};
+
+Altitude ask_altitude(Program& p) {
+    for (;;) {
+        say(p, "      ALTITUDE");
+        say(p, "      ARE UNITS FT, KM, OR G/CM^2 <F/K/G>.");
+        char unit = readkb(p, 1)[0];
+        std::optional<double> altitude;
+        while (!altitude) {
+            say(p, "      ENTER ALTITUDE.");
+            altitude = read_kb_real(p);
+        }
+        echo(p, ListLine() << *altitude);
+        if (unit == 'F' || unit == 'K') {
+            bool feet = unit == 'F';
+            double depth = feet ? ft2gpcms(p, *altitude) : km2depth(p, *altitude);
+            std::string line = ListLine() << "CONVERTED " << *altitude << (feet ? " ft TO " : " km TO ") << depth;
+            p.con.line(line);
+            p.log.line(line);
+            return {unit, depth};
+        }
+        if (unit == 'G') return {unit, *altitude};
+    }
+}
+
+struct Selection {
+    int particle = 38;  // 1-38
+    int dose_type = 2;  // 1-8
+};
+
+Selection ask_selection(Program& p) {
+    Selection s;
+    if (p.set.init.menus != "FEW") {
+        int code = ask_particle(p, "      Entry must be 0 to 37", true);
+        s.particle = code == 0 ? 38 : code;
+        echo(p, ListLine() << s.particle);
+        p.con.line(" ");
+        for (;;) {
+            show_place_dose_menu(p);
+            auto type = read_kb_integer(p);
+            if (type && *type >= 1 && *type <= 8) {
+                s.dose_type = static_cast<int>(*type);
+                break;
+            }
+            cls(p);
+            say(p, "      Entry must be 1 to 8 ");
+        }
+    }
+    echo(p, ListLine() << "dose type is" << s.dose_type);
+    return s;
+}
+
+// The dose line of the result screen for a dose type.
+std::string dose_line(int dose_type, double rate, int particle) {
+    // Caption entry and unit entry of types 2 to 8.
+    static const int kCaption[8] = {8, 1, 2, 3, 4, 9, 10, 11};
+    static const int kUnit[8] = {7, 5, 5, 5, 6, 6, 6, 12};
+    ListLine line;
+    line << dstr(kCaption[dose_type - 1]) << rate;
+    if (dose_type == 1) line << partstr(particle);
+    line << dstr(kUnit[dose_type - 1]);
+    return line;
+}
+
+}  // namespace
+
+double ymdh2t(Program& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
+    auto& aves = p.engine.useaves;
+    if (month == 0) aves[0] = -1;
+    if (day == 0) aves[1] = -1;
+    if (hour == 0) aves[2] = -1;
+    return year + dsf(year, month, day, hour) / (365 + (leap(year) ? 1 : 0));
+}
+
+void onespot(Program& p) {
+    p.log.line(ListLine() << "CALLING ONESPOT");
+    auto& aves = p.engine.useaves;
+    aves = {0, 0, 0};
+
+    std::int32_t year = ask_integer(p, {"     What year?"}, 4);
+    std::int32_t month = ask_integer(p, {"     What month (ENTER 0 FOR YEARLY AVERAGE)?"}, 2);
+    std::int32_t day = 0;
+    std::int32_t hour = 0;
+    if (month == 0) {
+        aves[0] = -1;
+    } else {
+        day = ask_integer(p, {"     What day (ENTER 0 FOR MONTHLY AVERAGE)?"}, 2);
+        if (day == 0)
+            aves[1] = -1;
+        else
+            hour = ask_integer(p, {"     What hour (e.g. 14) in UT?", "    (ENTER 0 FOR DAILY AVERAGE)?"}, 2);
+    }
+
+    char ns = ask_hemisphere(p, " ", {"     LATITUDE", "     NORTH OR SOUTH <N/S>?"}, "NS",
+                             "     ENTRY MUST BE 'N' OR 'S'!");
+    double latitude = (ns == 'S' ? -1 : 1) * ask_degrees(p, "      DEGREES LATITUDE (UP TO 12 CHARACTERS).", 2);
+    char ew = ask_hemisphere(p, nullptr, {"      LONGITUDE", "      EAST OR WEST <E/W>."}, "EW",
+                             "     ENTRY MUST BE 'E' OR 'W'!");
+    double longitude = (ew == 'W' ? -1 : 1) * ask_degrees(p, "      DEGREES (UP TO 12 CHARACTERS).", 3);
+
+    p.con.line(" ");
+    Altitude altitude = ask_altitude(p);
+
+    p.con.line(" ");
+    std::int32_t potential = date2hp(p, year, month, day);
+    p.log.line(ListLine() << " HELIOCENTRIC POTENTIAL USED WILL  BE " << potential << " MV");
+
+    Selection s = ask_selection(p);
+    int dose_kind = s.particle + 38 * (s.dose_type - 1);
+    p.con.line(" ");
+    p.log.line(ListLine() << "Converting ymdh data to T");
+    double t = ymdh2t(p, year, month, day, hour);
+    aves = {month == 0 ? -1 : 0, day == 0 ? -1 : 0, hour == 0 ? -1 : 0};
+
+    p.log.line(ListLine() << "SENDING data to DOSE" << latitude << longitude << altitude.depth << t << dose_kind << 4
+                          << 0);
+    // The engine turns its longitude into 0-360; the screen shows it signed.
+    double engine_longitude = longitude;
+    double rate = dose(p, latitude, engine_longitude, altitude.depth, t, dose_kind, 4, 0, 0);
+
+    cls(p);
+    p.con.line(" ");
+    p.con.line(ListLine() << "DATE                     " << t);
+    p.con.line(ListLine() << "HELIOCENTRIC POTENTIAL   " << potential << " MV");
+    p.con.line(ListLine() << "LATITUDE                 " << latitude << ns);
+    p.con.line(ListLine() << "LONGITUDE                " << longitude << ew);
+    p.con.line(ListLine() << "ALTITUDE                 " << altitude.depth << " g/cm^2");
+    p.con.line(ListLine() << "VERTICAL CUTOFF RIGIDITY " << p.engine.vcut << " GV");
+    p.con.line(ListLine() << "PARTICLE                 " << partstr(s.particle));
+    std::string line = dose_line(s.dose_type, rate, s.particle);
+    p.con.line(line);
+    p.log.line(line);
+    oops(p, " ");
+}
+
+}  // namespace tolv7

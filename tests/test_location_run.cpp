@@ -1,0 +1,291 @@
+// The location list run: result files, check-log lines, the picker and the
+// batch run of the built program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "airports/port_lookup.hpp"
+#include "app/calendar.hpp"
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program_stop.hpp"
+#include "app/startup.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "engine/dose_labels.hpp"
+#include "runs/location_run.hpp"
+#include "support/data_tree_fixture.hpp"
+
+namespace tolv7 {
+namespace {
+
+using namespace test;
+
+const std::string kHeader =
+    "     LAT,       LON,     ALTITUDE,    DATE,    HR, VCR(GV), PARTICLE,  DOSE RATE,        UNIT,      QUANTITY ";
+const std::string kCorrupt = "CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY";
+const std::string kDefaultInp = "2019/06/15\n1200\n   0\n   2\nPLACES.LOC\n";
+
+tree::TreeOptions constant_tree() {
+    tree::TreeOptions o;
+    o.constant_coefficients = true;
+    o.coefficient = 2.5;
+    return o;
+}
+
+// A place as a list line gives it: signed degrees, altitude in its unit.
+struct Place {
+    double lat, lon, alt;
+    char unit;
+    std::string ymd;
+    int hour, particle, quantity;
+};
+
+// The result line of a place, with the rate and cutoff that the dose engine
+// gives for the same inputs.
+std::string expected_line(Program& p, const Place& x) {
+    int y = std::stoi(x.ymd.substr(0, 4)), m = std::stoi(x.ymd.substr(5, 2)), d = std::stoi(x.ymd.substr(8, 2));
+    p.engine.useaves = {m == 0 ? -1 : 0, d == 0 ? -1 : 0, x.hour == 0 ? -1 : 0};
+    double t = y + dsf(y, m, d, x.hour) / (leap(y) ? 366 : 365);
+    double depth = x.unit == 'F' ? ft2gpcms(p, x.alt) : x.unit == 'K' ? km2depth(p, x.alt) : x.alt;
+    int particle = x.particle == 0 ? 38 : x.particle;
+    double lon = x.lon;
+    double rate = dose(p, x.lat, lon, depth, t, particle + 38 * (x.quantity - 1), 4, 0, 0);
+    std::string label(39, ' ');
+    dkstr(label, x.quantity);
+    return fmt_f(x.lat, 10, 5) + "," + fmt_f(x.lon, 10, 5) + "," + fmt_f(x.alt, 11, 4) + "," + x.unit + "," + x.ymd +
+           "," + fmt_i(x.hour, 4) + "," + fmt_f(p.engine.vcut, 6, 2) + "," + partstr(particle) + "," +
+           fmt_e(rate, 11, 4) + ",      " + label;
+}
+
+std::vector<std::string> improper_report(int line, const std::string& text) {
+    return {ListLine() << "COMMENT OR IMPROPER FORMAT FOR DATA AT LINE: " << line << "IN PLACES.DAT",
+            ListLine() << pad_to(text, 60)};
+}
+
+bool has_line(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// A started program in a constant-coefficient tree, running lists in batch mode.
+class LocationRun : public ::testing::Test {
+protected:
+    LocationRun() : wd(constant_tree()) {
+        start_up(*tp);
+        write_file("DEFAULT.INP", kDefaultInp);
+    }
+    std::vector<std::string> run(const std::string& list) {
+        write_file("PLACES.LOC", list);
+        EXPECT_EQ(readit(*tp), NextMenu::Same);
+        return read_lines("PLACES.ANS");
+    }
+    std::vector<std::string> log() {
+        tp->log.flush();
+        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    }
+    TreeWorkdir wd;
+    TestProgram tp;
+};
+
+const char kPlace[] = "N,40,E,75,F,35000,2019/06/15,H12,P00,D2";
+
+TEST_F(LocationRun, StartAndStopLinesFrameTheList) {
+    EXPECT_EQ(run("HEAD\nSTART-\nSTOP--\nN,40,E,75,F,0,2019/06/15,H12,P00,D2\n"),
+              std::vector<std::string>{kHeader});
+    for (const char* list : {"", "HEAD\nN,40,E,75,F,0,2019/06/15,H12,P00,D2\n", "START\n"})
+        EXPECT_EQ(run(list), (std::vector<std::string>{kHeader, " " + kCorrupt})) << list;
+    EXPECT_NE(tp.screen().find(std::string(10, ' ') + kCorrupt), std::string::npos);
+    EXPECT_TRUE(has_line(log(), " " + kCorrupt));
+
+    auto lines = run(std::string("START-\n") + kPlace + "\n");  // no stop line
+    Place place{40, 75, 35000, 'F', "2019/06/15", 12, 0, 2};
+    EXPECT_EQ(lines, (std::vector<std::string>{kHeader, expected_line(*tp, place), " " + kCorrupt}));
+}
+
+TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
+    std::string exact = pad_to(kPlace, 66);
+    std::string longer = exact + "P01,D5 and more";
+    std::string list = "HEADER ONE\nHEADER TWO\nSTART-\n! comment\n\n N,40,E,75,F,0,2019/06/15,H12,P00,D2\n"
+                       "n,40,E,75,F,0,2019/06/15,H12,P00,D2\n" + exact + "\n" + longer + "\nX\nSTOP--\nX\n";
+    auto lines = run(list);
+    std::string place = expected_line(*tp, {40, 75, 35000, 'F', "2019/06/15", 12, 0, 2});
+    std::vector<std::string> expected{kHeader};
+    for (int n : {5, 6, 7}) {
+        auto report = improper_report(n, split_lines(list)[static_cast<std::size_t>(n - 1)]);
+        expected.insert(expected.end(), report.begin(), report.end());
+    }
+    expected.insert(expected.end(), {place, place});
+    auto report = improper_report(10, "X");
+    expected.insert(expected.end(), report.begin(), report.end());
+    EXPECT_EQ(lines, expected);
+
+    auto screen = tp.screen_lines();
+    EXPECT_TRUE(has_line(screen, ListLine() << " Analyzing data line: " << 11));
+    EXPECT_FALSE(has_line(screen, ListLine() << " Analyzing data line: " << 12));
+    auto checks = log();
+    EXPECT_TRUE(has_line(checks, ListLine() << "TESTING LINE" << 3));
+    EXPECT_TRUE(has_line(checks, ListLine() << "SKIPPING COMMENT LINE"));
+    EXPECT_TRUE(has_line(checks, ListLine() << pad_to(longer, 66) + "      "));
+    EXPECT_TRUE(has_line(checks, report[0]));
+}
+
+TEST_F(LocationRun, CoordinateLinesReadSignsNumbersAndUnits) {
+    auto lines = run("START-\nS,40.5,W,75,F,35000,2019/06/15,H12,P05,D2\nN,40,E,,G,10.0,2019/06/15,H12,P00,D3\n"
+                     "N,40.5,E,75,K,10.0,2020/03/01,H06,P01,D1\nN,40,E,75,f,200,2019/06/15,H12,P07,D5\n"
+                     "N,40,W,75,G,1000,2019/06/15,H12,P37,D8\nSTOP--\n");
+    std::vector<std::string> expected{kHeader};
+    for (const Place& x : {Place{-40.5, -75, 35000, 'F', "2019/06/15", 12, 5, 2},
+                           Place{40, 0, 10, 'G', "2019/06/15", 12, 0, 3},
+                           Place{40.5, 75, 10, 'K', "2020/03/01", 6, 1, 1},
+                           Place{40, 75, 200, 'f', "2019/06/15", 12, 7, 5},
+                           Place{40, -75, 1000, 'G', "2019/06/15", 12, 37, 8}})
+        expected.push_back(expected_line(*tp, x));
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(lines[1].size(), 127u);
+
+    auto checks = log();
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 43));
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 76 + 38));
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE altitude = " << km2depth(*tp, 10.0)));
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE longitude = " << -75.0));
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE gcr = " << 4));
+    EXPECT_EQ(std::count(checks.begin(), checks.end(), (ListLine() << "CALLING FT2GPCM2").str()), 1);
+}
+
+TEST_F(LocationRun, AverageSwitchesFollowEachLine) {
+    using Aves = std::array<std::int32_t, 3>;
+    const std::string all = "N,40,E,75,F,0,2019/00/00,H00,P00,D2\n";
+    run("START-\n" + all + "STOP--\n");
+    EXPECT_EQ(tp->engine.useaves, (Aves{-1, -1, -1}));
+    run("START-\n" + all + "N,40,E,75,F,0,2019/06/15,H12,P00,D2\nSTOP--\n");
+    EXPECT_EQ(tp->engine.useaves, (Aves{0, 0, 0}));
+    run("START-\n" + all + "N,40,E,75,F,0,2019/06/00,H12,P00,D2\nSTOP--\n");
+    EXPECT_EQ(tp->engine.useaves, (Aves{0, -1, 0}));
+}
+
+TEST_F(LocationRun, AirportLinesTakeTheirPlaceFromTheAirportFiles) {
+    auto lines = run("START-\nA,VHHH,F,35000,2019/06/15,H12,P05,D2\nA,ZZZZ,F,35000,2019/06/15,H12,P00,D2\n"
+                     "a, EGLL ,K,10.0,2019/06/15,H06,P00,D4\nSTOP--\n");
+    auto hong_kong = *port_info(*tp, "VHHH");
+    auto london = *port_info(*tp, "EGLL");
+    ASSERT_EQ(london.ew, 'W');
+    std::vector<std::string> expected{
+        kHeader, expected_line(*tp, {hong_kong.latitude, hong_kong.longitude, 35000, 'F', "2019/06/15", 12, 5, 2}),
+        expected_line(*tp, {london.latitude, -london.longitude, 10, 'K', "2019/06/15", 6, 0, 4})};
+    EXPECT_EQ(lines, expected);
+    EXPECT_NE(tp.screen().find("PORT_INFO failed for ZZZZ"), std::string::npos);
+}
+
+TEST_F(LocationRun, DiagnosticSwitchAddsTheTrace) {
+    const std::string list = "START-\nA,EGLL,F,35000,2019/06/15,H12,P00,D2\n" + std::string(kPlace) + "\nSTOP--\n";
+    auto traced = [&](const std::vector<std::string>& checks) {
+        int count = 0;
+        for (std::string text : {"CALLING READIT TO READ LIST OF LOCATIONS", "READING CODE EGLL  ",
+                                        "DOSE RATE ATEGLL   IS ", "DOSE RATE AT NORMAL LOCATION IS",
+                                        "READING gcr = "})
+            count += std::any_of(checks.begin(), checks.end(),
+                                 [&](const std::string& l) { return l.rfind(" " + text, 0) == 0; });
+        return count;
+    };
+    run(list);
+    auto quiet = log();
+    EXPECT_EQ(traced(quiet), 0);
+    EXPECT_TRUE(has_line(quiet, ListLine() << " Sending DOSE test = " << 0));
+    tp->set.init.diag = "YES";
+    run(list);
+    auto checks = log();
+    EXPECT_EQ(traced(checks), 5);
+    EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE test = " << 1));
+}
+
+TEST_F(LocationRun, ResultFileIsNamedAfterTheList) {
+    write_file("NODOT", std::string("START-\n") + kPlace + "\nSTOP--\n");
+    write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nNODOT\n");
+    readit(*tp);
+    EXPECT_EQ(read_lines("NODOT.ANS").size(), 2u);
+
+    const std::string list = std::string("START-\n") + kPlace + "\nSTOP--\n";
+    write_file("OLD.ANS", list);
+    write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nOLD.ANS\n");
+    EXPECT_EQ(stop_status([&] { readit(*tp); }), kExitFileError);
+    TestProgram menus("1\n");  // the picker offers the same name
+    start_up(*menus);
+    menus->set.init.menus = "FEW";
+    menus.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "OLD.ANS\n"); };
+    EXPECT_EQ(readit(*menus), NextMenu::Same);
+    EXPECT_NE(menus.screen().find("WOULD BE ITS OWN RESULT FILE"), std::string::npos);
+    EXPECT_EQ(read_file("OLD.ANS"), list);
+}
+
+TEST_F(LocationRun, PickerChoosesTheListInMenus) {
+    TestProgram menus("Q\n1\n");
+    start_up(*menus);
+    menus->set.init.menus = "FEW";
+    std::string listing;
+    menus.shell.handler = [&](const std::string&) { write_file("FILELIST.TXT", listing); };
+    EXPECT_EQ(readit(*menus), NextMenu::Same);  // nothing to pick
+    EXPECT_NE(menus.screen().find("No such files exist in this directory!"), std::string::npos);
+    listing = "PICKED.LOC\n";
+    EXPECT_EQ(readit(*menus), NextMenu::Main);
+    write_file("PICKED.LOC", "START-\nSTOP--\n");
+    EXPECT_EQ(readit(*menus), NextMenu::Same);
+    EXPECT_EQ(read_lines("PICKED.ANS"), std::vector<std::string>{kHeader});
+}
+
+// The built program in batch mode, on a list with every kind of line.
+TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
+    TreeWorkdir wd(constant_tree());
+    write_file("DEFAULT.INP", kDefaultInp);
+    write_file("PLACES.LOC",
+               "A SAMPLE LIST\nSTART-\n! comment\nS,33.5,W,70.25,F,40000,2012/03/10,H12,P00,D2\n"
+               "N,78,E,15,K,12.5,2019/11/00,H00,P01,D1\nA,RJTT,F,35000,2015/00/00,H00,P00,D5\n"
+               "Z,WRONG\nA,XXXX,F,35000,2019/06/15,H12,P00,D2\nSTOP--\nN,1,E,1,F,0,2019/06/15,H12,P00,D2\n");
+    ASSERT_EQ(run_executable(wd.path(), ""), kExitNormal);
+    std::string results = read_file("PLACES.ANS");
+    auto checks = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+
+    TestProgram tp;
+    start_up(*tp);
+    auto tokyo = *port_info(*tp, "RJTT");
+    std::string expected = kHeader + "\n";
+    for (const Place& x : {Place{-33.5, -70.25, 40000, 'F', "2012/03/10", 12, 0, 2},
+                           Place{78, 15, 12.5, 'K', "2019/11/00", 0, 1, 1},
+                           Place{tokyo.latitude, tokyo.longitude, 35000, 'F', "2015/00/00", 0, 0, 5}})
+        expected += expected_line(*tp, x) + "\n";
+    for (const auto& line : improper_report(7, "Z,WRONG")) expected += line + "\n";
+    EXPECT_EQ(results, expected);
+
+    for (const std::string& fixed :
+         {std::string("TESTING LINE"), std::string("SKIPPING COMMENT LINE"), std::string("READING A,RJTT"),
+          std::string("CALLING FT2GPCM2"), std::string(" Sending DOSE latitude = "),
+          std::string(" Sending DOSE date and time = "), std::string(" Sending DOSE superposition = "),
+          std::string("TIME BEFORE CALLING DOSE WAS "), std::string("  TIME FOR ALT WAS "),
+          std::string("TIME ON THIS LINE DATA WAS "), std::string("COMMENT OR IMPROPER FORMAT")})
+        EXPECT_TRUE(std::any_of(checks.begin(), checks.end(),
+                                [&](const std::string& l) { return l.rfind(" " + fixed, 0) == 0; }))
+            << fixed;
+}
+
+TEST(LocationBatch, FatalAltitudeKeepsTheLinesWrittenBefore) {
+    TreeWorkdir wd(constant_tree());
+    write_file("DEFAULT.INP", kDefaultInp);
+    write_file("PLACES.LOC", std::string("START-\n") + kPlace + "\nN,40,E,75,F,500000,2019/06/15,H12,P00,D2\nSTOP--\n");
+    EXPECT_EQ(run_executable(wd.path(), ""), kExitFatal);
+    EXPECT_EQ(read_lines("PLACES.ANS").size(), 2u);
+}
+
+TEST(LocationBatch, SampleListRunsWhole) {
+    TreeWorkdir wd;
+    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    for (const char* name : {"DEFAULT.INP", "PLACES.LOC"}) fs::copy_file(samples / name, name);
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto lines = read_lines("PLACES.ANS");
+    ASSERT_EQ(lines.size(), 21u);
+    for (const auto& line : lines) EXPECT_TRUE(line == kHeader || line.size() == 127u) << line;
+}
+
+}  // namespace
+}  // namespace tolv7

@@ -1,0 +1,183 @@
+// The single-place dialogue and the decimal year of a date.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/calendar.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program_stop.hpp"
+#include "app/startup.hpp"
+#include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
+#include "engine/dose.hpp"
+#include "engine/helio_potential.hpp"
+#include "runs/single_place.hpp"
+#include "support/data_tree_fixture.hpp"
+
+namespace tolv7 {
+namespace {
+
+using namespace test;
+using Aves = std::array<std::int32_t, 3>;
+
+tree::TreeOptions constant_tree() {
+    tree::TreeOptions o;
+    o.constant_coefficients = true;
+    return o;
+}
+
+// A started program whose keyboard gives `answers`, in a constant-coefficient tree.
+class SinglePlace : public ::testing::Test {
+protected:
+    void start(const std::string& answers, const std::string& menus = "YES") {
+        tp = std::make_unique<TestProgram>(answers);
+        start_up(**tp);
+        (*tp)->set.init.menus = menus;
+    }
+    Program& p() { return **tp; }
+    bool shown(const std::string& line) {
+        auto lines = tp->screen_lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    std::vector<std::string> log() {
+        p().log.flush();
+        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    }
+    TreeWorkdir wd{constant_tree()};
+    std::unique_ptr<TestProgram> tp;
+};
+
+TEST_F(SinglePlace, ResultScreenOfAWholeDialogue) {
+    start("2019\n6\n15\n12\nS\n45\n30\n0\nw\n75.25\nF\n35000\n0\n2\nx\n");
+    onespot(p());
+    double t = 2019 + dsf(2019, 6, 15, 12) / 365, depth = ft2gpcms(p(), 35000), lon = -75.25;
+    std::int32_t mv = date2hp(p(), 2019, 6, 15);
+    EXPECT_EQ(p().engine.useaves, (Aves{0, 0, 0}));
+    double rate = dose(p(), -45.5, lon, depth, t, 76, 4, 0, 0);
+    std::vector<std::string> expected{
+        ListLine() << "DATE                     " << t,
+        ListLine() << "HELIOCENTRIC POTENTIAL   " << mv << " MV",
+        ListLine() << "LATITUDE                 " << -45.5 << 'S',
+        ListLine() << "LONGITUDE                " << -75.25 << 'W',
+        ListLine() << "ALTITUDE                 " << depth << " g/cm^2",
+        ListLine() << "VERTICAL CUTOFF RIGIDITY " << p().engine.vcut << " GV",
+        ListLine() << "PARTICLE                 " << "TOTAL     ",
+        ListLine() << pad_to("ICRP PUB 103 EFFECTIVE DOSE", 32) << rate << pad_to("MICROSIEVERTS/HOUR", 32)};
+    auto screen = tp->screen_lines();
+    auto at = std::find(screen.begin(), screen.end(), expected[0]);
+    ASSERT_NE(at, screen.end());
+    EXPECT_EQ(std::vector<std::string>(at, at + 8), expected);
+    EXPECT_TRUE(shown(ListLine() << "CONVERTED " << 35000.0 << " ft TO " << depth));
+    EXPECT_TRUE(shown(ListLine() << "(If entering more than a word, enclose answer in quotes)"));
+    auto checks = log();
+    EXPECT_NE(std::find(checks.begin(), checks.end(), expected[7]), checks.end());
+    EXPECT_NE(std::find(checks.begin(), checks.end(),
+                        (ListLine() << " HELIOCENTRIC POTENTIAL USED WILL  BE " << mv << " MV").str()),
+              checks.end());
+}
+
+TEST_F(SinglePlace, AveragesSkipQuestionsAndSetTheSwitches) {
+    struct Case {
+        const char* date;
+        Aves aves;
+        int y, m, d, h;
+    };
+    const Case cases[] = {{"2019\n0\n", {-1, -1, -1}, 2019, 0, 0, 0},
+                          {"2020\n2\n0\n", {0, -1, -1}, 2020, 2, 0, 0},
+                          {"2019\n6\n15\n0\n", {0, 0, -1}, 2019, 6, 15, 0},
+                          {"2019\n6\n15\n24\n", {0, 0, 0}, 2019, 6, 15, 24}};
+    std::string answers;
+    for (const Case& c : cases) answers += std::string(c.date) + "n\n45.5\ne\n10.5\ng\n200\n0\n2\nx\n";
+    start(answers);
+    for (const Case& c : cases) {
+        onespot(p());
+        EXPECT_EQ(p().engine.useaves, c.aves) << c.date;
+        double t = c.y + dsf(c.y, c.m, c.d, c.h) / (leap(c.y) ? 366 : 365);
+        EXPECT_TRUE(shown(ListLine() << "DATE                     " << t)) << c.date;
+    }
+    auto screen = tp->screen_lines();
+    EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "     What day (ENTER 0 FOR MONTHLY AVERAGE)?").str()), 3);
+    EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "     What hour (e.g. 14) in UT?").str()), 2);
+}
+
+TEST_F(SinglePlace, AnglesInDegreesMinutesSecondsOrFractions) {
+    start("2019\n0\nN\n123\n0\n0\nW\n1234\n30\n0\nG\n200\n0\n2\nx\n");
+    onespot(p());
+    EXPECT_TRUE(shown(ListLine() << "LATITUDE                 " << 12.0 << 'N'));
+    EXPECT_TRUE(shown(ListLine() << "LONGITUDE                " << -123.5 << 'W'));
+    EXPECT_FALSE(shown(ListLine() << "USING FRACTIONAL DEGREES"));
+}
+
+TEST_F(SinglePlace, BadAnswersAreAskedAgain) {
+    start("abcd\n2019\n13\n40\n30\n"  // date
+          "x\nn\n4x\n10.5\nQ\ne\n10.5\n"  // latitude and longitude
+          "q\n5\nk\n10\n38\n5\n9\n2\nx\n");  // altitude, particle, dose type
+    onespot(p());
+    for (const char* refusal : {"     ENTRY MUST BE 'N' OR 'S'!", "     ENTRY MUST BE 'E' OR 'W'!",
+                                "      Entry must be 0 to 37", "      Entry must be 1 to 8 "})
+        EXPECT_TRUE(shown(ListLine() << refusal)) << refusal;
+    auto screen = tp->screen_lines();
+    EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "     What year?").str()), 2);
+    EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "      ENTER ALTITUDE.").str()), 2);
+    EXPECT_TRUE(shown(ListLine() << "CONVERTED " << 10.0 << " km TO " << km2depth(p(), 10.0)));
+    EXPECT_TRUE(shown(ListLine() << "PARTICLE                 " << "NEG MUONS "));
+    // month 13, day 40 and hour 30 are used as typed; the potential table
+    // has no such month, so the most recent value is taken with warnings
+    EXPECT_TRUE(shown(ListLine() << "DATE                     " << 2019 + dsf(2019, 13, 40, 30) / 365));
+    auto checks = log();
+    EXPECT_NE(std::find(checks.begin(), checks.end(), (ListLine() << "WARNING: No data potential found for" << 2019 << 13).str()),
+              checks.end());
+}
+
+TEST_F(SinglePlace, EachDoseTypeHasItsLine) {
+    const std::pair<const char*, const char*> lines[] = {
+        {"SECONDARY PARTICLE FLUX", "Particles per sq-cm per hour"},
+        {"ICRP PUB 103 EFFECTIVE DOSE", "MICROSIEVERTS/HOUR"},
+        {"ICRP PUB 60 EFFECTIVE DOSE", "MICROSIEVERTS/HOUR"},
+        {"AMBIENT DOSE EQUIVALENT (h*(10))", "MICROSIEVERTS/HOUR"},
+        {"WHOLE BODY ABSORBED DOSE", "MICROGRAY/HOUR"},
+        {"MICROGRAY/HOUR in 0.5 mm Si", "MICROGRAY/HOUR"},
+        {"MICROGRAY/HOUR in 0.3 mm Si", "MICROGRAY/HOUR"},
+        {"NM-64 BF3 tube", "counts per hour"}};
+    std::string answers;
+    for (int type = 1; type <= 8; ++type) answers += "2019\n0\nN\n45.5\nE\n10.5\nG\n200\n7\n" + std::to_string(type) + "\nx\n";
+    start(answers);
+    for (int type = 1; type <= 8; ++type) {
+        onespot(p());
+        double lon = 10.5;
+        double rate = dose(p(), 45.5, lon, 200, 2019 + dsf(2019, 0, 0, 0) / 365, 7 + 38 * (type - 1), 4, 0, 0);
+        ListLine line;
+        line << pad_to(lines[type - 1].first, 32) << rate;
+        if (type == 1) line << "PROTONS   ";
+        EXPECT_TRUE(shown(line << pad_to(lines[type - 1].second, 32))) << type;
+    }
+}
+
+TEST_F(SinglePlace, FewMenusComputeTheTotalEffectiveDoseWithoutPausing) {
+    start("2019\n0\nN\n45.5\nE\n10.5\nG\n200\n", "FEW");
+    onespot(p());
+    EXPECT_FALSE(shown(ListLine() << "      SELECT RADIATION."));
+    auto checks = log();
+    EXPECT_TRUE(std::any_of(checks.begin(), checks.end(), [](const std::string& l) {
+        return l.rfind(" SENDING data to DOSE", 0) == 0 && l.find(fmt_i(76, 12)) != std::string::npos;
+    }));
+}
+
+TEST_F(SinglePlace, EndOfInputStopsTheDialogue) {
+    start("2019\n6\n");
+    EXPECT_EQ(stop_status([&] { onespot(p()); }), kExitEndOfInput);
+}
+
+TEST(Ymdh2t, DividesByTheYearLengthAndNeverClearsASwitch) {
+    TestProgram tp;
+    tp->engine.useaves = {-1, -1, -1};
+    EXPECT_EQ(ymdh2t(*tp, 2000, 3, 1, 12), 2000 + dsf(2000, 3, 1, 12) / 366);
+    EXPECT_EQ(ymdh2t(*tp, 1900, 3, 1, 12), 1900 + dsf(1900, 3, 1, 12) / 365);
+    EXPECT_EQ(tp->engine.useaves, (Aves{-1, -1, -1}));
+    tp->engine.useaves = {0, 0, 0};
+    ymdh2t(*tp, 2019, 6, 0, 5);
+    EXPECT_EQ(tp->engine.useaves, (Aves{0, -1, 0}));
+}
+
+}  // namespace
+}  // namespace tolv7
