@@ -25,17 +25,7 @@ FlightOptions pick_flt_options(Program& p) {
     } else {
         o.particle = ask_particle(p, "      Entry must be 0 to 37 ");
         p.con.line(" ");
-        for (;;) {
-            p.con.line(" ");
-            show_flight_dose_menu(p);
-            auto q = read_kb_integer(p);
-            if (q && *q >= 1 && *q <= 8) {
-                o.quantity = static_cast<int>(*q);
-                break;
-            }
-            cls(p);
-            show(p, "      Entry must be 1 to 8 ");
-        }
+        o.quantity = ask_dose_type(p, DoseMenu::Flight);
         if (o.particle == 0) o.particle = 38;
     }
     p.set.ini.gcr_model = 4;

@@ -62,8 +62,19 @@ int ask_particle(Program& p, const char* refusal, bool echo) {
     }
 }
 
-void show_flight_dose_menu(Program& p) { show_dose_menu(p, "      <1> SECONDARY PARTICLE FLUENCE"); }
-
-void show_place_dose_menu(Program& p) { show_dose_menu(p, "      <1> Secondary Particle Flux (Any rad but TOTAL)"); }
+int ask_dose_type(Program& p, DoseMenu menu) {
+    for (;;) {
+        if (menu == DoseMenu::Flight) {
+            p.con.line(" ");
+            show_dose_menu(p, "      <1> SECONDARY PARTICLE FLUENCE");
+        } else {
+            show_dose_menu(p, "      <1> Secondary Particle Flux (Any rad but TOTAL)");
+        }
+        auto q = read_kb_integer(p);
+        if (q && *q >= 1 && *q <= 8) return static_cast<int>(*q);
+        cls(p);
+        p.con.line(ListLine() << "      Entry must be 1 to 8 ");
+    }
+}
 
 }  // namespace tolv7

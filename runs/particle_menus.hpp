@@ -12,10 +12,11 @@ struct Program;
 // code as typed (0 kept).
 int ask_particle(Program& p, const char* refusal, bool echo = false);
 
-// The dose-type menu of the flight options dialogue.
-void show_flight_dose_menu(Program& p);
+enum class DoseMenu { Flight, Place };
 
-// The dose-type menu of the single-place dialogue.
-void show_place_dose_menu(Program& p);
+// Shows the dose-type menu (the flight dialogue's after a blank line) until
+// a quantity 1-8 is typed; other answers clear the screen and show the
+// refusal first.
+int ask_dose_type(Program& p, DoseMenu menu);
 
 }  // namespace tolv7

@@ -132,16 +132,7 @@ Selection ask_selection(Program& p) {
         s.particle = code == 0 ? 38 : code;
         echo(p, ListLine() << s.particle);
         p.con.line(" ");
-        for (;;) {
-            show_place_dose_menu(p);
-            auto type = read_kb_integer(p);
-            if (type && *type >= 1 && *type <= 8) {
-                s.dose_type = static_cast<int>(*type);
-                break;
-            }
-            cls(p);
-            say(p, "      Entry must be 1 to 8 ");
-        }
+        s.dose_type = ask_dose_type(p, DoseMenu::Place);
     }
     echo(p, ListLine() << "dose type is" << s.dose_type);
     return s;
