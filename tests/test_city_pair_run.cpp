@@ -429,5 +429,18 @@ TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 }
 
+// The README's first run: the sample batch file and flights on the default tree.
+TEST(CityPairSamples, SampleFlightsAreAllComputed) {
+    TreeWorkdir wd;
+    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    for (const char* name : {"DEFAULT.INP", "FLIGHTS.BIG"}) fs::copy_file(samples / name, name);
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 3u + 12u + 1u);
+    for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
+    EXPECT_EQ(out.back(), "  REACHED END OF BIG FILE                    ");
+}
+
 }  // namespace
 }  // namespace tolv7::test

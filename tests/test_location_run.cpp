@@ -279,7 +279,8 @@ TEST(LocationBatch, FatalAltitudeKeepsTheLinesWrittenBefore) {
 TEST(LocationBatch, SampleListRunsWhole) {
     TreeWorkdir wd;
     fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
-    for (const char* name : {"DEFAULT.INP", "PLACES.LOC"}) fs::copy_file(samples / name, name);
+    fs::copy_file(samples / "PLACES.LOC", "PLACES.LOC");
+    write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nPLACES.LOC\n");
     std::string console;
     ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
     auto lines = read_lines("PLACES.ANS");
