@@ -62,8 +62,7 @@ double record_degrees(int degrees, int minutes, int seconds) {
 
 std::optional<AirportInfo> port_info(Program& p, const std::string& code) {
     std::string given = left_aligned(code);
-    std::ifstream index(kPortIndex);
-    if (!index) stop_file_error(kPortIndex, "cannot be opened");
+    std::ifstream index = open_existing(kPortIndex);
     std::string line;
     for (int number = 1; read_line(index, line); ++number) {
         std::string record = pad_to(line, kAirportRecordLength);

@@ -10,8 +10,7 @@ namespace tolv7 {
 
 BatchControl read_default_inp() {
     const std::string file = "DEFAULT.INP";
-    std::ifstream in(file);
-    if (!in) stop_file_error(file, "cannot be opened");
+    std::ifstream in = open_existing(file);
     std::string lines[5];
     for (int i = 0; i < 5; ++i)
         if (!read_line(in, lines[i])) stop_file_error(file, "ends before line " + std::to_string(i + 1));

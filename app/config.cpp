@@ -16,8 +16,7 @@ void getini(Program& p) {
     s.ini = IniRecord{};
     s.nvc_tf = NvcTf{};
 
-    std::ifstream in("TOLV.INI");
-    if (!in) stop_file_error("TOLV.INI", "cannot be opened");
+    std::ifstream in = open_existing("TOLV.INI");
     std::string line;
     for (;;) {
         if (!read_line(in, line)) stop_file_error("TOLV.INI", "ends without its END line");

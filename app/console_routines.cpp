@@ -97,8 +97,7 @@ void epitath(Program& p, const std::string& message) {
 }
 
 std::string viewer_command(Program& p, const std::string& file_name) {
-    std::ifstream ini("TOLV.INI");
-    if (!ini) stop_file_error("TOLV.INI", "cannot be opened");
+    std::ifstream ini = open_existing("TOLV.INI");
     std::string viewer;
     bool found = false;
     // Each line is read as three free-form items: name, separator, value.

@@ -58,8 +58,7 @@ bool make_filelist(Program& p, const std::string& type) {
 }
 
 std::vector<std::string> read_filelist(std::size_t limit) {
-    std::ifstream list("FILELIST.TXT");
-    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
+    std::ifstream list = open_existing("FILELIST.TXT");
     std::vector<std::string> names;
     std::string line;
     while (names.size() < limit && read_line(list, line)) {

@@ -1,6 +1,7 @@
 #pragma once
 // The ways the program ends. A stop travels as an exception to main, so that
 // every open file is flushed and closed on the way out.
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -25,5 +26,8 @@ private:
 
 // A file the program must have is missing or cannot be read.
 [[noreturn]] void stop_file_error(const std::string& file, const std::string& what);
+
+// Opens a file that must exist for reading; a missing one stops the program.
+std::ifstream open_existing(const std::string& path);
 
 }  // namespace tolv7

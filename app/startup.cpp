@@ -17,11 +17,6 @@ namespace tolv7 {
 
 namespace {
 
-void open_existing(std::ifstream& file, const std::string& path) {
-    file.open(path);
-    if (!file) stop_file_error(path, "cannot be opened");
-}
-
 void run_batch(Program& p) {
     BatchControl bc = read_default_inp();
     switch (run_type(bc.name)) {
@@ -38,11 +33,11 @@ void start_up(Program& p) {
     const InitRecord& init = p.set.init;
     p.files.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
     if (!p.files.debugger) stop_file_error("DEBUGGER.DAT", "cannot be created");
-    open_existing(p.files.airports, os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
-    open_existing(p.files.mv_dates, os_path(init, "SOLARMOD", "MV-DATES.L99"));
-    open_existing(p.files.codes, os_path(init, "AIRPORTS", "CODES"));
-    open_existing(p.files.mordates, os_path(init, "SOLARMOD", "MORDATES.2K"));
-    open_existing(p.files.newports, os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
+    p.files.airports = open_existing(os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
+    p.files.mv_dates = open_existing(os_path(init, "SOLARMOD", "MV-DATES.L99"));
+    p.files.codes = open_existing(os_path(init, "AIRPORTS", "CODES"));
+    p.files.mordates = open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
+    p.files.newports = open_existing(os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
     p.log.open(os_path(init, "DIAGNOSE", "TOLV7CHK.DAT"));
     make_ndx(p, 91, 7000);
     loadftdccs(p);

@@ -23,8 +23,7 @@ void read_table(AltitudeTable& t) {
     const std::string path = kAltitudeTableFile;
     t.loaded = false;
     t.stamp.take(path);
-    std::ifstream in(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    std::ifstream in = open_existing(path);
     std::string header;
     for (int i = 1; i <= 2; ++i)
         if (!read_line(in, header)) stop_file_error(path, "ends in the header lines");

@@ -99,8 +99,7 @@ const PreparedDoseKind& prepared_kind(Program& p, int dose_kind) {
 // otherwise the values come from the spectrum step itself).
 void read_spectrum_file(Program& p, DoseKept& k) {
     std::string path = os_path(p.set.init, "GCR_MODELS", "ISO_GCR2.OUT");
-    std::ifstream in(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    std::ifstream in = open_existing(path);
     std::string line;
     for (int n = 1; n <= 2; ++n)
         if (!read_line(in, line)) stop_file_error(path, "ends before line " + std::to_string(n));

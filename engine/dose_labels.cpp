@@ -42,14 +42,13 @@ void drkstr(std::string& text, int q) {
     if (valid(q)) text = kRateLabel[q - 1];
 }
 
-std::string dknotes(Program& p, int q) {
-    if (valid(q)) p.engine.kept_note = kNote[q - 1];
-    return p.engine.kept_note;
+std::string kept_quantity_text(std::string& kept, const char* const (&table)[8], int q) {
+    if (valid(q)) kept = table[q - 1];
+    return kept;
 }
 
-std::string dkunits2(Program& p, int q) {
-    if (valid(q)) p.engine.kept_units = kUnits[q - 1];
-    return p.engine.kept_units;
-}
+std::string dknotes(Program& p, int q) { return kept_quantity_text(p.engine.kept_note, kNote, q); }
+
+std::string dkunits2(Program& p, int q) { return kept_quantity_text(p.engine.kept_units, kUnits, q); }
 
 }  // namespace tolv7

@@ -11,6 +11,10 @@ struct Program;
 void dkstr(std::string& text, int q);
 // Sets the 42-character label of a dose rate; other q leave it.
 void drkstr(std::string& text, int q);
+// The text of quantity q (1-8) from an eight-entry table, kept in `kept`;
+// any other q gives the text kept from the last valid call.
+std::string kept_quantity_text(std::string& kept, const char* const (&table)[8], int q);
+
 // The 16-character note and unit text of q; other q give the last valid text.
 std::string dknotes(Program& p, int q);
 std::string dkunits2(Program& p, int q);

@@ -53,8 +53,7 @@ void loadforbush(Program& p) {
     fddata.assign(kFactors, 1.0);
     p.con.line(ListLine() << "Loading Forbush data");
     const std::string path = os_path(p.set.init, "FORBUSH", "FORBUSH.DAT");
-    std::ifstream in(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    std::ifstream in = open_existing(path);
     std::string line;
     long long number = 0;
     while (read_line(in, line)) {

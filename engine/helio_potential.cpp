@@ -93,8 +93,7 @@ void load_hp(Program& p) {
     MvDates& mv = p.engine.mvdates;
     mv.table.assign(static_cast<std::size_t>(kYears) * kMonths, 0);
     const std::string path = "SOLARMOD/MV-DATES.L99";
-    std::ifstream in(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    std::ifstream in = open_existing(path);
     std::string line;
     long long number = 0;
     while (read_line(in, line)) {

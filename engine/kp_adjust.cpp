@@ -44,8 +44,7 @@ const KpIndexFile& kp_index(Program& p) {
     if (p.engine.caching && kp.loaded && !kp.stamp.changed(kKpIndexFile)) return kp;
     KpIndexFile fresh;
     fresh.stamp.take(kKpIndexFile);  // before reading: an edit meanwhile shows at the next use
-    std::ifstream in(kKpIndexFile);
-    if (!in) stop_file_error(kKpIndexFile, "cannot be opened");
+    std::ifstream in = open_existing(kKpIndexFile);
     std::string line;
     if (!read_line(in, line)) stop_file_error(kKpIndexFile, "has no heading line");
     for (long n = 2; read_line(in, line); ++n) {

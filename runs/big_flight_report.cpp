@@ -30,15 +30,9 @@ std::string airport_line(Program& p, const char* title, const std::string& code)
 
 }  // namespace
 
-std::string dknames(Program& p, int quantity) {
-    if (quantity >= 1 && quantity <= 8) p.runs.kept_name = kNames[quantity - 1];
-    return p.runs.kept_name;
-}
+std::string dknames(Program& p, int quantity) { return kept_quantity_text(p.runs.kept_name, kNames, quantity); }
 
-std::string dkunits(Program& p, int quantity) {
-    if (quantity >= 1 && quantity <= 8) p.runs.kept_unit = kUnits[quantity - 1];
-    return p.runs.kept_unit;
-}
+std::string dkunits(Program& p, int quantity) { return kept_quantity_text(p.runs.kept_unit, kUnits, quantity); }
 
 std::string report_dose_line(Program& p, double dose, int quantity) {
     std::string line = dknames(p, quantity);

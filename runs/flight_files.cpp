@@ -19,8 +19,7 @@ void tell(Program& p, const std::string& line) {
 }
 
 int count_lines(const std::string& file) {
-    std::ifstream in(file);
-    if (!in) stop_file_error(file, "cannot be opened");
+    std::ifstream in = open_existing(file);
     int count = 0;
     std::string line;
     while (read_line(in, line)) ++count;

@@ -48,8 +48,7 @@ FlightRunStart start_flight_run(Program& p, const std::string& type) {
 
 std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count) {
     std::string name = trim_right(filename);
-    std::ifstream in(name);
-    if (!in) stop_file_error(name, "cannot be opened");
+    std::ifstream in = open_existing(name);
     p.con.line(ListLine() << "Processing " << pad_to(filename, 30) << ":" << number << " OF " << count << "FILES");
     return in;
 }
@@ -64,8 +63,7 @@ std::optional<std::string> result_file_name(Program& p, const std::string& filen
 FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file) {
     FlightRunStart run = start_flight_run(p, type);
     if (!run.started) return run;
-    std::ifstream list("FILELIST.TXT");
-    if (!list) stop_file_error("FILELIST.TXT", "cannot be opened");
+    std::ifstream list = open_existing("FILELIST.TXT");
     for (int i = 1; i <= run.count; ++i) run_file(run.options, next_listed_file(list), i, run.count);
     return run;
 }

@@ -266,8 +266,7 @@ NextMenu readit(Program& p) {
         oops(p, " A LIST NAMED *.ANS WOULD BE ITS OWN RESULT FILE");
         return NextMenu::Same;
     }
-    std::ifstream list(list_name);
-    if (!list) stop_file_error(list_name, "cannot be opened");
+    std::ifstream list = open_existing(list_name);
     std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
     if (!results) stop_file_error(*result_name, "cannot be created");
     LocationRun(p, list, results).run();

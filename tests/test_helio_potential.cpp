@@ -36,15 +36,6 @@ protected:
         return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
     }
     std::int32_t hp(std::int32_t y, std::int32_t m, std::int32_t d) { return date2hp(*tp, y, m, d); }
-    int stop_status(const std::function<void()>& f, std::string* message = nullptr) {
-        try {
-            f();
-        } catch (const ProgramStop& stop) {
-            if (message) *message = stop.what();
-            return stop.status();
-        }
-        return -1;
-    }
 
     test::TempDir dir_;
     test::ScopedCwd cwd_;
@@ -109,18 +100,18 @@ TEST_F(Potentials, UnreadableOrMissingFilesStopWithFileError) {
     monthly(" 1/2019,     500\n 2/2019,    5x0\n");
     daily("");
     std::string message;
-    EXPECT_EQ(stop_status([&] { load_hp(*tp); }, &message), kExitFileError);
+    EXPECT_EQ(test::stop_status([&] { load_hp(*tp); }, &message), kExitFileError);
     EXPECT_NE(message.find("SOLARMOD/MV-DATES.L99"), std::string::npos);
     EXPECT_NE(message.find("line 2"), std::string::npos);
 
     monthly(" 1/2019,     500\n");
     load_hp(*tp);
     test::fs::remove("SOLARMOD/MORDATES.2K");
-    EXPECT_EQ(stop_status([&] { hp(2019, 1, 1); }, &message), kExitFileError);
+    EXPECT_EQ(test::stop_status([&] { hp(2019, 1, 1); }, &message), kExitFileError);
     EXPECT_NE(message.find("SOLARMOD/MORDATES.2K"), std::string::npos);
 
     test::fs::remove("SOLARMOD/MV-DATES.L99");
-    EXPECT_EQ(stop_status([&] { load_hp(*tp); }), kExitFileError);
+    EXPECT_EQ(test::stop_status([&] { load_hp(*tp); }), kExitFileError);
 }
 
 TEST_F(Potentials, DailyFileComesFirstThenTheTable) {
