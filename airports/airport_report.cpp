@@ -4,9 +4,9 @@
 
 namespace tolv7 {
 
-int rep_by_icao(Program& p, const std::string&) {
+NextMenu rep_by_icao(Program& p, const std::string&) {
     p.con.line(" rep_by_icao is not built yet");
-    return -1;
+    return NextMenu::Same;
 }
 
 }  // namespace tolv7

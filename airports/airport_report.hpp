@@ -2,12 +2,14 @@
 // The report of one airport, found by ICAO code, shown in the viewer.
 #include <string>
 
+#include "app/menu_flow.hpp"
+
 namespace tolv7 {
 
 struct Program;
 
-// 0 when the airport was found and its report shown (the airport menu comes
-// next), -1 when it was not found.
-int rep_by_icao(Program& p, const std::string& code);
+// Airport when the airport was found and its report shown (the airport menu
+// comes next), Same when it was not found (the caller decides).
+NextMenu rep_by_icao(Program& p, const std::string& code);
 
 }  // namespace tolv7

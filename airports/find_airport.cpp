@@ -3,7 +3,6 @@
 #include "airports/airport_report.hpp"
 #include "app/console_routines.hpp"
 #include "app/program.hpp"
-#include "app/program_stop.hpp"
 
 namespace tolv7 {
 
@@ -26,7 +25,7 @@ void show_sub_menu(Program& p) {
 
 }  // namespace
 
-FindportNext findport(Program& p, int kind) {
+NextMenu findport(Program& p, int kind) {
     cls(p);
     menuheader(p);
     if (kind == 1) {
@@ -36,7 +35,7 @@ FindportNext findport(Program& p, int kind) {
     } else if (kind == 3) {
         p.con.blank_lines(16);
         p.con.line("         Please enter an ICAO code ");
-        if (rep_by_icao(p, readkb(p, 6)) == 0) return FindportNext::AirportMenu;
+        if (rep_by_icao(p, readkb(p, 6)) == NextMenu::Airport) return NextMenu::Airport;
     }
 
     show_sub_menu(p);
@@ -50,11 +49,11 @@ FindportNext findport(Program& p, int kind) {
         menuheader(p);
         p.con.line("");
         p.con.line("          Enter an ICAO code to view a full report.  ");
-        return rep_by_icao(p, readkb(p, 6)) == 0 ? FindportNext::AirportMenu : FindportNext::Caller;
+        return rep_by_icao(p, readkb(p, 6)) == NextMenu::Airport ? NextMenu::Airport : NextMenu::Main;
     }
-    if (answer == "2") return FindportNext::AirportMenu;
-    if (answer == "3") return FindportNext::MainMenu;
-    throw ProgramStop(kExitNormal, "");
+    if (answer == "2") return NextMenu::Airport;
+    if (answer == "3") return NextMenu::Main;
+    return NextMenu::Exit;
 }
 
 }  // namespace tolv7

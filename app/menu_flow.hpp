@@ -5,9 +5,16 @@
 namespace tolv7 {
 
 enum class NextMenu {
-    Same,  // back to the menu that started the item
-    Main,  // the main menu (a picker's quit answer)
-    Exit,  // the program ends normally
+    Same,       // back to the menu that started the item
+    Main,       // the main menu (also a picker's quit answer)
+    Flight,     // the flight menu
+    Location,   // the location menu
+    Airport,    // the airport menu
+    SolarData,  // the solar data menu
+    Potential,  // the heliocentric potential menu
+    LookUp,     // the potential look-up screen
+    Output,     // the output menu
+    Exit,       // the program ends normally
 };
 
 }  // namespace tolv7
