@@ -117,6 +117,24 @@ TEST(PotentialLookUp, ADailyValueCountsAtTheNextLookUpAMonthlyOneAfterARestart) 
     EXPECT_EQ(date2hp(*rig.tp, 2020, 8, 0), 777);
 }
 
+TEST(PotentialFiles, TheHandleStartUpHoldsIsClosedWhileTheViewerRuns) {
+    MenuRig rig("");
+    write_potentials();
+    Program& p = *rig.tp;
+    p.files.mv_dates.open("SOLARMOD/MV-DATES.L99");
+    p.files.mordates.open("SOLARMOD/MORDATES.2K");
+    std::vector<bool> open_during;
+    rig.on_command = [&](const std::string&) {
+        open_during.push_back(p.files.mv_dates.is_open());
+        open_during.push_back(p.files.mordates.is_open());
+    };
+    add2l99(p);
+    addadaily(p);
+    EXPECT_EQ(open_during, (std::vector<bool>{false, true, true, false}));
+    EXPECT_TRUE(p.files.mv_dates.is_open());
+    EXPECT_TRUE(p.files.mordates.is_open());
+}
+
 // A Forbush file of one hour's factor.
 void write_forbush(const std::string& factor) {
     write_file("FORBUSH/FORBUSH.DAT", "2012   3   9   5  69   69.2083  1661" + factor + "\n");
