@@ -22,6 +22,14 @@ std::string banner(const std::string& head, const std::string& tail) {
 
 const char kHint[] = "(If entering more than a word, enclose answer in quotes)";
 
+// 10 blanks and the text in `width` columns, a shorter text right-aligned
+// (messages and the pause are written so), a longer one cut.
+std::string message_line(const std::string& text, int width) {
+    std::size_t w = static_cast<std::size_t>(width);
+    std::string field = text.size() >= w ? text.substr(0, w) : std::string(w - text.size(), ' ') + text;
+    return std::string(10, ' ') + field;
+}
+
 }  // namespace
 
 const std::string& banner_line1() {
@@ -79,17 +87,17 @@ std::string lc2uc(const std::string& source, int n) {
 }
 
 void oops(Program& p, const std::string& message) {
-    p.con.line(indented(message, 60));
+    p.con.line(message_line(message, 60));
     if (p.set.init.diag == "YES") p.log.line(ListLine() << message);
     if (p.set.init.menus == "YES") {
         p.con.line(" ");
-        p.con.line(indented("Press a character then press <ENTER> to continue", 50));
+        p.con.line(message_line("Press a character then press <ENTER> to continue", 50));
         readkb(p, 1);
     }
 }
 
 void epitath(Program& p, const std::string& message) {
-    p.con.line(indented(message, 60));
+    p.con.line(message_line(message, 60));
     p.log.line(ListLine() << message);
     p.con.line(" ");
     p.con.line(ListLine() << "Fatal error, aborting program!");
@@ -110,8 +118,9 @@ std::string viewer_command(Program& p, const std::string& file_name) {
         }
         if (name == "END") break;
     }
-    std::string quoted = shell_quote(file_name, windows_os(p.set.init));
-    return found ? viewer + " " + quoted : "NOTEPAD " + quoted;
+    // Without a name (a location list never picked) the viewer starts on its own.
+    std::string quoted = file_name.empty() ? "" : shell_quote(file_name, windows_os(p.set.init));
+    return trim_right(found ? viewer + " " + quoted : "NOTEPAD " + quoted);
 }
 
 void showpick(Program& p, const std::string& file_name) {

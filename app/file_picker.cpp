@@ -21,7 +21,8 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : trim_right(text.substr(first));
 }
 
-void show_page(Program& p, const std::vector<std::string>& names, int page, int pages) {
+void show_page(Program& p, const std::vector<std::string>& names, int page, int pages,
+               const PagePrompts& prompts) {
     cls(p);
     p.con.line(" ");
     p.con.line(ListLine() << " PAGE " << page << " OF " << pages);
@@ -34,12 +35,12 @@ void show_page(Program& p, const std::vector<std::string>& names, int page, int 
         p.con.line(std::string(10, ' ') + "<" + fmt_i(number, 2) + "> " +
                    fmt_a(names[static_cast<std::size_t>(number - 1)], 60));
     p.con.line(" ");
-    std::string prompt;
-    if (page == 1 && pages > 1) prompt = "Enter a file number, next page <N,n>, or quit <Q,q>: ";
-    else if (page == 1) prompt = "Enter a file number or quit <Q,q>: ";
-    else if (page == pages) prompt = "Enter a file number, preivous page <P,p>, or quit <Q,q>: ";
-    else prompt = "Enter a file number, next page <N,n>, preivous page <P,p>, or quit <Q,q>: ";
-    p.con.line("     " + prompt);
+    // Only the page turns that lead somewhere are offered.
+    std::string prompt = "Enter a file number";
+    if (page < pages) prompt += ", " + prompts.next;
+    if (page > 1) prompt += ", " + prompts.previous;
+    prompt += pages > 1 ? ", or quit <Q,q>: " : " or quit <Q,q>: ";
+    p.con.line(std::string(static_cast<std::size_t>(prompts.indent), ' ') + prompt);
 }
 
 }  // namespace
@@ -78,11 +79,15 @@ PickOutcome pick_infile(Program& p, const std::string& type) {
         oops(p, " No such files exist in this directory!");
         return {PickResult::NoFiles, ""};
     }
+    return pick_from_pages(p, names, PagePrompts{});
+}
+
+PickOutcome pick_from_pages(Program& p, const std::vector<std::string>& names, const PagePrompts& prompts) {
     int count = static_cast<int>(names.size());
     int pages = (count + kPerPage - 1) / kPerPage;
     int page = 1;
     for (;;) {
-        show_page(p, names, page, pages);
+        show_page(p, names, page, pages, prompts);
         std::string answer = readkb(p, 2);
         if (answer == "N " || answer == "P " || answer == "Q ") {
             if (answer[0] == 'Q') return {PickResult::MainMenu, ""};

@@ -27,6 +27,19 @@ bool make_filelist(Program& p, const std::string& type);
 // blanks around it removed, is one name; empty lines are passed over.
 std::vector<std::string> read_filelist(std::size_t limit);
 
+// How a picker offers its pages: the blanks before the prompt and the texts
+// that offer the next and the previous page.
+struct PagePrompts {
+    int indent = 5;
+    std::string next = "next page <N,n>";
+    std::string previous = "preivous page <P,p>";
+};
+
+// Shows the names 16 to a page and reads answers (readkb of 2 characters)
+// until a number shown on the current page (Picked) or Q (MainMenu). N on the
+// last page, P on the first and anything else show the page again.
+PickOutcome pick_from_pages(Program& p, const std::vector<std::string>& names, const PagePrompts& prompts);
+
 // The picker for "LOC", "BIG" or (any other type) "DEG" files.
 PickOutcome pick_infile(Program& p, const std::string& type);
 

@@ -1,10 +1,17 @@
 #pragma once
-// The main menu.
+// The menu loop and the main menu.
+#include "app/menu_flow.hpp"
 
 namespace tolv7 {
 
 struct Program;
 
+// The interactive program: shows the main menu, then whatever each menu
+// hands back, until an exit item. Returns normally at the exit; the end of
+// keyboard input stops it (status 3).
 void menu_main(Program& p);
+
+// The MAIN MENU: one screen, one answer, what comes next.
+NextMenu main_menu(Program& p);
 
 }  // namespace tolv7

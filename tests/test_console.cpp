@@ -77,15 +77,15 @@ TEST(Keyboard, UpperCasingTouchesOnlyLetters) {
     EXPECT_EQ(lc2uc("abc", 2), "AB");
 }
 
-TEST(Messages, OopsPausesOnlyWhenMenusIsYes) {
+TEST(Messages, OopsRightAlignsAndPausesOnlyWhenMenusIsYes) {
     TestProgram tp("x\n");
     tp->set.init.menus = "YES";
     oops(*tp, " NO SUCH AIRPORT");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], std::string(10, ' ') + " NO SUCH AIRPORT" + std::string(44, ' '));
+    EXPECT_EQ(lines[0], std::string(54, ' ') + " NO SUCH AIRPORT");
     EXPECT_EQ(lines[1], " ");
-    EXPECT_EQ(lines[2], std::string(10, ' ') + "Press a character then press <ENTER> to continue  ");
+    EXPECT_EQ(lines[2], std::string(12, ' ') + "Press a character then press <ENTER> to continue");
     for (const char* menus : {"FEW", "NO!"}) {
         TestProgram quiet;  // no answers: a pause would stop the test program
         quiet->set.init.menus = menus;
@@ -119,6 +119,7 @@ TEST(Messages, EpitathWritesEverywhereAndStopsWithStatusOne) {
     EXPECT_EQ(read_file(dir.path() / "log"), "  ALTITUDE CONVERSION OUT OF RANGE \n");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], std::string(36, ' ') + " ALTITUDE CONVERSION OUT OF RANGE ");
     EXPECT_EQ(lines[1], " ");
     EXPECT_EQ(lines[2], " Fatal error, aborting program!");
 }
@@ -167,6 +168,15 @@ TEST_F(Viewer, HelpClearsTheScreenFirst) {
     showhelp(*tp);
     EXPECT_EQ(tp.screen(), std::string(50, '\n'));
     EXPECT_EQ(tp.shell.commands.at(0), "more         'HELP.TXT'");
+}
+
+TEST_F(Viewer, WithoutANameTheViewerStartsAlone) {
+    write_file("TOLV.INI", "VIEWER    = vi\nEND\n");
+    tp->set.init.os = "LINUX";
+    showpick(*tp, "");
+    write_file("TOLV.INI", "END\n");
+    showpick(*tp, "");
+    EXPECT_EQ(tp.shell.commands, (std::vector<std::string>{"vi", "NOTEPAD"}));
 }
 
 TEST_F(Viewer, MissingConfigurationStops) {

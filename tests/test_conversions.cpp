@@ -62,8 +62,7 @@ TEST(Int2Char, TwoDigitTextsAndTheFatalCases) {
             FAIL() << i << " in width " << w;
         } catch (const ProgramStop& stop) {
             EXPECT_EQ(stop.status(), kExitFatal);
-            EXPECT_EQ(fatal.screen_lines().at(0), std::string(10, ' ') + " NUMBER IN INT2CHAR TOO LARGE" +
-                                                       std::string(31, ' '));
+            EXPECT_EQ(fatal.screen_lines().at(0), std::string(41, ' ') + " NUMBER IN INT2CHAR TOO LARGE");
         }
     }
 }

@@ -23,6 +23,7 @@ void write_data_tree(const fs::path& dir, const TreeOptions& options) {
     write_forbush(dir, options);
     write_kp_index(dir, options);
     write_airports(dir, options);
+    write_help(dir, options);
 }
 
 void write_config(const fs::path& dir, const TreeOptions& o) {

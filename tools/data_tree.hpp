@@ -41,6 +41,7 @@ void write_solar_modulation(const fs::path& dir, const TreeOptions& options);
 void write_forbush(const fs::path& dir, const TreeOptions& options);
 void write_kp_index(const fs::path& dir, const TreeOptions& options);
 void write_airports(const fs::path& dir, const TreeOptions& options);
+void write_help(const fs::path& dir, const TreeOptions& options);
 
 // Creates the file's folder and writes the text; throws on failure.
 void write_text_file(const fs::path& path, const std::string& text);

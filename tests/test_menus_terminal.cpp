@@ -1,0 +1,63 @@
+// The built program in a real terminal: a walk through the menus typed
+// into a tmux session, the viewer a recorder script found on PATH.
+#include <gtest/gtest.h>
+
+#include "support/data_tree_fixture.hpp"
+#include "support/tmux_session.hpp"
+
+namespace tolv7::test {
+namespace {
+
+// Logs its arguments; given TOLV.INI, turns MENUS to FEW as an editor would.
+const char kRecorder[] =
+    "#!/bin/sh\n"
+    "printf '%s\\n' \"$*\" >> \"$VIEWER_LOG\"\n"
+    "if [ \"$1\" = TOLV.INI ]; then\n"
+    "  sed 's/^MENUS .*/MENUS     = FEW/' TOLV.INI > TOLV.NEW && mv TOLV.NEW TOLV.INI\n"
+    "fi\n";
+
+TEST(MenusInATerminal, AWalkThroughTheMenus) {
+    if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
+    TreeWorkdir wd;
+    write_file("TOLV.INI",
+               "MENUS     = YES\nOS        = LINUX\nDISPLAY   = DOS\nVIEWER    = viewrec\nOUTPUT    = FILE\nEND\n");
+    fs::path bin = wd.path() / "bin";
+    write_file(bin / "viewrec", kRecorder);
+    fs::permissions(bin / "viewrec", fs::perms::owner_all);
+    fs::path log = wd.path() / "VIEWER.LOG";
+
+    TmuxSession term(wd.path(), "VIEWER_LOG=" + sh_quote(log.string()) + " PATH=" + sh_quote(bin.string()) +
+                                    ":\"$PATH\" " + sh_quote(TOLV7_EXE));
+    auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
+        term.send_line(keys);
+        ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
+    };
+    ASSERT_TRUE(term.wait_for("MAIN MENU")) << term.capture();
+    step("4", "LOCATION MENU");
+    // One place: yearly average of 2019, 45.5 N 10.5 E at 200 g/cm2, all
+    // particles, effective dose; then the pause.
+    for (const char* answer : {"1", "2019", "0", "N", "45.5", "E", "10.5", "G", "200", "0", "2"}) term.send_line(answer);
+    ASSERT_TRUE(term.wait_for("MICROSIEVERTS/HOUR")) << term.capture();
+    step("x", "MAIN MENU", 2);
+    step("6", "OUTPUT MENU");
+    step("1", "MAIN MENU", 3);
+    step("5", "SOLAR DATA MENU");
+    step("1", "HELIOCENTRIC POTENTIAL MENU");
+    step("1", "VIEW HELIOCENTRIC POTENTIALS");
+    // MENUS is FEW now: no pause after the result.
+    step("2019/06/00", "HELIOCENTRIC POTENTIAL MENU", 2);
+    step("4", "MAIN MENU", 4);
+    term.send_line("7");
+    EXPECT_EQ(term.wait_for_exit(), 0) << term.capture();
+
+    std::string screen = term.capture();
+    EXPECT_NE(screen.find("For YEAR:        2019 MONTH:           6 and DAY:           0"), std::string::npos);
+    EXPECT_NE(screen.find("Heliocentric potential was:"), std::string::npos);
+    EXPECT_EQ(screen.find("Press a character then press <ENTER> to continue", screen.find("For YEAR:")),
+              std::string::npos);
+    EXPECT_EQ(read_file(log), "TOLV.INI\n") << screen;
+    EXPECT_NE(read_file("TOLV.INI").find("MENUS     = FEW\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tolv7::test
