@@ -103,7 +103,8 @@ UserAirport ask_airport(Program& p) {
     return a;
 }
 
-// The record shown back, read from its own columns.
+// The record shown back, read from its own columns: the coordinates as their
+// digits, the elevation as whole feet.
 bool confirmed(Program& p, const std::string& record) {
     auto text = [&](RecordField f) { return field_text(record, f); };
     cls(p);
@@ -116,7 +117,7 @@ bool confirmed(Program& p, const std::string& record) {
                text(port_col::lat_seconds) + (nss(text(port_col::lat_code)) == "N" ? " SECS NORTH LAT" : " SECS SOUTH LAT"));
     say(p, text(port_col::lon_degrees) + " DEGS " + text(port_col::lon_minutes) + " MINS " +
                text(port_col::lon_seconds) + (ews(text(port_col::lon_code)) == "W" ? " SECS WEST LON" : " SECS EAST LON"));
-    say(p, "ALTITUDE (FT): " + text(port_col::end_marker));
+    say(p, "ALTITUDE (FT): " + std::to_string(field_int(record, port_col::end_marker).value_or(0)));
     p.con.line("");
     return ask_text(p, "          IS THIS INFORMATION CORRECT <Y/N>?", 1) == "Y";
 }

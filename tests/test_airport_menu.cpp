@@ -2,7 +2,6 @@
 // its editing screen.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "airports/airport_record.hpp"
 #include "airports/airport_report.hpp"
@@ -21,7 +20,6 @@ using namespace test;
 // Screens compared byte for byte with the committed files under golden/.
 void expect_golden(const std::string& name, const std::string& screen) {
     fs::path file = fs::path(__FILE__).parent_path() / "golden" / name;
-    if (std::getenv("TOLV7_WRITE_GOLDEN")) write_file(file, screen);
     EXPECT_EQ(screen, read_file(file)) << "screen differs from golden/" << name;
 }
 
