@@ -122,10 +122,10 @@ bool confirmed(Program& p, const std::string& record) {
     return ask_text(p, "          IS THIS INFORMATION CORRECT <Y/N>?", 1) == "Y";
 }
 
-// The user file's records before its end record, each as read.
-std::vector<std::string> earlier_records(std::ifstream& in, const std::string& path) {
-    ensure_held_open(in, path);
-    rewind_held(in);
+// The user file's records before its end record, each as read. The file is
+// read afresh, so the records kept are those on the disk now.
+std::vector<std::string> earlier_records(const std::string& path) {
+    std::ifstream in = open_existing(path);
     std::vector<std::string> records;
     std::string line;
     while (read_line(in, line)) {
@@ -190,7 +190,7 @@ SaveOutcome add_user_airport(Program& p, const std::string& record) {
     const InitRecord& init = p.set.init;
     const std::string path = os_path(init, "AIRPORTS", "NEWPORTS.DAT");
     const std::string temp = os_path(init, "AIRPORTS", "NEWPORTS.TMP");
-    std::vector<std::string> lines = user_file_lines(record, earlier_records(p.files.newports, path));
+    std::vector<std::string> lines = user_file_lines(record, earlier_records(path));
     // Closed first: a file that is open cannot be renamed over on Windows.
     p.files.newports.close();
     bool saved = replace_file(temp, path, lines);
