@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "airports/airport_record.hpp"
+#include "airports/held_files.hpp"
 #include "app/console_routines.hpp"
-#include "app/conversions.hpp"
-#include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -24,23 +24,7 @@ struct AirportFile {
     std::string path;  // in the path form of the OS setting
 };
 
-void rewind(std::ifstream& in) {
-    in.clear();
-    in.seekg(0);
-}
-
-// The files stay open from start-up on; a program context that did not go
-// through start-up opens them here.
-void ensure_open(AirportFile& file) {
-    if (file.stream.is_open()) return;
-    file.stream.open(file.path);
-    if (!file.stream) stop_file_error(file.path, "cannot be opened");
-}
-
-bool integer_field(const std::string& record, int first, int last) {
-    std::string field = column_text(record, first, last);
-    return char2int(field, last - first + 1).has_value();
-}
+bool integer_field(const std::string& record, RecordField f) { return field_int(record, f).has_value(); }
 
 [[noreturn]] void not_a_number(Program& p, const AirportFile& file, int number, const char* what) {
     epitath(p, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS NOT A NUMBER");
@@ -49,14 +33,15 @@ bool integer_field(const std::string& record, int first, int last) {
 // True for the end record. Every other record must hold numbers in its
 // coordinate and elevation fields, since the lookup reads them as numbers.
 bool end_record(Program& p, const AirportFile& file, const std::string& record, int number) {
-    std::string marker = column_text(record, 84, 88);
-    auto marker_value = char2int(marker, 5);
+    auto marker_value = field_int(record, port_col::end_marker);
     if (!marker_value) not_a_number(p, file, number, "ELEVATION");
-    if (trim_right(column_text(record, 31, 36)) == "----" && *marker_value == 99999) return true;
-    if (!integer_field(record, 84, 89)) not_a_number(p, file, number, "ELEVATION");
-    if (!integer_field(record, 67, 68) || !integer_field(record, 69, 70) || !integer_field(record, 71, 72))
+    if (trim_right(field_text(record, port_col::icao)) == "----" && *marker_value == 99999) return true;
+    if (!integer_field(record, port_col::elevation)) not_a_number(p, file, number, "ELEVATION");
+    if (!integer_field(record, port_col::lat_degrees) || !integer_field(record, port_col::lat_minutes) ||
+        !integer_field(record, port_col::lat_seconds))
         not_a_number(p, file, number, "LATITUDE");
-    if (!integer_field(record, 75, 77) || !integer_field(record, 78, 79) || !integer_field(record, 80, 81))
+    if (!integer_field(record, port_col::lon_degrees) || !integer_field(record, port_col::lon_minutes) ||
+        !integer_field(record, port_col::lon_seconds))
         not_a_number(p, file, number, "LONGITUDE");
     return false;
 }
@@ -93,11 +78,11 @@ void write_index(const std::string& path, const std::vector<std::string>& record
     if (!out) stop_file_error(path, "cannot be written");
 }
 
-// Name in columns 1-30 and city in 37-66 exchanged.
+// Name and city exchanged.
 std::string city_first(const std::string& record) {
     std::string swapped = record;
-    swapped.replace(0, 30, record, 36, 30);
-    swapped.replace(36, 30, record, 0, 30);
+    put_field(swapped, port_col::name, field_text(record, port_col::city));
+    put_field(swapped, port_col::city, field_text(record, port_col::name));
     return swapped;
 }
 
@@ -107,8 +92,8 @@ void make_ndx(Program& p, int record_length, int capacity) {
     const InitRecord& init = p.set.init;
     AirportFile primary{"AIRPORTS.DAT", p.files.airports, os_path(init, "AIRPORTS", "AIRPORTS.DAT")};
     AirportFile user{"NEWPORTS.DAT", p.files.newports, os_path(init, "AIRPORTS", "NEWPORTS.DAT")};
-    ensure_open(primary);
-    rewind(primary.stream);
+    ensure_held_open(primary.stream, primary.path);
+    rewind_held(primary.stream);
 
     // The table grows as needed: the capacity limits the primary records
     // only, so every user airport is indexed.
@@ -118,8 +103,8 @@ void make_ndx(Program& p, int record_length, int capacity) {
 
     p.con.line(ListLine() << "Adding any user entered airports");
     if (!std::filesystem::exists(user.path)) epitath(p, "NEWPORTS.DAT IS MISSING  ");
-    ensure_open(user);
-    rewind(user.stream);
+    ensure_held_open(user.stream, user.path);
+    rewind_held(user.stream);
     read_airports(p, user, record_length, 0, false, records);
 
     // Plain byte order over the whole record: by name (or city), then by

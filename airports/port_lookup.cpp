@@ -5,7 +5,6 @@
 #include "airports/airport_record.hpp"
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
-#include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -17,22 +16,14 @@ namespace {
 
 const char kPortIndex[] = "AIRPORTS/PORT.NDX";
 
-// The given code without leading blanks, in 6 characters.
-std::string left_aligned(const std::string& code) {
-    std::string six = pad_to(code, 6);
-    std::size_t first = six.find_first_not_of(' ');
-    return pad_to(first == std::string::npos ? std::string() : six.substr(first), 6);
-}
-
 bool code_matches(const std::string& given, const std::string& record) {
-    std::string icao = trim_right(column_text(record, 31, 36));
+    std::string icao = trim_right(field_text(record, port_col::icao));
     std::size_t n = icao.size();
     return n >= 4 && n <= 6 && given.compare(0, n, icao) == 0;
 }
 
-int field(const std::string& record, int first, int last, int number) {
-    std::string text = column_text(record, first, last);
-    auto value = char2int(text, last - first + 1);
+int field(const std::string& record, RecordField f, int number) {
+    auto value = field_int(record, f);
     if (!value)
         stop_file_error(kPortIndex, "record " + std::to_string(number) + " holds a field that is not a number");
     return *value;
@@ -40,19 +31,27 @@ int field(const std::string& record, int first, int last, int number) {
 
 AirportInfo airport_of(const std::string& record, int number) {
     AirportInfo info;
-    info.name = column_text(record, 1, 30);
-    info.city = column_text(record, 37, 66);
-    info.latitude = record_degrees(field(record, 67, 68, number), field(record, 69, 70, number),
-                                   field(record, 71, 72, number));
-    info.longitude = record_degrees(field(record, 75, 77, number), field(record, 78, 79, number),
-                                    field(record, 80, 81, number));
-    info.ns = nss(column_text(record, 74, 74))[0];
-    info.ew = ews(column_text(record, 83, 83))[0];
-    info.elevation = field(record, 84, 89, number) / 10.0;
+    info.name = field_text(record, port_col::name);
+    info.city = field_text(record, port_col::city);
+    info.latitude = record_degrees(field(record, port_col::lat_degrees, number),
+                                   field(record, port_col::lat_minutes, number),
+                                   field(record, port_col::lat_seconds, number));
+    info.longitude = record_degrees(field(record, port_col::lon_degrees, number),
+                                    field(record, port_col::lon_minutes, number),
+                                    field(record, port_col::lon_seconds, number));
+    info.ns = nss(field_text(record, port_col::lat_code))[0];
+    info.ew = ews(field_text(record, port_col::lon_code))[0];
+    info.elevation = field(record, port_col::elevation, number) / 10.0;
     return info;
 }
 
 }  // namespace
+
+std::string left_aligned_code(const std::string& code) {
+    std::string six = pad_to(code, 6);
+    std::size_t first = six.find_first_not_of(' ');
+    return pad_to(first == std::string::npos ? std::string() : six.substr(first), 6);
+}
 
 double record_degrees(int degrees, int minutes, int seconds) {
     float minute_part = static_cast<float>(minutes) / 60.0f;
@@ -61,7 +60,7 @@ double record_degrees(int degrees, int minutes, int seconds) {
 }
 
 std::optional<AirportInfo> port_info(Program& p, const std::string& code) {
-    std::string given = left_aligned(code);
+    std::string given = left_aligned_code(code);
     std::ifstream index = open_existing(kPortIndex);
     std::string line;
     for (int number = 1; read_line(index, line); ++number) {

@@ -21,6 +21,9 @@ struct AirportInfo {
 // starts the given code. Not found: the console messages, and nullopt.
 std::optional<AirportInfo> port_info(Program& p, const std::string& code);
 
+// The code's first 6 characters without leading blanks, blank-padded to 6.
+std::string left_aligned_code(const std::string& code);
+
 // Degrees, minutes and seconds of a record as decimal degrees; the minute
 // and second parts are single-precision quotients.
 double record_degrees(int degrees, int minutes, int seconds);

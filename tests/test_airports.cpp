@@ -151,6 +151,7 @@ TEST_F(AirportFiles, LookupReadsCoordinatesHemispheresAndElevation) {
 
 TEST_F(AirportFiles, SearchDialogueShowsIndexAndSubMenu) {
     write_file("TOLV.INI", "VIEWER    = less\nEND\n");
+    write_file("AIRPORTS/PORT.NDX", "");
     test::TestProgram menus("x\n2\n1\nKXXX\n3\n4\n");
     EXPECT_EQ(findport(*menus, 2), NextMenu::Airport);
     ASSERT_EQ(menus.shell.commands.size(), 1u);

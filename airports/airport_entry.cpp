@@ -1,0 +1,218 @@
+#include "airports/airport_entry.hpp"
+
+#include <filesystem>
+#include <fstream>
+
+#include "airports/airport_record.hpp"
+#include "airports/code_file.hpp"
+#include "airports/held_files.hpp"
+#include "airports/index_files.hpp"
+#include "app/console_routines.hpp"
+#include "app/conversions.hpp"
+#include "app/fortran_format.hpp"
+#include "app/program.hpp"
+#include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The first characters of the user file's end record; the rewrite keeps the
+// lines before the first line that starts with them.
+const char kEndMark[] = "END OF FILE";
+const char kEndCode[] = "----";  // the end record's ICAO field
+constexpr int kMinCodeLength = 4;  // shorter codes are never found by the lookup
+constexpr int kLowestFeet = -9999, kHighestFeet = 99999;  // what columns 84-89 can hold
+
+// Free list form: the texts below are written after its leading blank.
+void say(Program& p, const std::string& text) { p.con.line(ListLine() << text); }
+
+std::string ask_text(Program& p, const char* prompt, int length) {
+    say(p, prompt);
+    return readkb(p, length);
+}
+
+std::string ask_name(Program& p) {
+    for (;;) {
+        std::string name = ask_text(p, "          <1>  Airport name (UP TO 30 CHARACTERS).", 30);
+        if (name.rfind(kEndMark, 0) != 0) return name;
+        say(p, "          Entry invalid, a name cannot begin END OF FILE.");
+    }
+}
+
+std::string ask_code(Program& p) {
+    for (;;) {
+        std::string code = ask_text(p, "          <3>  ICAO code (UP TO 6 CHARACTERS).", 6);
+        std::string trimmed = trim_right(code);
+        if (trimmed == kEndCode) {
+            say(p, "          Entry invalid, ---- marks the end of the file.");
+        } else if (trimmed.size() < static_cast<std::size_t>(kMinCodeLength) || code[0] == ' ') {
+            say(p, "          Entry invalid, the code must be 4 to 6 characters.");
+        } else {
+            return code;
+        }
+    }
+}
+
+void ask_three_letter_code(Program& p) {
+    for (;;) {
+        std::string answer = ask_text(p, "          <4>  Add a 3 letter code? (YN)", 1);
+        if (answer == "Y") {
+            edit_codes_in_form(p);
+            return;
+        }
+        if (answer == "N") return;
+        say(p, "          Entry invalid, must be Y or N.");
+        p.con.line("");
+    }
+}
+
+// A whole number within [lowest, highest], asked until one is given.
+int ask_number(Program& p, const char* prompt, int length, int lowest, int highest) {
+    for (;;) {
+        std::string answer = ask_text(p, prompt, length);
+        auto value = char2int(answer, length);
+        if (value && *value >= lowest && *value <= highest) return *value;
+        say(p, "          Entry invalid, must be a whole number " + std::to_string(lowest) + " to " +
+                   std::to_string(highest) + ".");
+    }
+}
+
+UserAirport ask_airport(Program& p) {
+    UserAirport a;
+    a.name = ask_name(p);
+    a.city = ask_text(p, "          <2>  City name (UP TO 30 CHARACTERS).", 30);
+    a.icao = ask_code(p);
+    ask_three_letter_code(p);
+    say(p, "          LATITUDE");
+    a.south = ask_text(p, "          <6a>  NORTH OR SOUTH <N/S>", 1) == "S";
+    a.lat_degrees = ask_number(p, "          <6b>  DEGREES (UP TO 2 CHARACTERS).", 2, 0, 99);
+    a.lat_minutes = ask_number(p, "          <6c>  MINUTES (UP TO 2 CHARACTERS).", 2, 0, 99);
+    a.lat_seconds = ask_number(p, "          <6d>  SECONDS (UP TO 2 CHARACTERS).", 2, 0, 99);
+    say(p, "          LONGITUDE");
+    a.east = ask_text(p, "          <7a>  EAST OR WEST <E/W>.", 1) == "E";
+    a.lon_degrees = ask_number(p, "          <7b>  DEGREES (UP TO 3 CHARACTERS).", 3, 0, 999);
+    a.lon_minutes = ask_number(p, "          <7c>  MINUTES (UP TO 2 CHARACTERS).", 2, 0, 99);
+    a.lon_seconds = ask_number(p, "          <7d>  SECONDS (UP TO 2 CHARACTERS).", 2, 0, 99);
+    p.con.line("");
+    a.feet = ask_number(p, "          <8>  ALTITUDE IN FEET (UP TO 5 CHARACTERS).", 6, kLowestFeet, kHighestFeet);
+    p.con.line("");
+    return a;
+}
+
+// The record shown back, read from its own columns: the coordinates as their
+// digits, the elevation as whole feet.
+bool confirmed(Program& p, const std::string& record) {
+    auto text = [&](RecordField f) { return field_text(record, f); };
+    cls(p);
+    menuheader(p);
+    say(p, "CITY NAME: " + text(port_col::city));
+    say(p, "AIRPORT NAME: " + text(port_col::name));
+    say(p, "ICAO CODE: " + text(port_col::icao));
+    say(p, "COORDINATES:");
+    say(p, text(port_col::lat_degrees) + " DEGS " + text(port_col::lat_minutes) + " MINS " +
+               text(port_col::lat_seconds) + (nss(text(port_col::lat_code)) == "N" ? " SECS NORTH LAT" : " SECS SOUTH LAT"));
+    say(p, text(port_col::lon_degrees) + " DEGS " + text(port_col::lon_minutes) + " MINS " +
+               text(port_col::lon_seconds) + (ews(text(port_col::lon_code)) == "W" ? " SECS WEST LON" : " SECS EAST LON"));
+    say(p, "ALTITUDE (FT): " + std::to_string(field_int(record, port_col::end_marker).value_or(0)));
+    p.con.line("");
+    return ask_text(p, "          IS THIS INFORMATION CORRECT <Y/N>?", 1) == "Y";
+}
+
+// The user file's records before its end record, each as read. The file is
+// read afresh, so the records kept are those on the disk now.
+std::vector<std::string> earlier_records(const std::string& path) {
+    std::ifstream in = open_existing(path);
+    std::vector<std::string> records;
+    std::string line;
+    while (read_line(in, line)) {
+        if (line.rfind(kEndMark, 0) == 0) return records;
+        records.push_back(line);
+    }
+    stop_file_error(path, "ends without its END OF FILE record; nothing was saved");
+}
+
+// Writes the lines to the temporary file and renames it over the target.
+// false: the target is untouched and the temporary file is gone.
+bool replace_file(const std::string& temp, const std::string& target, const std::vector<std::string>& lines) {
+    std::error_code ignored;
+    {
+        std::ofstream out(temp, std::ios::trunc);
+        if (!out) return false;  // nothing was created
+        for (const auto& line : lines) out << line << '\n';
+        out.close();
+        if (!out) {
+            fs::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) fs::remove(temp, ignored);
+    return !ec;
+}
+
+}  // namespace
+
+std::string user_airport_record(const UserAirport& a) {
+    std::string record(kUserRecordLength, ' ');
+    put_field(record, port_col::name, a.name);
+    put_field(record, port_col::icao, a.icao);
+    put_field(record, port_col::city, a.city);
+    auto digits = [&](RecordField f, int value) { put_field(record, f, fmt_i(value, f.width(), f.width())); };
+    digits(port_col::lat_degrees, a.lat_degrees);
+    digits(port_col::lat_minutes, a.lat_minutes);
+    digits(port_col::lat_seconds, a.lat_seconds);
+    put_field(record, port_col::lat_filler, "0");
+    put_field(record, port_col::lat_code, a.south ? "}" : "0");
+    digits(port_col::lon_degrees, a.lon_degrees);
+    digits(port_col::lon_minutes, a.lon_minutes);
+    digits(port_col::lon_seconds, a.lon_seconds);
+    put_field(record, port_col::lon_filler, "0");
+    put_field(record, port_col::lon_code, a.east ? "}" : "0");
+    put_field(record, port_col::elevation, elevation_tenths_text(a.feet));
+    return record;
+}
+
+std::vector<std::string> user_file_lines(const std::string& record, const std::vector<std::string>& earlier) {
+    std::vector<std::string> lines;
+    lines.reserve(earlier.size() + 2);
+    lines.push_back(pad_to(record, kUserRecordLength));
+    for (const auto& line : earlier) lines.push_back(pad_to(line, kUserRecordLength));
+    lines.push_back(end_of_file_record());
+    return lines;
+}
+
+SaveOutcome add_user_airport(Program& p, const std::string& record) {
+    const InitRecord& init = p.set.init;
+    const std::string path = os_path(init, "AIRPORTS", "NEWPORTS.DAT");
+    const std::string temp = os_path(init, "AIRPORTS", "NEWPORTS.TMP");
+    std::vector<std::string> lines = user_file_lines(record, earlier_records(path));
+    // Closed first: a file that is open cannot be renamed over on Windows.
+    p.files.newports.close();
+    bool saved = replace_file(temp, path, lines);
+    reopen_held(p.files.newports, path);
+    return saved ? SaveOutcome::Saved : SaveOutcome::NotSaved;
+}
+
+NextMenu addaport(Program& p) {
+    p.set.init.diag = "NO!";
+    cls(p);
+    menuheader(p);
+    p.con.line("");
+    say(p, "          AIRPORT ENTRY FORM                      ");
+    p.con.line("");
+    std::string record = user_airport_record(ask_airport(p));
+    if (!confirmed(p, record)) return NextMenu::Airport;
+    if (add_user_airport(p, record) == SaveOutcome::NotSaved) {
+        oops(p, "NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED");
+        return NextMenu::Airport;
+    }
+    make_ndx(p, kAirportRecordLength, kAirportCapacity);
+    return NextMenu::Main;
+}
+
+}  // namespace tolv7

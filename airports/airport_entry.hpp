@@ -1,0 +1,48 @@
+#pragma once
+// The airport entry form: one user airport asked for, shown back, and put
+// first in the user file AIRPORTS/NEWPORTS.DAT, which is rewritten through a
+// temporary file so that a failed write loses nothing.
+#include <string>
+#include <vector>
+
+#include "app/menu_flow.hpp"
+
+namespace tolv7 {
+
+struct Program;
+
+// The answers of one form, as numbers where the record holds numbers.
+struct UserAirport {
+    std::string name;  // 30 characters
+    std::string icao;  // 6
+    std::string city;  // 30
+    bool south = false;
+    int lat_degrees = 0, lat_minutes = 0, lat_seconds = 0;
+    bool east = false;
+    int lon_degrees = 0, lon_minutes = 0, lon_seconds = 0;
+    int feet = 0;  // -9999 to 99999
+};
+
+// The 89-column user file record of the answers: numbers zero-padded, "0" in
+// columns 73 and 82, hemisphere codes "0" (north, west) or "}" (south, east),
+// the elevation in tenths of a foot.
+std::string user_airport_record(const UserAirport& a);
+
+// The user file's lines: the new record, the earlier records in their order
+// (each cut or padded to 89 columns), the end record.
+std::vector<std::string> user_file_lines(const std::string& record, const std::vector<std::string>& earlier);
+
+// Whether the rewrite reached the disk.
+enum class SaveOutcome { Saved, NotSaved };
+
+// Replaces the user file by the new record, the earlier records and the end
+// record: written to NEWPORTS.TMP beside it and renamed over it. The held
+// handle is closed for the rename and open again afterwards. NotSaved leaves
+// the old file as it was and no temporary file behind.
+SaveOutcome add_user_airport(Program& p, const std::string& record);
+
+// The form (item 4 of the airport menu). Main after a saved airport (the
+// index files rebuilt), Airport when the user declined or the save failed.
+NextMenu addaport(Program& p);
+
+}  // namespace tolv7

@@ -1,0 +1,23 @@
+#include "airports/held_files.hpp"
+
+#include "app/program_stop.hpp"
+
+namespace tolv7 {
+
+void rewind_held(std::ifstream& in) {
+    in.clear();
+    in.seekg(0);
+}
+
+void ensure_held_open(std::ifstream& in, const std::string& path) {
+    if (!in.is_open()) reopen_held(in, path);
+}
+
+void reopen_held(std::ifstream& in, const std::string& path) {
+    if (in.is_open()) in.close();
+    in.clear();
+    in.open(path);
+    if (!in) stop_file_error(path, "cannot be opened");
+}
+
+}  // namespace tolv7

@@ -1,0 +1,20 @@
+#pragma once
+// The airport and code files that start-up opens and that stay open for the
+// whole run (Program::files).
+#include <fstream>
+#include <string>
+
+namespace tolv7 {
+
+// Back to the first line, whatever state the last read left.
+void rewind_held(std::ifstream& in);
+
+// A program context that did not go through start-up opens the file here; a
+// missing file stops the program (status 2).
+void ensure_held_open(std::ifstream& in, const std::string& path);
+
+// Closes and opens the file again as an existing file (after the viewer or
+// a rewrite changed it).
+void reopen_held(std::ifstream& in, const std::string& path);
+
+}  // namespace tolv7
