@@ -170,7 +170,7 @@ TEST_F(AirportReport, UserAirportSouthEastWithoutThreeLetterCode) {
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         'AIRPORTS/PORTINFO.TXT'"});
     // Ten empty lines, the blank message and its pause after the viewer.
     EXPECT_TRUE(tp.screen().ends_with(std::string(10, '\n') + std::string(70, ' ') + "\n \n" +
-                                      kIndent + "Press a character then press <ENTER> to continue  \n"));
+                                      kIndent + "  Press a character then press <ENTER> to continue\n"));
 }
 
 TEST_F(AirportReport, FirstRecordInNameOrderWhoseCodeStartsWithTheGivenOne) {
@@ -193,7 +193,7 @@ TEST_F(AirportReport, NotFoundKeepsTheEarlierReport) {
         TestProgram asked("x\n");
         EXPECT_EQ(report(asked, index, "", code), NextMenu::Same) << code;
         EXPECT_NE(asked.screen().find(" REP_BY_ICAO FAILED FOR " + pad_to(code, 6) + "\n" + kIndent +
-                                   pad_to("ICAO CODE NOT FOUND IN DATABASES", 60) + "\n \n"),
+                                   std::string(28, ' ') + "ICAO CODE NOT FOUND IN DATABASES\n \n"),
                   std::string::npos);
         EXPECT_TRUE(asked.screen().ends_with("Vandemere\n\n\n"));  // cleared screen and banner
         EXPECT_TRUE(asked.shell.commands.empty());
