@@ -1,0 +1,70 @@
+// The built program in a real terminal: an airport added through the entry
+// form with a three-letter code, then found by its report, typed into a tmux
+// session with the viewer a recorder script found on PATH.
+#include <gtest/gtest.h>
+
+#include "support/data_tree_fixture.hpp"
+#include "support/tmux_session.hpp"
+
+namespace tolv7::test {
+namespace {
+
+// Logs its arguments; given the code file, adds a line as a user would.
+const char kRecorder[] =
+    "#!/bin/sh\n"
+    "printf '%s\\n' \"$*\" >> \"$VIEWER_LOG\"\n"
+    "if [ \"$1\" = AIRPORTS/CODES ]; then printf 'ZQX,ZQXA\\n' >> AIRPORTS/CODES; fi\n";
+
+TEST(AirportMenuInATerminal, AddedAirportIsReportedWithItsCode) {
+    if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
+    TreeWorkdir wd;
+    write_file("TOLV.INI",
+               "MENUS     = YES\nOS        = LINUX\nDISPLAY   = DOS\nVIEWER    = viewrec\nOUTPUT    = FILE\nEND\n");
+    fs::path bin = wd.path() / "bin";
+    write_file(bin / "viewrec", kRecorder);
+    fs::permissions(bin / "viewrec", fs::perms::owner_all);
+    fs::path log = wd.path() / "VIEWER.LOG";
+    const std::string earlier_users = read_file("AIRPORTS/NEWPORTS.DAT");
+
+    TmuxSession term(wd.path(), "VIEWER_LOG=" + sh_quote(log.string()) + " PATH=" + sh_quote(bin.string()) +
+                                    ":\"$PATH\" " + sh_quote(TOLV7_EXE));
+    auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
+        term.send_line(keys);
+        ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
+    };
+    ASSERT_TRUE(term.wait_for("MAIN MENU")) << term.capture();
+    step("3", "AIRPORT MENU");
+    step("4", "AIRPORT ENTRY FORM");
+    step("\"QUEXLEY FIELD\"", "<2>  City name");
+    step("QUEXLEY", "<3>  ICAO code");
+    step("ZQXA", "<4>  Add a 3 letter code?");
+    step("Y", "<6a>  NORTH OR SOUTH");  // the code file in the viewer, no pause
+    for (const char* answer : {"N", "45", "30", "0", "W", "100", "15", "30"}) term.send_line(answer);
+    step("1500", "IS THIS INFORMATION CORRECT <Y/N>?");
+    step("Y", "MAIN MENU", 2);
+    step("3", "AIRPORT MENU", 2);
+    step("3", "Please enter an ICAO code");
+    step("ZQXA", "Press a character then press <ENTER> to continue");
+    step("x", "AIRPORT MENU", 3);
+    term.send_line("7");
+    EXPECT_EQ(term.wait_for_exit(), 0) << term.capture();
+
+    std::string screen = term.capture();
+    EXPECT_NE(screen.find("CITY NAME:  QUEXLEY"), std::string::npos) << screen;
+    EXPECT_NE(screen.find("45 DEGS 30 MINS 00 SECS NORTH LAT"), std::string::npos) << screen;
+    EXPECT_EQ(read_file(log), "AIRPORTS/CODES\nAIRPORTS/PORTINFO.TXT\n") << screen;
+    // The new record first, the earlier ones after it.
+    std::string users = read_file("AIRPORTS/NEWPORTS.DAT");
+    EXPECT_EQ(users.substr(0, 90),
+              "QUEXLEY FIELD                 ZQXA  QUEXLEY                       45300000100153000015000\n");
+    EXPECT_EQ(users.substr(90), earlier_users);
+    auto report = read_lines("AIRPORTS/PORTINFO.TXT");
+    ASSERT_EQ(report.size(), 6u);
+    EXPECT_EQ(report[0], "          ICAO CODE: ZQXA                  OTHER CODE: ZQX");
+    EXPECT_EQ(report[3], "          LATITUDE: 45 DEGS 30 MINS  0 SECS N");
+    EXPECT_EQ(report[4], "          LONGITUDE: 100 DEGS 15 MINS 30 SECS W");
+    EXPECT_EQ(report[5], "          ALTITUDE:  1500.0 FEET");
+}
+
+}  // namespace
+}  // namespace tolv7::test
