@@ -15,6 +15,7 @@
 #include "app/text_lines.hpp"
 #include "runs/location_run.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/menu_rig.hpp"
 
 namespace tolv7 {
 namespace {
@@ -22,11 +23,6 @@ namespace {
 using namespace test;
 
 const std::string kEnd = end_of_file_record();
-
-void expect_golden(const std::string& name, const std::string& screen) {
-    fs::path file = fs::path(__FILE__).parent_path() / "golden" / name;
-    EXPECT_EQ(screen, read_file(file)) << "screen differs from golden/" << name;
-}
 
 // The answers of one form, in the order asked.
 struct Answers {
@@ -89,7 +85,7 @@ TEST_F(EntryForm, ScreenWithCodeEditingAndNorthWestConfirmationDeclined) {
     tp.shell.handler = [](const std::string&) { write_file("AIRPORTS/CODES", "ZZA,ZZZA\n"); };
     auto before = airport_folder();
     EXPECT_EQ(fill(tp), NextMenu::Airport);
-    expect_golden("entry_form_north_west.txt", tp.screen());
+    EXPECT_EQ(tp.screen(), golden_screen("airports/entry_form_north_west.txt"));
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         'AIRPORTS/CODES'"});
 
     // Declined: the airport files and indexes as they were; the code edit stays.
@@ -113,7 +109,7 @@ TEST_F(EntryForm, FirstAirportIntoTheEndRecordOnlyFileIsFoundAtOnce) {
     tp->set.init.diag = "YES";
     EXPECT_EQ(fill(tp), NextMenu::Main);
     EXPECT_EQ(tp->set.init.diag, "NO!");
-    expect_golden("entry_form_south_east.txt", tp.screen());
+    EXPECT_EQ(tp.screen(), golden_screen("airports/entry_form_south_east.txt"));
 
     const std::string record = "SOUTH FIELD                   " "ZZSE  " "TESTVILLE                     "
                                "330700" "0" "}" "1514530" "0" "}" "-00500";

@@ -11,17 +11,12 @@
 #include "app/text_lines.hpp"
 #include "menus/airport_menu.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/menu_rig.hpp"
 
 namespace tolv7 {
 namespace {
 
 using namespace test;
-
-// Screens compared byte for byte with the committed files under golden/.
-void expect_golden(const std::string& name, const std::string& screen) {
-    fs::path file = fs::path(__FILE__).parent_path() / "golden" / name;
-    EXPECT_EQ(screen, read_file(file)) << "screen differs from golden/" << name;
-}
 
 // An index record of 91 columns.
 std::string index_record(const std::string& name, const std::string& icao, const std::string& city,
@@ -48,7 +43,7 @@ TEST_F(AirportMenu, ScreenIsShownAgainUntilAnItemIsChosen) {
     TestProgram tp("x\n9\n6\n");
     start(tp);
     EXPECT_EQ(menu_airport(*tp), NextMenu::Main);
-    expect_golden("airport_menu.txt", tp.screen());
+    EXPECT_EQ(tp.screen(), golden_screen("airports/airport_menu.txt"));
 }
 
 TEST_F(AirportMenu, ItemsLeadToTheirNextMenu) {
@@ -129,7 +124,7 @@ TEST_F(CodeFile, EditingShowsTheInstructionsAndReadsTheEditedFile) {
     };
     addacode(*tp);
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         \"AIRPORTS/CODES\""});
-    expect_golden("add_a_code.txt", tp.screen());
+    EXPECT_EQ(tp.screen(), golden_screen("airports/add_a_code.txt"));
     EXPECT_EQ(altcode(*tp, "NNNN"), "NEW");
 }
 

@@ -5,29 +5,21 @@
 
 #include "support/data_tree_fixture.hpp"
 #include "support/tmux_session.hpp"
+#include "support/viewer_recorder.hpp"
 
 namespace tolv7::test {
 namespace {
 
-// Logs its arguments; given the code file, adds a line as a user would.
+// Given the code file, the recorder adds a line as a user would.
 const char kRecorder[] =
-    "#!/bin/sh\n"
-    "printf '%s\\n' \"$*\" >> \"$VIEWER_LOG\"\n"
     "if [ \"$1\" = AIRPORTS/CODES ]; then printf 'ZQX,ZQXA\\n' >> AIRPORTS/CODES; fi\n";
 
 TEST(AirportMenuInATerminal, AddedAirportIsReportedWithItsCode) {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
     TreeWorkdir wd;
-    write_file("TOLV.INI",
-               "MENUS     = YES\nOS        = LINUX\nDISPLAY   = DOS\nVIEWER    = viewrec\nOUTPUT    = FILE\nEND\n");
-    fs::path bin = wd.path() / "bin";
-    write_file(bin / "viewrec", kRecorder);
-    fs::permissions(bin / "viewrec", fs::perms::owner_all);
-    fs::path log = wd.path() / "VIEWER.LOG";
     const std::string earlier_users = read_file("AIRPORTS/NEWPORTS.DAT");
 
-    TmuxSession term(wd.path(), "VIEWER_LOG=" + sh_quote(log.string()) + " PATH=" + sh_quote(bin.string()) +
-                                    ":\"$PATH\" " + sh_quote(TOLV7_EXE));
+    TmuxSession term(wd.path(), program_with_viewer_recorder(wd.path(), kRecorder));
     auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
         term.send_line(keys);
         ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
@@ -52,7 +44,7 @@ TEST(AirportMenuInATerminal, AddedAirportIsReportedWithItsCode) {
     std::string screen = term.capture();
     EXPECT_NE(screen.find(" CITY NAME: QUEXLEY"), std::string::npos) << screen;
     EXPECT_NE(screen.find("45 DEGS 30 MINS 00 SECS NORTH LAT"), std::string::npos) << screen;
-    EXPECT_EQ(read_file(log), "AIRPORTS/CODES\nAIRPORTS/PORTINFO.TXT\n") << screen;
+    EXPECT_EQ(read_file("VIEWER.LOG"), "AIRPORTS/CODES\nAIRPORTS/PORTINFO.TXT\n") << screen;
     // The new record first, the earlier ones after it.
     std::string users = read_file("AIRPORTS/NEWPORTS.DAT");
     EXPECT_EQ(users.substr(0, 90),

@@ -4,14 +4,13 @@
 
 #include "support/data_tree_fixture.hpp"
 #include "support/tmux_session.hpp"
+#include "support/viewer_recorder.hpp"
 
 namespace tolv7::test {
 namespace {
 
-// Logs its arguments; given TOLV.INI, turns MENUS to FEW as an editor would.
+// Given TOLV.INI, the recorder turns MENUS to FEW as an editor would.
 const char kRecorder[] =
-    "#!/bin/sh\n"
-    "printf '%s\\n' \"$*\" >> \"$VIEWER_LOG\"\n"
     "if [ \"$1\" = TOLV.INI ]; then\n"
     "  sed 's/^MENUS .*/MENUS     = FEW/' TOLV.INI > TOLV.NEW && mv TOLV.NEW TOLV.INI\n"
     "fi\n";
@@ -19,15 +18,7 @@ const char kRecorder[] =
 TEST(MenusInATerminal, AWalkThroughTheMenus) {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
     TreeWorkdir wd;
-    write_file("TOLV.INI",
-               "MENUS     = YES\nOS        = LINUX\nDISPLAY   = DOS\nVIEWER    = viewrec\nOUTPUT    = FILE\nEND\n");
-    fs::path bin = wd.path() / "bin";
-    write_file(bin / "viewrec", kRecorder);
-    fs::permissions(bin / "viewrec", fs::perms::owner_all);
-    fs::path log = wd.path() / "VIEWER.LOG";
-
-    TmuxSession term(wd.path(), "VIEWER_LOG=" + sh_quote(log.string()) + " PATH=" + sh_quote(bin.string()) +
-                                    ":\"$PATH\" " + sh_quote(TOLV7_EXE));
+    TmuxSession term(wd.path(), program_with_viewer_recorder(wd.path(), kRecorder));
     auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
         term.send_line(keys);
         ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
@@ -55,7 +46,7 @@ TEST(MenusInATerminal, AWalkThroughTheMenus) {
     EXPECT_NE(screen.find("Heliocentric potential was:"), std::string::npos);
     EXPECT_EQ(screen.find("Press a character then press <ENTER> to continue", screen.find("For YEAR:")),
               std::string::npos);
-    EXPECT_EQ(read_file(log), "TOLV.INI\n") << screen;
+    EXPECT_EQ(read_file("VIEWER.LOG"), "TOLV.INI\n") << screen;
     EXPECT_NE(read_file("TOLV.INI").find("MENUS     = FEW\n"), std::string::npos);
 }
 

@@ -24,7 +24,7 @@ int MenuRig::count(const std::string& text) const {
 }
 
 std::string golden_screen(const std::string& name) {
-    return read_file(fs::path(__FILE__).parent_path().parent_path() / "golden" / "menus" / name);
+    return read_file(fs::path(__FILE__).parent_path().parent_path() / "golden" / name);
 }
 
 }  // namespace tolv7::test

@@ -24,7 +24,7 @@ struct MenuRig {
     std::function<void(const std::string&)> on_command;
 };
 
-// A committed expected screen from tests/golden/menus.
+// A committed expected screen: `name` is its path under tests/golden/.
 std::string golden_screen(const std::string& name);
 
 }  // namespace tolv7::test
