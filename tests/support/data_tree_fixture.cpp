@@ -18,13 +18,13 @@ std::vector<BuiltTree>& built_trees() {
     return trees;
 }
 
-// Folders that no run writes: linked, not copied.
+// Folders that no run writes: linked, not copied, where the system allows.
 bool shared_read_only(const fs::path& name) { return name == "SHOWERS" || name == "CUTOFFS"; }
 
 void populate(const fs::path& from, const fs::path& to) {
     for (const auto& entry : fs::directory_iterator(from)) {
         fs::path name = entry.path().filename();
-        if (shared_read_only(name)) fs::create_directory_symlink(entry.path(), to / name);
+        if (shared_read_only(name)) link_or_copy(entry.path(), to / name);
         else fs::copy(entry.path(), to / name, fs::copy_options::recursive);
     }
 }
