@@ -214,10 +214,19 @@ TEST(ShowerLibrary, AMissingShortOrUnreadableFileStopsWithoutAPartialLibrary) {
 TEST(ShowerLibrary, WindowsAndDosSettingsLookUnderBackslashNames) {
     LibraryFolder folder;
     TestProgram dos;
+#ifdef _WIN32
+    // There the backslash separates folders: the files are found.
+    EXPECT_EQ(load(dos, "DOS"), "");
+#else
     EXPECT_NE(load(dos, "DOS").find("SHOWERS\\nushower.dat"), std::string::npos);
+#endif
     EXPECT_EQ(dos.screen(), " OS is DOS\n");
     TestProgram win;
+#ifdef _WIN32
+    EXPECT_EQ(load(win, "WIN95"), "");
+#else
     EXPECT_NE(load(win, "WIN95").find("SHOWERS\\nushower.dat"), std::string::npos);
+#endif
     TestProgram other;
     EXPECT_EQ(load(other, "UNIX"), "");
 }

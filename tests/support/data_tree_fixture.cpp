@@ -40,6 +40,14 @@ const fs::path& shared_tree(const tree::TreeOptions& options) {
     return built_trees().back().dir->path();
 }
 
+std::string tree_path_name(const std::string& relative) {
+    std::string name = relative;
+    if (tree::TreeOptions{}.os.starts_with("WIN"))
+        for (char& c : name)
+            if (c == '/') c = '\\';
+    return name;
+}
+
 TreeWorkdir::TreeWorkdir(const tree::TreeOptions& options)
     : dir_(), cwd_((populate(shared_tree(options), dir_.path()), dir_.path())) {}
 

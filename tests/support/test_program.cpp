@@ -79,7 +79,17 @@ std::string read_file(const fs::path& path) {
     if (!in) throw std::runtime_error("cannot read " + path.string());
     std::ostringstream text;
     text << in.rdbuf();
+#ifdef _WIN32
+    // Text files written on Windows end their lines with \r\n.
+    std::string content = text.str();
+    std::string lf;
+    lf.reserve(content.size());
+    for (std::size_t i = 0; i < content.size(); ++i)
+        if (!(content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')) lf.push_back(content[i]);
+    return lf;
+#else
     return text.str();
+#endif
 }
 
 std::vector<std::string> split_lines(const std::string& text) {
