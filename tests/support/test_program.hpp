@@ -73,6 +73,7 @@ void write_file(const fs::path& path, const std::string& content);
 // Links `link` to the file or folder `target`, or copies it where the system
 // allows no links (Windows allows them only to privileged users).
 void link_or_copy(const fs::path& target, const fs::path& link);
+
 // The file's text; on Windows with \r\n line ends read as \n.
 std::string read_file(const fs::path& path);
 std::vector<std::string> read_lines(const fs::path& path);
