@@ -123,7 +123,7 @@ TEST(CutoffAltitude, FactorIsOneUpTo20KmAndFallsAbove) {
 
 TEST(CutoffGridFiles, AllSixMustExistAtTheFirstCall) {
     TreeWorkdir wd(grid_tree(tree::CutoffShape::Linear));
-    fs::remove(wd.path() / "CUTOFFS");  // a link to the shared tree: use a copy
+    fs::remove_all(wd.path() / "CUTOFFS");  // a link to the shared tree (or a copy): use a copy of its own
     fs::copy(test::shared_tree(grid_tree(tree::CutoffShape::Linear)) / "CUTOFFS", wd.path() / "CUTOFFS");
     fs::remove(wd.path() / "CUTOFFS/IGRF1995.1X1");
     test::TestProgram tp;
@@ -135,7 +135,7 @@ TEST(CutoffGridFiles, AllSixMustExistAtTheFirstCall) {
 
 TEST(CutoffGridFiles, AnUnreadableLatitudeLineStopsNamingFileAndLine) {
     TreeWorkdir wd(grid_tree(tree::CutoffShape::Linear));
-    fs::remove(wd.path() / "CUTOFFS");
+    fs::remove_all(wd.path() / "CUTOFFS");
     fs::copy(test::shared_tree(grid_tree(tree::CutoffShape::Linear)) / "CUTOFFS", wd.path() / "CUTOFFS");
     auto lines = test::read_lines(wd.path() / "CUTOFFS/IGRF2000.1X1");
     lines[0] = "a heading line may hold anything";

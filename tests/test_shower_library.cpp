@@ -75,7 +75,7 @@ public:
     LibraryFolder() : cwd_(dir_.path()) {
         fs::create_directories("SHOWERS");
         for (int s = 0; s < kShowerSlots; ++s)
-            fs::create_symlink(encoded_library() / "SHOWERS" / kShowerFiles[static_cast<std::size_t>(s)],
+            test::link_or_copy(encoded_library() / "SHOWERS" / kShowerFiles[static_cast<std::size_t>(s)],
                                fs::path("SHOWERS") / kShowerFiles[static_cast<std::size_t>(s)]);
     }
     void replace(int slot, const std::string& text) {
@@ -214,10 +214,19 @@ TEST(ShowerLibrary, AMissingShortOrUnreadableFileStopsWithoutAPartialLibrary) {
 TEST(ShowerLibrary, WindowsAndDosSettingsLookUnderBackslashNames) {
     LibraryFolder folder;
     TestProgram dos;
+#ifdef _WIN32
+    // There the backslash separates folders: the files are found.
+    EXPECT_EQ(load(dos, "DOS"), "");
+#else
     EXPECT_NE(load(dos, "DOS").find("SHOWERS\\nushower.dat"), std::string::npos);
+#endif
     EXPECT_EQ(dos.screen(), " OS is DOS\n");
     TestProgram win;
+#ifdef _WIN32
+    EXPECT_EQ(load(win, "WIN95"), "");
+#else
     EXPECT_NE(load(win, "WIN95").find("SHOWERS\\nushower.dat"), std::string::npos);
+#endif
     TestProgram other;
     EXPECT_EQ(load(other, "UNIX"), "");
 }

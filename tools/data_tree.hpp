@@ -12,8 +12,12 @@ namespace fs = std::filesystem;
 enum class CutoffShape { Dipole, Linear, Zero };
 
 struct TreeOptions {
-    // TOLV.INI
+    // TOLV.INI: the OS setting of the system the tool is built for
+#ifdef _WIN32
+    std::string os = "WIN";
+#else
     std::string os = "LINUX";
+#endif
     std::string menus = "NO!";
     // shower library: smooth physical shape, or one value everywhere
     bool constant_coefficients = false;

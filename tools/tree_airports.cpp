@@ -10,6 +10,7 @@
 #include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
 #include "tools/data_tree.hpp"
+#include "tools/shared_data.hpp"
 
 namespace tolv7::tree {
 
@@ -92,7 +93,7 @@ std::string airport_record(const CsvAirport& a) {
 }  // namespace
 
 void write_airports(const fs::path& dir, const TreeOptions&) {
-    const fs::path source = fs::path(TOLV7_DATA_DIR) / "airports.csv";
+    const fs::path source = shared_data_folder() / "airports.csv";
     std::ifstream csv(source);
     if (!csv) throw std::runtime_error("cannot read " + source.string());
     std::string line;

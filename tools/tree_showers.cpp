@@ -32,6 +32,7 @@
 #include "engine/energy_grid.hpp"
 #include "engine/shower_library.hpp"
 #include "tools/data_tree.hpp"
+#include "tools/power_of_ten.hpp"
 
 namespace tolv7::tree {
 
@@ -107,7 +108,7 @@ double put_e10_3(char* out, double value) {
     out[8] = static_cast<char>('0' + std::abs(exponent) / 10);
     out[9] = static_cast<char>('0' + std::abs(exponent) % 10);
     int mantissa = (digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0');
-    double written = mantissa * std::pow(10.0, exponent - 3);
+    double written = mantissa * power_of_ten(exponent - 3);
     return value < 0 ? -written : written;
 }
 

@@ -18,13 +18,13 @@ std::vector<BuiltTree>& built_trees() {
     return trees;
 }
 
-// Folders that no run writes: linked, not copied.
+// Folders that no run writes: linked, not copied, where the system allows.
 bool shared_read_only(const fs::path& name) { return name == "SHOWERS" || name == "CUTOFFS"; }
 
 void populate(const fs::path& from, const fs::path& to) {
     for (const auto& entry : fs::directory_iterator(from)) {
         fs::path name = entry.path().filename();
-        if (shared_read_only(name)) fs::create_directory_symlink(entry.path(), to / name);
+        if (shared_read_only(name)) link_or_copy(entry.path(), to / name);
         else fs::copy(entry.path(), to / name, fs::copy_options::recursive);
     }
 }
@@ -38,6 +38,14 @@ const fs::path& shared_tree(const tree::TreeOptions& options) {
     tree::write_data_tree(dir->path(), options);
     built_trees().push_back(BuiltTree{options, std::move(dir)});
     return built_trees().back().dir->path();
+}
+
+std::string tree_path_name(const std::string& relative) {
+    std::string name = relative;
+    if (tree::TreeOptions{}.os.starts_with("WIN"))
+        for (char& c : name)
+            if (c == '/') c = '\\';
+    return name;
 }
 
 TreeWorkdir::TreeWorkdir(const tree::TreeOptions& options)

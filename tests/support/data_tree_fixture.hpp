@@ -10,6 +10,10 @@ namespace tolv7::test {
 // The folder of the shared tree for these options (built on first use).
 const fs::path& shared_tree(const tree::TreeOptions& options = {});
 
+// A relative path as the program names it under the OS setting of the trees
+// this build writes (with backslashes on Windows).
+std::string tree_path_name(const std::string& relative);
+
 // A working folder for one test: the tree's files, the program's working
 // directory for the object's lifetime.
 class TreeWorkdir {

@@ -1,7 +1,11 @@
 #include "support/test_program.hpp"
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdlib>
@@ -12,15 +16,28 @@
 #include "airports/airport_record.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "tools/shared_data.hpp"
 
 namespace tolv7::test {
+
+namespace {
+
+int process_id() {
+#ifdef _WIN32
+    return ::_getpid();
+#else
+    return static_cast<int>(::getpid());
+#endif
+}
+
+}  // namespace
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     std::random_device rd;
     for (;;) {
         path_ = fs::temp_directory_path() /
-                ("tolv7-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+                ("tolv7-test-" + std::to_string(process_id()) + "-" + std::to_string(counter++) + "-" +
                  std::to_string(rd() % 100000));
         if (fs::create_directory(path_)) break;
     }
@@ -50,12 +67,29 @@ void write_file(const fs::path& path, const std::string& content) {
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+void link_or_copy(const fs::path& target, const fs::path& link) {
+    std::error_code ec;
+    if (fs::is_directory(target)) fs::create_directory_symlink(target, link, ec);
+    else fs::create_symlink(target, link, ec);
+    if (ec) fs::copy(target, link, fs::copy_options::recursive);
+}
+
 std::string read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());
     std::ostringstream text;
     text << in.rdbuf();
+#ifdef _WIN32
+    // Text files written on Windows end their lines with \r\n.
+    std::string content = text.str();
+    std::string lf;
+    lf.reserve(content.size());
+    for (std::size_t i = 0; i < content.size(); ++i)
+        if (!(content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')) lf.push_back(content[i]);
+    return lf;
+#else
     return text.str();
+#endif
 }
 
 std::vector<std::string> split_lines(const std::string& text) {
@@ -77,15 +111,28 @@ void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini) {
     fs::create_directories(dir / "DIAGNOSE");
 }
 
+fs::path built_program(const char* relative) {
+    return (tree::running_program().parent_path() / relative).lexically_normal();
+}
+
 int run_executable(const fs::path& dir, const std::string& input, std::string* console) {
     TempDir scratch;
     write_file(scratch.path() / "stdin.txt", input);
-    std::string command = "cd '" + dir.string() + "' && '" + std::string(TOLV7_EXE) + "' < '" +
-                          (scratch.path() / "stdin.txt").string() + "' > '" +
-                          (scratch.path() / "stdout.txt").string() + "' 2>&1";
+    const std::string program = built_program(TOLV7_EXE).string();
+    const std::string in = (scratch.path() / "stdin.txt").string();
+    const std::string out = (scratch.path() / "stdout.txt").string();
+#ifdef _WIN32
+    // cmd.exe: the exit status is the program's own.
+    std::string command = "cd /d \"" + dir.string() + "\" && \"" + program + "\" < \"" + in + "\" > \"" + out +
+                          "\" 2>&1";
+    int status = std::system(command.c_str());
+#else
+    std::string command = "cd '" + dir.string() + "' && '" + program + "' < '" + in + "' > '" + out + "' 2>&1";
     int raw = std::system(command.c_str());
-    if (console) *console = read_file(scratch.path() / "stdout.txt");
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    if (console) *console = read_file(out);
+    return status;
 }
 
 int stop_status(const std::function<void()>& f, std::string* what) {

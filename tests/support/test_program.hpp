@@ -69,6 +69,12 @@ private:
 };
 
 void write_file(const fs::path& path, const std::string& content);
+
+// Links `link` to the file or folder `target`, or copies it where the system
+// allows no links (Windows allows them only to privileged users).
+void link_or_copy(const fs::path& target, const fs::path& link);
+
+// The file's text; on Windows with \r\n line ends read as \n.
 std::string read_file(const fs::path& path);
 std::vector<std::string> read_lines(const fs::path& path);
 std::vector<std::string> split_lines(const std::string& text);
@@ -77,6 +83,10 @@ std::vector<std::string> split_lines(const std::string& text);
 // fixed data files (the airport files holding only their end record, the
 // others empty), a DIAGNOSE folder.
 void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini);
+
+// A program of this build, from its path relative to the folder of the
+// running test program (TOLV7_EXE, TOLV7_TREE_TOOL).
+fs::path built_program(const char* relative);
 
 // Runs the built tolv7 executable in `dir` with `input` on its keyboard;
 // returns its exit status and fills the console text when asked.
