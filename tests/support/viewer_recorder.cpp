@@ -12,7 +12,7 @@ std::string program_with_viewer_recorder(const fs::path& dir, const std::string&
     write_file(bin / "viewrec", "#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$VIEWER_LOG\"\n" + script);
     fs::permissions(bin / "viewrec", fs::perms::owner_all);
     return "VIEWER_LOG=" + sh_quote((dir / "VIEWER.LOG").string()) + " PATH=" + sh_quote(bin.string()) +
-           ":\"$PATH\" " + sh_quote(TOLV7_EXE);
+           ":\"$PATH\" " + sh_quote(built_program(TOLV7_EXE).string());
 }
 
 }  // namespace tolv7::test
