@@ -264,11 +264,13 @@ TEST_F(EntryForm, UserFileWithoutItsEndRecordIsNotRewritten) {
 }
 
 TEST_F(EntryForm, WindowsSettingNamesTheUserAndCodeFilesWithBackslashes) {
-    // On this system a backslash is part of the file name, so the files the
-    // form reaches under the Windows names are separate files.
+#ifndef _WIN32
+    // Here a backslash is part of the file name, so the files the form
+    // reaches under the Windows names are separate files.
     for (const char* name : {"AIRPORTS.DAT", "NEWPORTS.DAT", "CODES"})
         fs::copy_file(fs::path("AIRPORTS") / name, std::string("AIRPORTS\\") + name);
     const std::string unix_user_file = read_file("AIRPORTS/NEWPORTS.DAT");
+#endif
     Answers a;
     a.three_letter = "Y";
     TestProgram tp(a.script());
@@ -276,7 +278,9 @@ TEST_F(EntryForm, WindowsSettingNamesTheUserAndCodeFilesWithBackslashes) {
     EXPECT_EQ(addaport(*tp), NextMenu::Main);
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         \"AIRPORTS\\CODES\""});
     EXPECT_EQ(read_file("AIRPORTS\\NEWPORTS.DAT"), kTestField + "\n" + kEnd + "\n");
+#ifndef _WIN32
     EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), unix_user_file);
+#endif
     EXPECT_TRUE(port_info(*tp, "ZZZA"));  // the index files always with a slash
 }
 
