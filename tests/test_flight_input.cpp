@@ -49,7 +49,7 @@ TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
     std::vector<std::string> expected = {
         " READINGLHR-JFK BA117                 ", " READING DATE2019/06/15", " OPORT EGLL  ",
         " DPORT KJFK  ", " STEPS            2", " CLIMB MIN           20",
-        "        35000         300", "        37000          60", "           25----- ",
+        "        35000         300", "        37000          60", "           25 ----- ",
         " EXITING RDBIGFLT, BAD=           0", " EXITING RDBIGFLT, BAD=           3"};
     EXPECT_EQ(lines, expected);
 }
@@ -159,7 +159,7 @@ TEST_F(FlightFiles, PatternCountsTheListedFiles) {
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
-    EXPECT_EQ(lines[1], "  Starting requested multifile run of           3files.");
+    EXPECT_EQ(lines[1], "  Starting requested multifile run of           3 files.");
 }
 
 TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
