@@ -256,7 +256,8 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
     EXPECT_EQ(o.takeoff, 1230);
     EXPECT_EQ(o.input_name, "FLIGHTS.BIG                   ");
     for (const char* bad : {"2019/06/15\n2401\n0\n2\nF.BIG\n", "2019/06/15\n0\n38\n2\nF.BIG\n",
-                            "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n"}) {
+                            "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n",
+                            "2019/13/01\n0\n0\n2\nF.BIG\n", "2019/04/31\n0\n0\n2\nF.BIG\n", "\n0\n0\n2\nF.BIG\n"}) {
         write_file("DEFAULT.INP", bad);
         TestProgram fatal;
         try {
