@@ -155,7 +155,7 @@ protected:
 TEST_F(FlightFiles, PatternCountsTheListedFiles) {
     listing = "A.BIG\nB.BIG\nC.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 3);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
@@ -165,12 +165,14 @@ TEST_F(FlightFiles, PatternCountsTheListedFiles) {
 TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
     listing = "ONLY.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "A*.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
     EXPECT_EQ(tp.screen_lines().at(0), "  Starting requested single file run: A*.BIG                        ");
 }
 
 TEST_F(FlightFiles, NamedFileIsListedWithAllThirtyCharacters) {
     tp->set.init.os = "WIN  ";
+    write_file("FLT.big", "");
+    write_file("*BIG", "");
     EXPECT_EQ(pick_flt_files(*tp, "FLT.big"), 1);
     EXPECT_EQ(tp.shell.commands.at(0), "DIR /B FLT.big                        > FILELIST.TXT");
     EXPECT_EQ(pick_flt_files(*tp, "*BIG"), 1);  // too short to be a pattern
@@ -191,9 +193,31 @@ TEST_F(FlightFiles, PatternFindingNothingStops) {
 }
 
 TEST_F(FlightFiles, NamesThatCouldRunShellCommandsAreRefused) {
+    tp->set.init.menus = "FEW";  // the menus: a message, then back
     EXPECT_EQ(pick_flt_files(*tp, "A;rm -rf x.BIG"), std::nullopt);
     EXPECT_EQ(pick_flt_files(*tp, "$(x).BIG"), std::nullopt);
+    // Unattended, a refused name ends with status 2 and is quoted.
+    tp->set.init.menus = "NO!";
+    std::string message;
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "  my flights.BIG  "); }, &message), kExitFileError);
+    EXPECT_NE(message.find("\"my flights.BIG\""), std::string::npos) << message;
     EXPECT_TRUE(tp.shell.commands.empty());
+}
+
+TEST_F(FlightFiles, NamedInputMustBeAFileAndBlanksAroundItAreTrimmed) {
+    std::string message;
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "MISSING.BIG"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("MISSING.BIG"), std::string::npos) << message;
+    EXPECT_EQ(message.find("FILELIST.TXT"), std::string::npos) << message;
+    fs::create_directories("X.BIG");
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "X.BIG"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("X.BIG: is a folder"), std::string::npos) << message;
+    EXPECT_TRUE(tp.shell.commands.empty());
+
+    write_file("A.BIG", "");
+    listing = "A.BIG\n";
+    EXPECT_EQ(pick_flt_files(*tp, "  A.BIG"), 1);
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 A.BIG                          > FILELIST.TXT");
 }
 
 TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
