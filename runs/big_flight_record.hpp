@@ -23,7 +23,8 @@ struct BigFlightRecord {
     int cruise = 0;
     int total = 0;
     // 0 read; 1 date not recognised (skipped to its separator); 2 read error
-    // or more steps than the tables hold; 3 end of the file.
+    // (an unreadable step or descent line: skipped to its separator) or more
+    // steps than the tables hold; 3 end of the file.
     int status = 0;
 };
 

@@ -56,8 +56,9 @@ std::string result_line(const LocationLine& l, double latitude, double longitude
 
 class LocationRun {
 public:
-    LocationRun(Program& p, std::istream& list, std::ostream& results)
-        : p_(p), list_(list), results_(results), diag_(p.set.init.diag == "YES") {}
+    LocationRun(Program& p, std::istream& list, std::ostream& results, std::string results_name)
+        : p_(p), list_(list), results_(results), results_name_(std::move(results_name)),
+          diag_(p.set.init.diag == "YES") {}
 
     void run();
 
@@ -76,6 +77,7 @@ private:
     Program& p_;
     std::istream& list_;
     std::ostream& results_;
+    std::string results_name_;
     bool diag_;
     int line_number_ = 0;
     Stamps t_;
@@ -233,7 +235,10 @@ void LocationRun::report_corrupt() {
 
 // Every result line reaches the file at once, so a later fatal stop loses
 // none of them.
-void LocationRun::result(const std::string& text) { results_ << text << '\n' << std::flush; }
+void LocationRun::result(const std::string& text) {
+    results_ << text << '\n';
+    flush_checked(results_, results_name_);
+}
 
 // The list to run: from DEFAULT.INP in batch mode, else picked by the user.
 struct ListChoice {
@@ -269,7 +274,8 @@ NextMenu readit(Program& p) {
     std::ifstream list = open_existing(list_name);
     std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
     if (!results) stop_file_error(*result_name, "cannot be created");
-    LocationRun(p, list, results).run();
+    LocationRun(p, list, results, *result_name).run();
+    close_checked(results, *result_name);
     return NextMenu::Same;
 }
 

@@ -46,14 +46,14 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
         put(dat, date);
         put(sum, total);
         put(dat, total);
-        p.con.line(ListLine() << "FINISHED " << filename);
     } else {
         put(dat, badstr(f.status));
         put(sum, badstr(f.status));
     }
     in.close();
-    sum.close();
-    dat.close();
+    close_checked(sum, *sum_name);
+    close_checked(dat, *dat_name);
+    if (f.status == 0) p.con.line(ListLine() << "FINISHED " << filename);
     p.con.line(ListLine() << "Finished reports for " << filename);
 }
 

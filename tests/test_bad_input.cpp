@@ -1,0 +1,82 @@
+// Whole batch runs of the built program on failed writes and bad input: the
+// exit status, the message that names the file, and what still reaches the
+// archives.
+#include <gtest/gtest.h>
+
+#include "app/program_stop.hpp"
+#include "support/data_tree_fixture.hpp"
+
+namespace tolv7::test {
+namespace {
+
+const char kFlights[] =
+    "LHR-CDG\n2019/06/15\nEGLL\nLFPG\n1\n15\n29000 15\n25\n--------\n";
+const char kRoute[] =
+    "2019/06/15,SHORT HOP\nLAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n"
+    "51 28.0 N 0 27.0 W 83 0\n51 0.0 N 1 0.0 E 30000 20\n";
+const char kPlaces[] = "START-\nN,51.5,W,0.5,F,35000,2019/06/15,H12,P00,D2\nSTOP--\n";
+
+std::string batch(const std::string& input) { return "2019/06/15\n1200\n   0\n   2\n" + input + "\n"; }
+
+class BatchRun : public ::testing::Test {
+protected:
+    BatchRun() {
+        write_file("R.BIG", kFlights);
+        write_file("R.DEG", kRoute);
+        write_file("P.LOC", kPlaces);
+    }
+    int run(const std::string& input) {
+        write_file("DEFAULT.INP", batch(input));
+        return run_executable(wd.path(), "", &console);
+    }
+    TreeWorkdir wd;
+    std::string console;
+};
+
+TEST_F(BatchRun, FailedWriteOfAnyArchiveOrLogStopsWithStatusTwoNamingTheFile) {
+    struct Case {
+        const char* input;
+        const char* file;
+    };
+    for (const Case& c : {Case{"R.BIG", "R.OUT"}, Case{"R.BIG", "TOLV-7.RPT"}, Case{"R.DEG", "R.SUM"},
+                          Case{"R.DEG", "R.DAT"}, Case{"P.LOC", "P.ANS"}, Case{"R.BIG", "DIAGNOSE/TOLV7CHK.DAT"},
+                          Case{"R.BIG", "DIAGNOSE/DIAGNOSE.SKY"}}) {
+        SCOPED_TRACE(c.file);
+        fs::remove(c.file);
+        fs::create_symlink("/dev/full", c.file);
+        EXPECT_EQ(run(c.input), kExitFileError) << console;
+        EXPECT_NE(console.find(std::string("tolv7: ") + c.file + ": could not be written"), std::string::npos)
+            << console;
+        if (std::string(c.file).find("TOLV7CHK") == std::string::npos) {
+            EXPECT_EQ(console.find("FINISHED"), std::string::npos) << console;
+        }
+        fs::remove(c.file);
+    }
+    // With the disk back, the same runs end normally.
+    for (const char* input : {"R.BIG", "R.DEG", "P.LOC"}) EXPECT_EQ(run(input), kExitNormal) << console;
+}
+
+TEST_F(BatchRun, BadStepLineCostsOnlyItsFlight) {
+    write_file("R.BIG", std::string("BROKEN\n2019/06/15\nEGLL\nLFPG\n2\n15\n29000 x\n31000 10\n25\n-------\n") +
+                            kFlights);
+    ASSERT_EQ(run("R.BIG"), kExitNormal) << console;
+    auto out = read_lines("R.OUT");
+    ASSERT_EQ(out.size(), 3u + 3u);
+    EXPECT_EQ(out[3], "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(out[4].substr(0, 44), "LHR-CDG                        EGLL   LFPG  ");
+    EXPECT_NE(out[4].substr(45, 11).find("E"), std::string::npos) << out[4];
+    EXPECT_EQ(out[5], "  REACHED END OF BIG FILE                    ");
+}
+
+TEST_F(BatchRun, ImpossibleDatesInTheBatchFileStopBeforeAnyOutput) {
+    for (const char* date : {"2019/13/01", "2019/04/31", ""}) {
+        SCOPED_TRACE(date);
+        write_file("DEFAULT.INP", std::string(date) + "\n1200\n   0\n   2\nR.BIG\n");
+        EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal) << console;
+        EXPECT_NE(console.find("DEFAULT.INP LINE 1"), std::string::npos) << console;
+        EXPECT_FALSE(fs::exists("R.OUT"));
+    }
+}
+
+}  // namespace
+}  // namespace tolv7::test
