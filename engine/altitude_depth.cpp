@@ -1,5 +1,6 @@
 #include "engine/altitude_depth.hpp"
 
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -29,15 +30,21 @@ void read_table(AltitudeTable& t) {
         if (!read_line(in, header)) stop_file_error(path, "ends in the header lines");
     std::vector<double> kft(kAltitudeRows);
     std::vector<double> depth(kAltitudeRows);
+    int lines = 2;  // the file's own line numbers, for messages
     for (int row = 0; row < kAltitudeRows; ++row) {
-        auto rec = read_free(in, 2);
+        const int first_line = lines + 1;
+        auto rec = read_free(in, 2, true, &lines);
         if (!rec)
             stop_file_error(path, "holds only " + std::to_string(row) + " of " + std::to_string(kAltitudeRows) +
                                       " altitude lines");
+        auto where = [&] { return "line " + std::to_string(first_line); };
         auto altitude = rec->real(0);
         auto grams = rec->real(1);
-        if (!altitude || !grams)
-            stop_file_error(path, "altitude line " + std::to_string(row + 1) + " holds an unreadable number");
+        if (!altitude || !grams || !std::isfinite(*altitude) || !std::isfinite(*grams))
+            stop_file_error(path, where() + " holds an unreadable number");
+        if (row > 0 && !(*altitude > kft[static_cast<std::size_t>(row - 1)]))
+            stop_file_error(path, where() + ": the altitude " + trim_right(rec->text(0, 20)) +
+                                      " kft does not rise above the line before");
         kft[static_cast<std::size_t>(row)] = *altitude;
         depth[static_cast<std::size_t>(row)] = *grams;
     }
