@@ -78,5 +78,22 @@ TEST_F(BatchRun, ImpossibleDatesInTheBatchFileStopBeforeAnyOutput) {
     }
 }
 
+// The sample tree's coefficients give every top bin a factor of at least 1,
+// so the sample runs leave no low-factor warning in either log.
+TEST(SampleRuns, WriteNoLowTopBinFactorWarnings) {
+    TreeWorkdir wd;
+    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    for (const char* name : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) fs::copy_file(samples / name, name);
+    for (const char* input : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) {
+        SCOPED_TRACE(input);
+        write_file("DEFAULT.INP", batch(input));
+        std::string console;
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        for (const char* log : {"DIAGNOSE/TOLV7CHK.DAT", "DIAGNOSE/DIAGDAP.DAT"})
+            EXPECT_EQ(read_file(log).find("Low HFF"), std::string::npos) << log;
+        EXPECT_NE(read_file("DIAGNOSE/TOLV7CHK.DAT").find(" Finished: "), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace tolv7::test
