@@ -12,7 +12,12 @@ std::ifstream open_existing(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) stop_file_error(path, "is a folder, not a file");
     std::ifstream in(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    if (!in) {
+        // Backslash names come from an OS setting of WIN or DOS in TOLV.INI.
+        if (path.find('\\') != std::string::npos)
+            stop_file_error(path, "cannot be opened (the OS setting of TOLV.INI chose \\ in file names)");
+        stop_file_error(path, "cannot be opened");
+    }
     return in;
 }
 

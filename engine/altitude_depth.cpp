@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/console_routines.hpp"
+#include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -57,6 +58,16 @@ void read_table(AltitudeTable& t) {
     t.loaded = true;
 }
 
+// An altitude or depth beyond the table: the fatal message on the console,
+// and a stop whose own message gives the value and the table's limits.
+[[noreturn]] void out_of_range(Program& p, const char* message, const std::string& detail) {
+    try {
+        epitath(p, message);
+    } catch (const ProgramStop&) {
+    }
+    throw ProgramStop(kExitFatal, detail);
+}
+
 // The table as it stands in the file now.
 const AltitudeTable& current_table(Program& p) {
     AltitudeTable& t = p.engine.altitude;
@@ -70,13 +81,15 @@ const AltitudeTable& current_table(Program& p) {
 double ft2gpcms(Program& p, double feet) {
     const AltitudeTable& t = current_table(p);
     if (feet >= -600.0 && feet <= 400000.0) return t.depth_at_feet(feet);
-    epitath(p, " FT ALTITUDE CONVERSION OUT OF RANGE ");
+    out_of_range(p, " FT ALTITUDE CONVERSION OUT OF RANGE ",
+                 "altitude " + list_real_text(feet) + " ft is outside the table's -600 to 400000 ft");
 }
 
 double km(Program& p, double depth) {
     const AltitudeTable& t = current_table(p);
     if (depth >= kLowestDepth && depth <= kHighestDepth) return t.kft_at_depth(depth) * kKmPerKft;
-    epitath(p, " ALTITUDE CONVERSION OUT OF RANGE ");
+    out_of_range(p, " ALTITUDE CONVERSION OUT OF RANGE ",
+                 "depth " + list_real_text(depth) + " g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2");
 }
 
 double ft2km(double feet) { return feet * kKmPerFoot; }

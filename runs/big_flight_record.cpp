@@ -92,6 +92,7 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
     if (!read_line(f.in, line)) return exit_with(3);
     ++f.line;
     r.name = column_text(line, 1, 30);
+    f.flight = trim_right(r.name);
     if (!read_line(f.in, line)) return exit_with(3);
     ++f.line;
     std::string written_date = column_text(line, 1, 10);

@@ -33,6 +33,7 @@ struct FlightFile {
     std::istream& in;
     std::string name;
     int line = 0;
+    std::string flight = "";  // the name line of the record being read
 };
 
 // The date rule of line 2: "MM/YYYY" and "YYYY/MM" become "YYYY/MM/00",

@@ -13,6 +13,7 @@
 #include "runs/big_flight_report.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/stop_context.hpp"
 
 namespace tolv7 {
 
@@ -41,7 +42,12 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
 
     FlightFile flights{in, trim_right(filename)};
     for (;;) {
-        BigFlightDose f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
+        BigFlightDose f;
+        try {
+            f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
+        } catch (const ProgramStop& stop) {
+            rethrow_naming(stop, flights.name + ", flight \"" + flights.flight + "\"");
+        }
         if (f.status == 0) {
             put(out, big_result_line(f.record, f.dose, o.particle, o.quantity));
             flush_checked(out, *out_name);

@@ -11,6 +11,7 @@
 #include "engine/dose_labels.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/stop_context.hpp"
 #include "runs/waypoint_dose.hpp"
 
 namespace tolv7 {
@@ -34,7 +35,12 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
     std::ofstream dat = create(*dat_name);
     put(dat, ListLine() << " LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE");
 
-    WaypointDose f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    WaypointDose f;
+    try {
+        f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    } catch (const ProgramStop& stop) {
+        rethrow_naming(stop, trim_right(filename));
+    }
     if (f.status == 0) {
         std::string model = waypoint_model_line(p);
         std::string date = ListLine() << "DATE: " << pad_to(f.date, 10) << " HOUR: " << o.takeoff;

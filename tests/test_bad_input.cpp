@@ -78,6 +78,23 @@ TEST_F(BatchRun, ImpossibleDatesInTheBatchFileStopBeforeAnyOutput) {
     }
 }
 
+TEST_F(BatchRun, AltitudeBeyondTheTableStopNamesFileFlightValueAndLimit) {
+    write_file("R.BIG", "HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n");
+    write_file("R.DEG", "2019/06/15,HIGH\nTITLES\n51 28.0 N 0 27.0 W 500000 0\n51 0.0 N 1 0.0 E 500000 20\n");
+    write_file("P.LOC", "START-\nN,51.5,W,0.5,G,2000,2019/06/15,H12,P00,D2\nSTOP--\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"R.BIG", "tolv7: R.BIG, flight \"HIGH FLYER\": altitude "},
+        {"R.DEG", "tolv7: R.DEG: altitude 500000.0 ft is outside the table's -600 to 400000 ft"},
+        {"P.LOC", "tolv7: P.LOC, line 2: depth 2000.0 g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2"}};
+    for (const auto& [input, message] : cases) {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(run(input), kExitFatal) << console;
+        EXPECT_NE(console.find(message), std::string::npos) << console;
+        EXPECT_NE(console.find("is outside the table's"), std::string::npos) << console;
+        EXPECT_NE(console.find("Fatal error, aborting program!"), std::string::npos) << console;
+    }
+}
+
 // The sample tree's coefficients give every top bin a factor of at least 1,
 // so the sample runs leave no low-factor warning in either log.
 TEST(SampleRuns, WriteNoLowTopBinFactorWarnings) {

@@ -78,6 +78,17 @@ TEST(RunDate, OnlyDatesThatCanBeAreAccepted) {
         EXPECT_FALSE(possible_run_date(bad)) << bad;
 }
 
+TEST_F(BatchControlFile, FilesThatMustExistSayWhyTheyCannotBeRead) {
+    std::string message;
+    std::filesystem::create_directories("TOLV.INI");
+    EXPECT_EQ(stop_status([] { open_existing("TOLV.INI"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "TOLV.INI: is a folder, not a file");
+    EXPECT_EQ(stop_status([] { open_existing("AIRPORTS\\AIRPORTS.DAT"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "AIRPORTS\\AIRPORTS.DAT: cannot be opened (the OS setting of TOLV.INI chose \\ in file names)");
+    EXPECT_EQ(stop_status([] { open_existing("MISSING.DAT"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "MISSING.DAT: cannot be opened");
+}
+
 class StartUp : public ::testing::Test {
 protected:
     int run(std::string* console = nullptr) { return run_executable(wd.path(), "", console); }
