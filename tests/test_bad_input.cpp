@@ -3,7 +3,10 @@
 // archives.
 #include <gtest/gtest.h>
 
+#include "app/calendar.hpp"
 #include "app/program_stop.hpp"
+#include "app/startup.hpp"
+#include "engine/dose.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace tolv7::test {
@@ -93,6 +96,22 @@ TEST_F(BatchRun, AltitudeBeyondTheTableStopNamesFileFlightValueAndLimit) {
         EXPECT_NE(console.find("is outside the table's"), std::string::npos) << console;
         EXPECT_NE(console.find("Fatal error, aborting program!"), std::string::npos) << console;
     }
+}
+
+TEST(DoseLog, StopInsideADoseCallLeavesThatCallsLines) {
+    TreeWorkdir wd;
+    TestProgram tp;
+    start_up(*tp);
+    double date = 2019.0 + dsf(2019, 6, 15, 12) / diy(2019);
+    double lon = 10.0;
+    dose(*tp, 45.0, lon, 300.0, date, 76, 4, 1, 0);
+    ASSERT_NE(read_file("DIAGNOSE/DIAGDAP.DAT").find("300.0"), std::string::npos);
+    lon = 10.0;
+    EXPECT_EQ(stop_status([&] { dose(*tp, 45.0, lon, 2000.0, date, 76, 4, 1, 0); }), kExitFatal);
+    auto dap = read_lines("DIAGNOSE/DIAGDAP.DAT");
+    ASSERT_FALSE(dap.empty());
+    EXPECT_EQ(dap[0].substr(0, 11), "  Starting ");
+    EXPECT_NE(dap[0].find("2000.0"), std::string::npos) << dap[0];
 }
 
 // The sample tree's coefficients give every top bin a factor of at least 1,
