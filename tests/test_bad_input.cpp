@@ -71,6 +71,22 @@ TEST_F(BatchRun, BadStepLineCostsOnlyItsFlight) {
     EXPECT_EQ(out[5], "  REACHED END OF BIG FILE                    ");
 }
 
+TEST_F(BatchRun, FlightsOnImpossibleDatesAreSkippedAsUnreadableDates) {
+    std::string flights = kFlights;
+    auto dated = [&](const std::string& date) {
+        std::string record = flights;
+        record.replace(record.find("2019/06/15"), 10, date);
+        return record;
+    };
+    write_file("R.BIG", dated("2019/13/01") + dated("2019/04/31") + dated("13/2019") + flights);
+    write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nR.BIG\n");
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto out = read_lines("R.OUT");
+    ASSERT_EQ(out.size(), 3u + 4u + 1u);
+    for (int i = 3; i < 6; ++i) EXPECT_EQ(out[static_cast<std::size_t>(i)], "  CANNOT READ DATE...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(out[6].substr(0, 7), "LHR-CDG");
+}
+
 TEST_F(BatchRun, ImpossibleDatesInTheBatchFileStopBeforeAnyOutput) {
     for (const char* date : {"2019/13/01", "2019/04/31", ""}) {
         SCOPED_TRACE(date);
