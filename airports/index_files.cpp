@@ -26,8 +26,41 @@ struct AirportFile {
 
 bool integer_field(const std::string& record, RecordField f) { return field_int(record, f).has_value(); }
 
+// A damaged airport file: the fatal message on the console and in the check
+// log, then a stop with status 2 whose message names the file and record.
+[[noreturn]] void damaged(Program& p, const AirportFile& file, const std::string& message, const std::string& detail) {
+    try {
+        epitath(p, message);
+    } catch (const ProgramStop&) {
+    }
+    throw ProgramStop(kExitFileError, file.path + ": " + detail);
+}
+
 [[noreturn]] void not_a_number(Program& p, const AirportFile& file, int number, const char* what) {
-    epitath(p, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS NOT A NUMBER");
+    std::string record = "record " + std::to_string(number);
+    damaged(p, file, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS NOT A NUMBER",
+            record + ": " + what + " is not a number");
+}
+
+// Degrees, minutes and seconds of a coordinate: minutes and seconds below
+// 60, the angle at most `limit` degrees.
+bool possible_angle(const std::string& record, int degrees_first, int degrees_last, int minutes_first, double limit) {
+    auto field = [&](int first, int last) {
+        std::string text = column_text(record, first, last);
+        return *char2int(text, last - first + 1);
+    };
+    int degrees = field(degrees_first, degrees_last);
+    int minutes = field(minutes_first, minutes_first + 1);
+    int seconds = field(minutes_first + 2, minutes_first + 3);
+    if (degrees < 0 || minutes < 0 || minutes >= 60 || seconds < 0 || seconds >= 60) return false;
+    return degrees + minutes / 60.0 + seconds / 3600.0 <= limit;
+}
+
+[[noreturn]] void not_a_place(Program& p, const AirportFile& file, int number, const char* what, const std::string& text,
+                              const char* limit) {
+    damaged(p, file, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS OUT OF RANGE",
+            "record " + std::to_string(number) + ": " + what + " \"" + text + "\" is beyond " + limit +
+                " degrees or has minutes or seconds of 60 or more");
 }
 
 // True for the end record. Every other record must hold numbers in its
@@ -43,6 +76,10 @@ bool end_record(Program& p, const AirportFile& file, const std::string& record, 
     if (!integer_field(record, port_col::lon_degrees) || !integer_field(record, port_col::lon_minutes) ||
         !integer_field(record, port_col::lon_seconds))
         not_a_number(p, file, number, "LONGITUDE");
+    if (!possible_angle(record, 67, 68, 69, 90.0))
+        not_a_place(p, file, number, "LATITUDE", column_text(record, 67, 72), "90");
+    if (!possible_angle(record, 75, 77, 78, 360.0))
+        not_a_place(p, file, number, "LONGITUDE", column_text(record, 75, 81), "360");
     return false;
 }
 
@@ -56,11 +93,14 @@ void read_airports(Program& p, const AirportFile& file, int record_length, int l
         std::string line;
         if (!read_line(file.stream, line)) {
             if (file.stream.bad()) {
-                if (primary) epitath(p, "AIRPORTS.DAT IS CORRUPTED");
+                if (primary) damaged(p, file, "AIRPORTS.DAT IS CORRUPTED", "cannot be read after record " +
+                                                                             std::to_string(number - 1));
                 return;
             }
-            epitath(p, std::string(file.name) + " HAS NO END OF FILE RECORD AFTER RECORD " +
-                           std::to_string(number - 1));
+            damaged(p, file,
+                    std::string(file.name) + " HAS NO END OF FILE RECORD AFTER RECORD " + std::to_string(number - 1),
+                    number == 1 ? "is empty: not even its end record"
+                                : "ends after record " + std::to_string(number - 1) + " without its end record");
         }
         std::string record = pad_to(line, static_cast<std::size_t>(record_length));
         p.log.line(fmt_i(number, 5) + "  " + record);

@@ -7,16 +7,24 @@
 namespace tolv7 {
 
 struct BatchControl {
-    std::string ymd1;        // line 1, columns 1-10: YYYY/MM/DD
-    std::int32_t hour = 0;   // line 2, columns 1-4
-    std::int32_t particle = 0;  // line 3, columns 1-4
-    std::int32_t dosekind = 0;  // line 4, columns 1-4
-    std::string name;        // line 5, columns 1-30
+    std::string ymd1;           // line 1, columns 1-10: YYYY/MM/DD
+    std::int32_t hour = 0;      // line 2, free form
+    std::int32_t particle = 0;  // line 3, free form
+    std::int32_t dosekind = 0;  // line 4, free form
+    std::string name;           // line 5, columns 1-30
 };
 
-// Reads DEFAULT.INP; a missing file, a missing line or a line 2-4 whose
-// columns 1-4 hold no whole number stops the program (status 2).
+// Reads DEFAULT.INP. Lines 2-4 must hold a whole number (or blanks) in
+// columns 1-4; the values the runs use are then read from each of these lines
+// in free form (its first value; a blank line gives 0). A missing file, a
+// missing line, a line 2-4 that fails either reading, or a line 5 that names
+// no file stops the program (status 2).
 BatchControl read_default_inp();
+
+// Whether the run date of line 1 can be a date: "0000/00/00" (each flight's
+// own date), or YYYY/MM/DD with a month 1-12 and a day up to the month's end,
+// day 00 for a monthly average, month and day 00 for a yearly average.
+bool possible_run_date(const std::string& ymd1);
 
 enum class RunType { CityPair, Waypoint, LocationList };
 

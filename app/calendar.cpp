@@ -92,6 +92,11 @@ std::optional<CalendarDate> date2ymd(const std::string& text) {
     return out;
 }
 
+bool possible_date(const CalendarDate& date) {
+    if (date.month == 0) return date.day == 0;
+    return date.month >= 1 && date.month <= 12 && date.day >= 0 && date.day <= dimo(date.year, date.month);
+}
+
 double linterp(double x1, double x2, double y1, double y2, double x) {
     return y2 + (y2 - y1) / (x2 - x1) * (x - x2);
 }

@@ -37,6 +37,11 @@ double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::in
 // field is not a number.
 std::optional<CalendarDate> date2ymd(const std::string& text);
 
+// Whether a date can be: a month 1-12 with a day from 0 (a monthly average)
+// to the month's end, or month 0 with day 0 (a yearly average). The hour is
+// not looked at.
+bool possible_date(const CalendarDate& date);
+
 double linterp(double x1, double x2, double y1, double y2, double x);
 double extrapolate(double x1, double x2, double y1, double y2, double x);
 

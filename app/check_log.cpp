@@ -5,20 +5,36 @@
 namespace tolv7 {
 
 void CheckLog::line(const std::string& text) {
-    if (file_.is_open()) file_ << text << '\n';
-    else pending_.push_back(text);
+    if (failed_) return;
+    if (!file_.is_open()) {
+        pending_.push_back(text);
+        return;
+    }
+    file_ << text << '\n';
+    check();
 }
 
 void CheckLog::open(const std::string& path) {
     if (file_.is_open()) file_.close();
+    path_ = path;
+    failed_ = false;
     file_.open(path, std::ios::out | std::ios::trunc);
     if (!file_) stop_file_error(path, "cannot be created (does its folder exist?)");
     for (const auto& text : pending_) file_ << text << '\n';
     pending_.clear();
+    check();
 }
 
 void CheckLog::flush() {
-    if (file_.is_open()) file_.flush();
+    if (failed_ || !file_.is_open()) return;
+    file_.flush();
+    check();
+}
+
+void CheckLog::check() {
+    if (file_) return;
+    failed_ = true;
+    check_written(file_, path_);
 }
 
 }  // namespace tolv7

@@ -1,5 +1,6 @@
 #include "app/file_picker.hpp"
 
+#include <filesystem>
 #include <fstream>
 
 #include "app/console_routines.hpp"
@@ -45,16 +46,43 @@ void show_page(Program& p, const std::vector<std::string>& names, int page, int 
 
 }  // namespace
 
+void list_into_filelist(Program& p, const std::string& command) {
+    const std::string list = "FILELIST.TXT";
+    std::error_code error;
+    std::filesystem::remove(list, error);
+    if (error) stop_file_error(list, "cannot be removed before a new listing (" + error.message() + ")");
+    p.con.flush();
+    p.shell.run(command);
+    std::ifstream in(list);
+    if (!in || std::filesystem::is_directory(list))
+        stop_file_error(list, "was not written by the listing command: " + command);
+    // A folder whose name fits is not an input file.
+    std::vector<std::string> kept;
+    std::string line;
+    bool dropped = false;
+    while (read_line(in, line)) {
+        std::string name = trimmed(line);
+        if (!name.empty() && std::filesystem::is_directory(name, error)) dropped = true;
+        else kept.push_back(line);
+    }
+    in.close();
+    if (!dropped) return;
+    std::ofstream out(list, std::ios::trunc);
+    for (const auto& name : kept) out << name << '\n';
+    out.close();
+    if (!out) stop_file_error(list, "could not be written (disk full or I/O error)");
+}
+
 bool make_filelist(Program& p, const std::string& type) {
     std::string kind = trim_right(pad_to(type, 3));
     if (!shell_safe_name(kind)) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         return false;
     }
-    std::string command = windows_os(p.set.init) ? "DIR /B *." + kind + " > FILELIST.TXT"
-                                                 : "ls -1 *." + kind + " > FILELIST.TXT";
-    p.con.flush();
-    p.shell.run(command);
+    // -d: a folder that fits the pattern is listed by its name, not by its
+    // contents.
+    list_into_filelist(p, windows_os(p.set.init) ? "DIR /B *." + kind + " > FILELIST.TXT"
+                                                 : "ls -1d *." + kind + " > FILELIST.TXT");
     return true;
 }
 

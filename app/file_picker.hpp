@@ -19,6 +19,12 @@ struct PickOutcome {
     std::string name;
 };
 
+// Runs a listing command that writes FILELIST.TXT. The old list is removed
+// first, so a listing that fails never leaves a stale one; a list that
+// cannot be removed, or that the command did not write, stops the program
+// (status 2). Lines that name a folder are dropped from the list.
+void list_into_filelist(Program& p, const std::string& command);
+
 // Lists the files *.TYPE into FILELIST.TXT through the shell. A type that
 // cannot safely go into a command gets a message instead; false then.
 bool make_filelist(Program& p, const std::string& type);

@@ -104,6 +104,7 @@ std::string list_real_text(double value) {
 ListLine& ListLine::operator<<(double value) {
     std::string s = list_real_text(value);
     text_ += std::string(s.size() < 18 ? 18 - s.size() : 1, ' ') + s;
+    after_number_ = true;
     return *this;
 }
 
@@ -113,6 +114,14 @@ ListLine& ListLine::integer(long long value) {
         text_.resize(text_.size() - 12);
         text_ += " " + std::to_string(value);
     }
+    after_number_ = true;
+    return *this;
+}
+
+ListLine& ListLine::append(const std::string& text) {
+    if (after_number_ && !text.empty() && text.front() != ' ') text_ += ' ';
+    if (!text.empty()) after_number_ = false;
+    text_ += text;
     return *this;
 }
 

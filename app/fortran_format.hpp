@@ -21,23 +21,27 @@ std::string fmt_a(const std::string& text, int width);
 
 // A line in free list form: it begins with a blank, texts follow each other
 // as written, integers take 12 columns and reals 18 columns, right-aligned.
+// Items are separated by blanks: a text that follows a number and does not
+// begin with a blank gets one.
 class ListLine {
 public:
     ListLine() : text_(" ") {}
-    ListLine& operator<<(const std::string& text) { text_ += text; return *this; }
-    ListLine& operator<<(const char* text) { text_ += text; return *this; }
-    ListLine& operator<<(char c) { text_ += c; return *this; }
+    ListLine& operator<<(const std::string& text) { return append(text); }
+    ListLine& operator<<(const char* text) { return append(text); }
+    ListLine& operator<<(char c) { return append(std::string(1, c)); }
     ListLine& operator<<(int value) { return integer(value); }
     ListLine& operator<<(long value) { return integer(value); }
     ListLine& operator<<(long long value) { return integer(value); }
     ListLine& operator<<(double value);
-    ListLine& operator<<(bool flag) { text_ += flag ? " T" : " F"; return *this; }
+    ListLine& operator<<(bool flag) { return append(flag ? " T" : " F"); }
     const std::string& str() const { return text_; }
     operator const std::string&() const { return text_; }
 
 private:
     ListLine& integer(long long value);
+    ListLine& append(const std::string& text);
     std::string text_;
+    bool after_number_ = false;
 };
 
 // The text of one real value as free list form writes it, without padding.

@@ -21,7 +21,14 @@ int main() {
             message = stop.what();
         }
     }  // the program's files close here
-    log.flush();
+    try {
+        log.flush();
+    } catch (const tolv7::ProgramStop& stop) {  // the last lines of the log could not be written
+        if (status == tolv7::kExitNormal) {
+            status = stop.status();
+            message = stop.what();
+        }
+    }
     std::cout.flush();
     if (!message.empty()) std::cerr << "tolv7: " << message << '\n';
     return status;

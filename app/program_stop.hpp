@@ -2,6 +2,7 @@
 // The ways the program ends. A stop travels as an exception to main, so that
 // every open file is flushed and closed on the way out.
 #include <fstream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -27,7 +28,14 @@ private:
 // A file the program must have is missing or cannot be read.
 [[noreturn]] void stop_file_error(const std::string& file, const std::string& what);
 
-// Opens a file that must exist for reading; a missing one stops the program.
+// Opens a file that must exist for reading; a missing one, or a folder of
+// that name, stops the program.
 std::ifstream open_existing(const std::string& path);
+
+// A write to the file failed (full disk, I/O error): status 2 naming it.
+// Each takes the stream and the name its messages give.
+void check_written(const std::ostream& out, const std::string& file);
+void flush_checked(std::ostream& out, const std::string& file);
+void close_checked(std::ofstream& out, const std::string& file);
 
 }  // namespace tolv7

@@ -47,8 +47,12 @@ void start_up(Program& p) {
 
 void run_tolv7(Program& p) {
     start_up(p);
-    if (p.set.init.menus == "NO!") run_batch(p);
-    else menu_main(p);
+    if (p.set.init.menus == "NO!") {
+        run_batch(p);
+        p.log.flush();  // a log that could not be written is no normal end
+    } else {
+        menu_main(p);
+    }
 }
 
 }  // namespace tolv7

@@ -1,9 +1,11 @@
 #include "engine/altitude_depth.hpp"
 
+#include <cmath>
 #include <fstream>
 #include <string>
 
 #include "app/console_routines.hpp"
+#include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -29,15 +31,21 @@ void read_table(AltitudeTable& t) {
         if (!read_line(in, header)) stop_file_error(path, "ends in the header lines");
     std::vector<double> kft(kAltitudeRows);
     std::vector<double> depth(kAltitudeRows);
+    int lines = 2;  // the file's own line numbers, for messages
     for (int row = 0; row < kAltitudeRows; ++row) {
-        auto rec = read_free(in, 2);
+        const int first_line = lines + 1;
+        auto rec = read_free(in, 2, true, &lines);
         if (!rec)
             stop_file_error(path, "holds only " + std::to_string(row) + " of " + std::to_string(kAltitudeRows) +
                                       " altitude lines");
+        auto where = [&] { return "line " + std::to_string(first_line); };
         auto altitude = rec->real(0);
         auto grams = rec->real(1);
-        if (!altitude || !grams)
-            stop_file_error(path, "altitude line " + std::to_string(row + 1) + " holds an unreadable number");
+        if (!altitude || !grams || !std::isfinite(*altitude) || !std::isfinite(*grams))
+            stop_file_error(path, where() + " holds an unreadable number");
+        if (row > 0 && !(*altitude > kft[static_cast<std::size_t>(row - 1)]))
+            stop_file_error(path, where() + ": the altitude " + trim_right(rec->text(0, 20)) +
+                                      " kft does not rise above the line before");
         kft[static_cast<std::size_t>(row)] = *altitude;
         depth[static_cast<std::size_t>(row)] = *grams;
     }
@@ -48,6 +56,16 @@ void read_table(AltitudeTable& t) {
     t.kft = std::move(kft);
     t.depth = std::move(depth);
     t.loaded = true;
+}
+
+// An altitude or depth beyond the table: the fatal message on the console,
+// and a stop whose own message gives the value and the table's limits.
+[[noreturn]] void out_of_range(Program& p, const char* message, const std::string& detail) {
+    try {
+        epitath(p, message);
+    } catch (const ProgramStop&) {
+    }
+    throw ProgramStop(kExitFatal, detail);
 }
 
 // The table as it stands in the file now.
@@ -63,13 +81,15 @@ const AltitudeTable& current_table(Program& p) {
 double ft2gpcms(Program& p, double feet) {
     const AltitudeTable& t = current_table(p);
     if (feet >= -600.0 && feet <= 400000.0) return t.depth_at_feet(feet);
-    epitath(p, " FT ALTITUDE CONVERSION OUT OF RANGE ");
+    out_of_range(p, " FT ALTITUDE CONVERSION OUT OF RANGE ",
+                 "altitude " + list_real_text(feet) + " ft is outside the table's -600 to 400000 ft");
 }
 
 double km(Program& p, double depth) {
     const AltitudeTable& t = current_table(p);
     if (depth >= kLowestDepth && depth <= kHighestDepth) return t.kft_at_depth(depth) * kKmPerKft;
-    epitath(p, " ALTITUDE CONVERSION OUT OF RANGE ");
+    out_of_range(p, " ALTITUDE CONVERSION OUT OF RANGE ",
+                 "depth " + list_real_text(depth) + " g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2");
 }
 
 double ft2km(double feet) { return feet * kKmPerFoot; }

@@ -112,6 +112,9 @@ CutoffGrid parse_cutoff_grid(std::istream& in, const std::string& file_name) {
         for (int k = 0; k < kGridColumns && readable; ++k) {
             auto value = grid_value(text, 8 + 6 * k);
             readable = value.has_value();
+            if (readable && (!std::isfinite(*value) || *value < 0.0))
+                stop_file_error(file_name, "line " + std::to_string(n) + ": the cutoff \"" +
+                                               column_text(text, 8 + 6 * k, 13 + 6 * k) + "\" is below 0 or not a number");
             if (readable) grid.values[value_index(page, line, k)] = *value;
         }
         if (!readable) stop_file_error(file_name, "line " + std::to_string(n) + " cannot be read as a cutoff line");

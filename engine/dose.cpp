@@ -131,6 +131,14 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
     // and the file is written over when the computation ends.
     e.diagdap.open(os_path(p.set.init, "DIAGNOSE", "DIAGDAP.DAT"));
     RewrittenFile& dap = e.diagdap;
+    // A stop inside the computation leaves this call's lines in the file,
+    // not the previous call's.
+    struct WrittenOnStop {
+        RewrittenFile& file;
+        ~WrittenOnStop() {
+            if (file.is_open()) file.close();
+        }
+    } written_on_stop{dap};
 
     std::string starting = ListLine() << " Starting " << latitude << longitude << depth << date << dose_kind
                                       << gcr_model << test << superposition;

@@ -50,7 +50,7 @@ double epoch(int g) { return kCutoffEpochs[static_cast<std::size_t>(g - 1)]; }
 void cutoff_log_line(Program& p, const std::string& line) {
     open_cutoff_log(p);
     p.engine.cutoff_log << line << '\n';
-    p.engine.cutoff_log.flush();
+    flush_checked(p.engine.cutoff_log, os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY"));
 }
 
 CutoffEpochs cutoff_epochs(double date) {

@@ -1,5 +1,7 @@
 #include "engine/forbush.hpp"
 
+#include <cmath>
+
 #include <fstream>
 
 #include "app/calendar.hpp"
@@ -69,6 +71,9 @@ void loadforbush(Program& p) {
             stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
         // An hour outside the table (a blank line reads as year 0) is skipped.
         if (!in_table(*year, *month, *day, *hour)) continue;
+        if (!(*factor > 0.0) || !std::isfinite(*factor))
+            stop_file_error(path, "line " + std::to_string(number) + ": the Forbush factor \"" +
+                                      column_text(line, 37, 46) + "\" is not above 0");
         fddata[fd_index(*year, *month, *day, *hour)] = *factor;
     }
 }

@@ -42,14 +42,14 @@ std::optional<std::int32_t> to_int32(std::optional<long long> value) {
 // column 3 is a slash, else year/month/day. The potential is columns 11-20;
 // when a comma closes the date text (column 8 of the month form, column 11
 // of the day form), as the instructions for adding a value show it, the
-// potential is the number written after the comma instead.
+// potential is what follows the comma up to column 20.
 std::optional<EngineRecords::DailyPotential> read_daily_line(const std::string& line) {
     auto date = date2ymd(column_text(line, 1, 10));
     if (!date) return std::nullopt;
     std::size_t comma = column_text(line, 3, 3) == "/" ? 8 : 11;
     std::string field;
     if (column_text(line, static_cast<int>(comma), static_cast<int>(comma)) == ",")
-        field = line.substr(comma);
+        field = column_text(line, static_cast<int>(comma) + 1, 20);
     else
         field = column_text(line, 11, 20);
     auto mv = to_int32(parse_fixed_int(field));
@@ -96,6 +96,7 @@ void load_hp(Program& p) {
     std::ifstream in = open_existing(path);
     std::string line;
     long long number = 0;
+    bool usable = false;
     while (read_line(in, line)) {
         ++number;
         Columns c(line);
@@ -112,7 +113,11 @@ void load_hp(Program& p) {
         mv.table[table_index(y, m)] = *value;
         mv.last_year = y;
         mv.last_month = m;
+        usable = true;
     }
+    if (!usable)
+        stop_file_error(path, "no line of its " + std::to_string(number) +
+                                  " holds a month 1-12 of a year 1-2100 with a potential");
     p.log.line(ListLine() << "Finished HP read");
 }
 

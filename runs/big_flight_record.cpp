@@ -19,15 +19,38 @@ Read read_values(FlightFile& f, std::size_t count, std::optional<FreeRecord>& re
     return rec ? Read::Ok : Read::End;
 }
 
-Read read_ints(FlightFile& f, std::size_t count, int* out) {
+// A value that can only be a record's separator: a text holding "-" or "_"
+// that is not a number (a negative altitude is no separator).
+bool separator_text(const FreeRecord& rec, std::size_t i) {
+    std::string text = trim_right(rec.text(i, 80));
+    return text.find_first_of("-_") != std::string::npos && !rec.integer(i);
+}
+
+// `separator_read` is set when a failed read took in its record's separator.
+Read read_ints(FlightFile& f, std::size_t count, int* out, bool* separator_read = nullptr) {
     std::optional<FreeRecord> rec;
     if (read_values(f, count, rec) == Read::End) return Read::End;
     for (std::size_t i = 0; i < count; ++i) {
         auto v = rec->integer(i);
-        if (!v || *v < INT32_MIN || *v > INT32_MAX) return Read::Error;
+        if (!v || *v < INT32_MIN || *v > INT32_MAX) {
+            if (separator_read)
+                for (std::size_t j = 0; j < count; ++j) *separator_read = *separator_read || separator_text(*rec, j);
+            return Read::Error;
+        }
         out[i] = static_cast<int>(*v);
     }
     return Read::Ok;
+}
+
+// After an unreadable step or descent line: the lines up to and including
+// the record's separator are passed over, so the next call reads the next
+// record. End of file while passing over: false.
+bool skip_to_separator(FlightFile& f) {
+    for (;;) {
+        std::optional<FreeRecord> rec;
+        if (read_values(f, 1, rec) == Read::End) return false;
+        if (separator_text(*rec, 0)) return true;
+    }
 }
 
 Read read_text(FlightFile& f, std::size_t width, std::string& out) {
@@ -69,6 +92,7 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
     if (!read_line(f.in, line)) return exit_with(3);
     ++f.line;
     r.name = column_text(line, 1, 30);
+    f.flight = trim_right(r.name);
     if (!read_line(f.in, line)) return exit_with(3);
     ++f.line;
     std::string written_date = column_text(line, 1, 10);
@@ -92,17 +116,30 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
     r.destination = pad_to(left_adjusted(r.destination), 6);
     p.log.line(ListLine() << "DPORT " << r.destination);
 
-    if (read_ints(f, 1, &r.steps) != Read::Ok) stop_at(f, "the number of cruise steps is not a whole number");
-    if (read_ints(f, 1, &r.climb) != Read::Ok) stop_at(f, "the climb minutes are not a whole number");
+    auto whole_number = [&](int* value, const std::string& what) {
+        int line = f.line + 1;
+        Read got = read_ints(f, 1, value);
+        if (got == Read::End) stop_at(f, what + " are missing at the end of the file");
+        if (got == Read::Error)
+            stop_file_error(f.name, "line " + std::to_string(line) + ": " + what + " are not a whole number");
+    };
+    whole_number(&r.steps, "the cruise steps");
+    whole_number(&r.climb, "the climb minutes");
     p.log.line(ListLine() << "STEPS " << r.steps);
     p.log.line(ListLine() << "CLIMB MIN " << r.climb);
 
+    // One unreadable line costs this record only.
+    auto unreadable = [&](bool separator_read) {
+        if (!separator_read && !skip_to_separator(f)) return exit_with(3);
+        return exit_with(2);
+    };
     bool too_many = r.steps > kMaxCruiseSteps;
     for (int k = 0; k < r.steps; ++k) {
         int step[2] = {0, 0};
-        Read got = read_ints(f, 2, step);
+        bool separator_read = false;
+        Read got = read_ints(f, 2, step, &separator_read);
         if (got == Read::End) return exit_with(3);
-        if (got == Read::Error) return exit_with(2);
+        if (got == Read::Error) return unreadable(separator_read);
         if (k < kMaxCruiseSteps) {
             r.step_feet[static_cast<std::size_t>(k)] = step[0];
             r.step_min[static_cast<std::size_t>(k)] = step[1];
@@ -110,9 +147,10 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
         p.log.line(ListLine() << step[0] << step[1]);
     }
 
-    Read got = read_ints(f, 1, &r.descent);
+    bool separator_read = false;
+    Read got = read_ints(f, 1, &r.descent, &separator_read);
     if (got == Read::End) return exit_with(3);
-    if (got == Read::Error) return exit_with(2);
+    if (got == Read::Error) return unreadable(separator_read);
     std::string endstr;
     if (read_text(f, 6, endstr) == Read::End) return exit_with(3);
     p.log.line(ListLine() << r.descent << endstr);

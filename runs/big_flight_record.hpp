@@ -23,7 +23,8 @@ struct BigFlightRecord {
     int cruise = 0;
     int total = 0;
     // 0 read; 1 date not recognised (skipped to its separator); 2 read error
-    // or more steps than the tables hold; 3 end of the file.
+    // (an unreadable step or descent line: skipped to its separator) or more
+    // steps than the tables hold; 3 end of the file.
     int status = 0;
 };
 
@@ -32,6 +33,7 @@ struct FlightFile {
     std::istream& in;
     std::string name;
     int line = 0;
+    std::string flight = "";  // the name line of the record being read
 };
 
 // The date rule of line 2: "MM/YYYY" and "YYYY/MM" become "YYYY/MM/00",

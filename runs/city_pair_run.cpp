@@ -13,6 +13,7 @@
 #include "runs/big_flight_report.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/stop_context.hpp"
 
 namespace tolv7 {
 
@@ -36,14 +37,20 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
     put(out, ListLine() << "PARTICLE " << o.particle << " DOSEKIND" << o.quantity);
     put(out, ListLine() << "GCR MODEL " << p.set.ini.gcr_model << " SUPERPOSITION " << p.set.ini.superposition
                         << " YMD " << pad_to(o.run_date, 10));
-    out.flush();
-    report.flush();
+    flush_checked(out, *out_name);
+    flush_checked(report, kReportFile);
 
     FlightFile flights{in, trim_right(filename)};
     for (;;) {
-        BigFlightDose f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
+        BigFlightDose f;
+        try {
+            f = big_flt_dose(p, flights, o.run_date, o.takeoff, o.particle, o.quantity);
+        } catch (const ProgramStop& stop) {
+            rethrow_naming(stop, flights.name + ", flight \"" + flights.flight + "\"");
+        }
         if (f.status == 0) {
             put(out, big_result_line(f.record, f.dose, o.particle, o.quantity));
+            flush_checked(out, *out_name);
             p.con.line(ListLine() << "FINISHED " << f.record.name);
             if (p.set.ini.report == 1)
                 big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, o.run_date, f.dose,
@@ -53,13 +60,13 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
             if (f.status != 3) put(report, badstr(f.status));
         }
         // Each flight reaches the disk before the next is computed.
-        out.flush();
-        report.flush();
+        flush_checked(out, *out_name);
+        flush_checked(report, kReportFile);
         if (f.status == 3) break;
     }
-    out.close();
+    close_checked(out, *out_name);
     in.close();
-    report.close();
+    close_checked(report, kReportFile);
     p.log.line(ListLine() << "AT END OF FILE");
     p.con.line(ListLine() << " Finished " << filename);
 }

@@ -1,5 +1,6 @@
 #include "runs/flight_files.hpp"
 
+#include <filesystem>
 #include <fstream>
 
 #include "app/console_routines.hpp"
@@ -18,6 +19,11 @@ void tell(Program& p, const std::string& line) {
     p.con.line(line);
 }
 
+std::string left_trimmed(const std::string& text) {
+    std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
 int count_lines(const std::string& file) {
     std::ifstream in = open_existing(file);
     int count = 0;
@@ -29,13 +35,17 @@ int count_lines(const std::string& file) {
 }  // namespace
 
 std::optional<int> pick_flt_files(Program& p, const std::string& input_name) {
-    std::string name = pad_to(input_name, 30);
-    std::string trimmed = trim_right(name);
+    std::string trimmed = left_trimmed(trim_right(input_name));
+    std::string name = pad_to(trimmed, 30);
     std::size_t length = trimmed.size();
     std::string type = length >= 3 ? trimmed.substr(length - 3) : trimmed;
     bool pattern = length >= 5 && trimmed[length - 5] == '*';
     if (!shell_safe_name(trimmed)) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
+        // Unattended, a refused name must not look like a finished run.
+        if (p.set.init.menus == "NO!")
+            throw ProgramStop(kExitFileError, "input name \"" + trimmed +
+                                                  "\" refused: a name may hold only letters, digits and ._-*");
         return std::nullopt;
     }
     int count = 1;
@@ -43,7 +53,10 @@ std::optional<int> pick_flt_files(Program& p, const std::string& input_name) {
         make_filelist(p, type);
         count = count_lines("FILELIST.TXT");
     } else {
-        p.shell.run((windows_os(p.set.init) ? "DIR /B " : "ls -1 ") + name + " > FILELIST.TXT");
+        std::error_code error;
+        if (!std::filesystem::exists(trimmed, error)) stop_file_error(trimmed, "input file does not exist");
+        if (std::filesystem::is_directory(trimmed, error)) stop_file_error(trimmed, "is a folder, not an input file");
+        list_into_filelist(p, (windows_os(p.set.init) ? "DIR /B " : "ls -1 ") + name + " > FILELIST.TXT");
     }
     if (count == 0) {
         tell(p, ListLine() << " Warning: Aborting requested multifile run. All");

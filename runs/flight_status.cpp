@@ -10,6 +10,7 @@ std::string badstr(int status) {
         case 5: return "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT ";
         case 6: return "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     ";
         case 7: return "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT";
+        case 8: return "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ";
         default: return "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ";
     }
 }

@@ -7,7 +7,7 @@ namespace tolv7 {
 
 std::optional<double> flight_start(Program& p, const std::string& ymd, int hour, int minute) {
     auto date = date2ymd(ymd);
-    if (!date) return std::nullopt;
+    if (!date || !possible_date(*date)) return std::nullopt;
     auto& aves = p.engine.useaves;
     aves[0] = date->month == 0 ? -1 : 0;
     aves[1] = date->day == 0 ? -1 : 0;

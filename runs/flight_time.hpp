@@ -15,7 +15,8 @@ inline constexpr double kMinuteYears = 1.9026000472877058E-6;
 // take-off: year + day of year / days of the year, plus the minutes through
 // single precision. Sets useaves: yearly when the month is 0, monthly when
 // the day is 0, daily when hour and minute are both 0. nullopt, with the
-// switches left alone, when a part of the date is not a number.
+// switches left alone, when a part of the date is not a number or the date
+// cannot be (a month above 12, a day past the month's end).
 std::optional<double> flight_start(Program& p, const std::string& ymd, int hour, int minute);
 
 }  // namespace tolv7

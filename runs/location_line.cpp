@@ -1,8 +1,10 @@
 #include "runs/location_line.hpp"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
+#include "app/calendar.hpp"
 #include "app/conversions.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/text_lines.hpp"
@@ -54,10 +56,20 @@ bool read_date(const std::string& line, LocationLine& out) {
     out.year = *year;
     out.month = *month;
     out.day = *day;
-    return true;
+    return possible_date(CalendarDate{out.year, out.month, out.day, 0});
 }
 
 LocationLine improper() { return LocationLine{}; }
+
+// Hour 24 is the end of the day, as a take-off time of 2400 is.
+constexpr int kLastHour = 24;
+
+// Degrees as written (the hemisphere letter gives the sign): a latitude of
+// at most 90, a longitude within -360 to 360.
+bool possible_place(double latitude, double longitude) {
+    return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90.0 &&
+           std::fabs(longitude) <= 360.0;
+}
 
 }  // namespace
 
@@ -84,6 +96,7 @@ LocationLine parse_location_line(const std::string& text) {
     auto quantity = after_marker(line, 'D', airport, 1);
     if (!hour || !particle || !quantity) return improper();
     if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > 8) return improper();
+    if (*hour < 0 || *hour > kLastHour) return improper();
     out.hour = *hour;
     out.particle = *particle == 0 ? 38 : *particle;
     out.quantity = *quantity;
@@ -102,7 +115,7 @@ LocationLine parse_location_line(const std::string& text) {
         auto longitude = field(3);
         out.unit = char_before(5);
         altitude = field(5);
-        if (!latitude || !longitude) return improper();
+        if (!latitude || !longitude || !possible_place(*latitude, *longitude)) return improper();
         out.latitude = *latitude;
         out.longitude = *longitude;
     } else {

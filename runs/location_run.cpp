@@ -20,6 +20,7 @@
 #include "runs/archive_names.hpp"
 #include "runs/location_line.hpp"
 #include "runs/single_place.hpp"
+#include "runs/stop_context.hpp"
 
 namespace tolv7 {
 
@@ -56,8 +57,10 @@ std::string result_line(const LocationLine& l, double latitude, double longitude
 
 class LocationRun {
 public:
-    LocationRun(Program& p, std::istream& list, std::ostream& results)
-        : p_(p), list_(list), results_(results), diag_(p.set.init.diag == "YES") {}
+    LocationRun(Program& p, std::istream& list, std::string list_name, std::ostream& results,
+                std::string results_name)
+        : p_(p), list_(list), list_name_(std::move(list_name)), results_(results),
+          results_name_(std::move(results_name)), diag_(p.set.init.diag == "YES") {}
 
     void run();
 
@@ -75,7 +78,9 @@ private:
 
     Program& p_;
     std::istream& list_;
+    std::string list_name_;
     std::ostream& results_;
+    std::string results_name_;
     bool diag_;
     int line_number_ = 0;
     Stamps t_;
@@ -110,7 +115,11 @@ void LocationRun::run() {
         if (!read_list_line(columns)) return report_corrupt();
         p_.log.line(ListLine() << pad_to(columns, kKeptWidth));
         if (starts_with(columns, "STOP--")) return;
-        analyse(columns);
+        try {
+            analyse(columns);
+        } catch (const ProgramStop& stop) {
+            rethrow_naming(stop, list_name_ + ", line " + std::to_string(line_number_));
+        }
         write_times();
     }
 }
@@ -233,7 +242,10 @@ void LocationRun::report_corrupt() {
 
 // Every result line reaches the file at once, so a later fatal stop loses
 // none of them.
-void LocationRun::result(const std::string& text) { results_ << text << '\n' << std::flush; }
+void LocationRun::result(const std::string& text) {
+    results_ << text << '\n';
+    flush_checked(results_, results_name_);
+}
 
 // The list to run: from DEFAULT.INP in batch mode, else picked by the user.
 struct ListChoice {
@@ -269,7 +281,8 @@ NextMenu readit(Program& p) {
     std::ifstream list = open_existing(list_name);
     std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
     if (!results) stop_file_error(*result_name, "cannot be created");
-    LocationRun(p, list, results).run();
+    LocationRun(p, list, list_name, results, *result_name).run();
+    close_checked(results, *result_name);
     return NextMenu::Same;
 }
 

@@ -1,5 +1,6 @@
 #include "runs/waypoint_dose.hpp"
 
+#include <cmath>
 #include <vector>
 
 #include "app/fixed_columns.hpp"
@@ -26,6 +27,13 @@ struct Waypoint {
 
 enum class WaypointRead { Ok, End, Bad };
 
+// Degrees and minutes of a waypoint: minutes 0 to below 60, the angle at
+// most `limit` degrees.
+bool possible_angle(long long degrees, double minutes, double limit) {
+    if (!std::isfinite(minutes) || minutes < 0.0 || minutes >= 60.0) return false;
+    return std::fabs(static_cast<double>(degrees)) + minutes / 60.0 <= limit;
+}
+
 // One waypoint of eight free-form values: latitude degrees, minutes and
 // N/S, longitude degrees, minutes and E/W, altitude, elapsed minutes.
 WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
@@ -44,6 +52,9 @@ WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
     auto minute = rec->integer(7);
     if (!lat_deg || !lat_min || !lon_deg || !lon_min || !feet || !minute) return WaypointRead::Bad;
     if ((ns != "N" && ns != "S") || (ew != "E" && ew != "W")) return WaypointRead::Bad;
+    if (!possible_angle(*lat_deg, *lat_min, 90.0) || !possible_angle(*lon_deg, *lon_min, 360.0) ||
+        !std::isfinite(*feet))
+        return WaypointRead::Bad;
     w.lat = (static_cast<double>(*lat_deg) + *lat_min / 60.0) * (ns == "N" ? 1.0 : -1.0);
     w.lon = (static_cast<double>(*lon_deg) + *lon_min / 60.0) * (ew == "E" ? 1.0 : -1.0);
     w.feet = *feet;
@@ -112,8 +123,12 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
     }
     long long previous = -1;
     for (const Waypoint& w : waypoints) {
-        if (w.minute < 0 || w.minute > kMaxWaypointMinutes || w.minute <= previous) {
+        if (w.minute < 0 || w.minute > kMaxWaypointMinutes) {
             out.status = 5;
+            return out;
+        }
+        if (w.minute <= previous) {
+            out.status = 8;
             return out;
         }
         previous = w.minute;

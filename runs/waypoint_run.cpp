@@ -11,6 +11,7 @@
 #include "engine/dose_labels.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/stop_context.hpp"
 #include "runs/waypoint_dose.hpp"
 
 namespace tolv7 {
@@ -34,7 +35,12 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
     std::ofstream dat = create(*dat_name);
     put(dat, ListLine() << " LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE");
 
-    WaypointDose f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    WaypointDose f;
+    try {
+        f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+    } catch (const ProgramStop& stop) {
+        rethrow_naming(stop, trim_right(filename));
+    }
     if (f.status == 0) {
         std::string model = waypoint_model_line(p);
         std::string date = ListLine() << "DATE: " << pad_to(f.date, 10) << " HOUR: " << o.takeoff;
@@ -46,14 +52,14 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
         put(dat, date);
         put(sum, total);
         put(dat, total);
-        p.con.line(ListLine() << "FINISHED " << filename);
     } else {
         put(dat, badstr(f.status));
         put(sum, badstr(f.status));
     }
     in.close();
-    sum.close();
-    dat.close();
+    close_checked(sum, *sum_name);
+    close_checked(dat, *dat_name);
+    if (f.status == 0) p.con.line(ListLine() << "FINISHED " << filename);
     p.con.line(ListLine() << "Finished reports for " << filename);
 }
 

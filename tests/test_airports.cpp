@@ -99,22 +99,40 @@ TEST_F(AirportFiles, PrimaryRecordsStopAtTheCapacityButUserRecordsAllFit) {
     EXPECT_EQ(port.back(), pad_to(airport("USER 5", "U1005", "C"), 91));
 }
 
-TEST_F(AirportFiles, BrokenFilesStopNamingFileAndRecord) {
+TEST_F(AirportFiles, BrokenFilesStopWithStatusTwoNamingFileAndRecord) {
     std::string good = airport("GOOD", "KGGG", "G") + "\n";
-    EXPECT_EQ(stop_status(good + good, kEnd + "\n"), kExitFatal);
-    EXPECT_NE(tp.screen().find("AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 2"), std::string::npos);
-
-    EXPECT_EQ(stop_status(good + airport("BAD", "KBAD", "B", "40382300073470000", "12a450") + "\n" + kEnd + "\n",
-                          kEnd + "\n"),
-              kExitFatal);
-    EXPECT_NE(tp.screen().find("AIRPORTS.DAT RECORD 2: ELEVATION IS NOT A NUMBER"), std::string::npos);
-
-    EXPECT_EQ(stop_status(kEnd + "\n", airport("BAD", "KBAD", "B", "4x382300073470000") + "\n" + kEnd + "\n"), kExitFatal);
-    EXPECT_NE(tp.screen().find("NEWPORTS.DAT RECORD 1: LATITUDE IS NOT A NUMBER"), std::string::npos);
-
-    EXPECT_EQ(stop_status(kEnd + "\n", good), kExitFatal);
-    EXPECT_NE(tp.screen().find("NEWPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 1"), std::string::npos);
-    EXPECT_NE(tp.screen().find(" Fatal error, aborting program!"), std::string::npos);
+    struct Case {
+        std::string primary, user, screen, message;
+    };
+    const Case cases[] = {
+        {good + good, kEnd + "\n", "AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 2",
+         "AIRPORTS/AIRPORTS.DAT: ends after record 2 without its end record"},
+        {"", kEnd + "\n", "AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 0", "AIRPORTS/AIRPORTS.DAT: is empty"},
+        {good + airport("BAD", "KBAD", "B", "40382300073470000", "12a450") + "\n" + kEnd + "\n", kEnd + "\n",
+         "AIRPORTS.DAT RECORD 2: ELEVATION IS NOT A NUMBER", "AIRPORTS/AIRPORTS.DAT: record 2: ELEVATION"},
+        {kEnd + "\n", airport("BAD", "KBAD", "B", "4x382300073470000") + "\n" + kEnd + "\n",
+         "NEWPORTS.DAT RECORD 1: LATITUDE IS NOT A NUMBER", "AIRPORTS/NEWPORTS.DAT: record 1: LATITUDE"},
+        {kEnd + "\n", good, "NEWPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 1",
+         "AIRPORTS/NEWPORTS.DAT: ends after record 1"},
+        // Coordinates that cannot be: latitude 95, minutes 60, longitude 361.
+        {good + airport("NORTH", "KNNN", "N", "95000000073470000") + "\n" + kEnd + "\n", kEnd + "\n",
+         "AIRPORTS.DAT RECORD 2: LATITUDE IS OUT OF RANGE", "AIRPORTS/AIRPORTS.DAT: record 2: LATITUDE \"950000\""},
+        {good + airport("MINUTE", "KMMM", "M", "40602300073470000") + "\n" + kEnd + "\n", kEnd + "\n",
+         "AIRPORTS.DAT RECORD 2: LATITUDE IS OUT OF RANGE", "AIRPORTS/AIRPORTS.DAT: record 2: LATITUDE"},
+        {kEnd + "\n", airport("EAST", "KEEE", "E", "40382300361000000") + "\n" + kEnd + "\n",
+         "NEWPORTS.DAT RECORD 1: LONGITUDE IS OUT OF RANGE", "AIRPORTS/NEWPORTS.DAT: record 1: LONGITUDE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { index(c.primary, c.user); }, &message), kExitFileError);
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_NE(tp.screen().find(c.screen), std::string::npos) << tp.screen();
+        EXPECT_NE(tp.screen().find(" Fatal error, aborting program!"), std::string::npos);
+    }
+    // The greatest possible coordinates are a place.
+    index(airport("POLE", "KPPP", "P", "90000000360000000") + "\n" + kEnd + "\n", kEnd + "\n");
+    EXPECT_EQ(read_lines("AIRPORTS/PORT.NDX").size(), 1u);
 }
 
 TEST_F(AirportFiles, LookupComparesTheRecordCodeLength) {

@@ -148,5 +148,24 @@ TEST_F(AltitudeDepth, AShortUnreadableOrMissingTableIsAFileErrorEvenAfterAGoodRe
     EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
 }
 
+TEST_F(AltitudeDepth, AltitudesThatDoNotRiseStopAtLoadNamingTheFileLine) {
+    const auto original = table_rows();
+    auto rows = original;
+    std::swap(rows[9], rows[10]);
+    write_table(rows);
+    std::string message;
+    EXPECT_EQ(test::stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
+    EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 13: the altitude"), std::string::npos) << message;
+
+    // Lines count as the file has them: a blank line before the rows moves
+    // them down by one.
+    write_table(rows);
+    std::string text = test::read_file(kAltitudeTableFile);
+    text.insert(text.find("header two\n") + 11, "\n");
+    test::write_file(kAltitudeTableFile, text);
+    EXPECT_EQ(test::stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
+    EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 14:"), std::string::npos) << message;
+}
+
 }  // namespace
 }  // namespace tolv7

@@ -165,14 +165,29 @@ TEST(CutoffGridFiles, ValuesReadAsSixColumnFieldsWithTwoImpliedDecimals) {
     auto lines = test::read_lines(test::shared_tree(grid_tree(tree::CutoffShape::Zero)) / "CUTOFFS/IGRF2010.1X1");
     // Page 1, latitude 0 (line 108): plain values, no point, inner blanks,
     // an exponent, a blank field, a sign; the rest of the line missing.
-    lines[107] = "    0    1.23 -0.50   123  1 23 1.2E1        -.75 14.99";
+    lines[107] = "    0    1.23  0.50   123  1 23 1.2E1         .75 14.99";
     std::string text;
     for (const auto& l : lines) text += l + "\n";
     std::istringstream in(text);
     CutoffGrid grid = parse_cutoff_grid(in, "grid");
-    const double expected[] = {1.23, -0.5, 1.23, 1.23, 12.0, 0.0, -0.75, 14.99, 0.0};
+    const double expected[] = {1.23, 0.5, 1.23, 1.23, 12.0, 0.0, 0.75, 14.99, 0.0};
     for (int k = 0; k < 9; ++k) EXPECT_EQ(vmcr(grid, 0, k), expected[k]) << k;
     EXPECT_EQ(vmcr(grid, 1, 0), 0.0);
+}
+
+TEST(CutoffGridFiles, NegativeOrNonNumericCutoffStopsNamingTheFileAndLine) {
+    auto lines = test::read_lines(test::shared_tree(grid_tree(tree::CutoffShape::Zero)) / "CUTOFFS/IGRF2010.1X1");
+    for (const char* bad : {"    0    1.23 -0.50", "    0    1.23   nan"}) {
+        SCOPED_TRACE(bad);
+        auto damaged = lines;
+        damaged[107] = bad;
+        std::string text;
+        for (const auto& l : damaged) text += l + "\n";
+        std::istringstream in(text);
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { parse_cutoff_grid(in, "CUTOFFS/IGRF2010.1X1"); }, &message), kExitFileError);
+        EXPECT_NE(message.find("CUTOFFS/IGRF2010.1X1: line 108"), std::string::npos) << message;
+    }
 }
 
 TEST(CutoffGridFiles, ParsedGridsGiveTheSameValuesAsReadingAfresh) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/file_picker.hpp"
+#include "app/program_stop.hpp"
 #include "support/test_program.hpp"
 
 namespace tolv7 {
@@ -46,7 +47,7 @@ TEST(FilePicker, SixteenNamesMakeOnePage) {
     PickOutcome out = pick_infile(*pk.tp, "LOC");
     EXPECT_EQ(out.result, PickResult::Picked);
     EXPECT_EQ(out.name, "FLIGHT16.LOC");
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.LOC > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.LOC > FILELIST.TXT"});
     EXPECT_EQ(pk.count(kShortPrompt), 4);
     EXPECT_EQ(pk.count(" PAGE            1 OF            1\n \n     Showing available files 16 at a time.\n \n"), 4);
     EXPECT_EQ(pk.count("          <16> FLIGHT16.LOC" + std::string(48, ' ') + "\n \n"), 4);
@@ -67,7 +68,7 @@ TEST(FilePicker, MiddlePagesOfferBothWaysAndQuitGoesToTheMainMenu) {
     Picker pk("n\nn\np\nq\n");
     pk.listing = numbered(33);
     EXPECT_EQ(pick_infile(*pk.tp, "BIG").result, PickResult::MainMenu);
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.BIG > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.BIG > FILELIST.TXT"});
     EXPECT_EQ(pk.count(kMiddlePrompt), 2);
     EXPECT_EQ(pk.count(" PAGE            3 OF            3\n"), 1);
 
@@ -112,8 +113,32 @@ TEST(FileList, TypeMustBeSafeForTheShell) {
     Picker pk("");
     EXPECT_TRUE(make_filelist(*pk.tp, "TXT"));
     EXPECT_FALSE(make_filelist(*pk.tp, "A;B"));
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1 *.TXT > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.TXT > FILELIST.TXT"});
     EXPECT_NE(pk.tp.screen().find("           FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*"), std::string::npos);
+}
+
+TEST(FileList, OldListIsRemovedBeforeEachListing) {
+    Picker pk("");
+    test::write_file("FILELIST.TXT", "STALE.TXT\n");
+    pk.tp.shell.handler = nullptr;  // the listing command writes nothing
+    std::string message;
+    EXPECT_EQ(test::stop_status([&] { make_filelist(*pk.tp, "TXT"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("FILELIST.TXT"), std::string::npos) << message;
+    EXPECT_FALSE(test::fs::exists("FILELIST.TXT"));
+
+    // A list that cannot be removed is never read as the new one.
+    test::fs::create_directories("FILELIST.TXT/inside");
+    EXPECT_EQ(test::stop_status([&] { make_filelist(*pk.tp, "TXT"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("FILELIST.TXT"), std::string::npos) << message;
+    EXPECT_EQ(pk.tp.shell.commands.size(), 1u);
+}
+
+TEST(FileList, FoldersThatFitThePatternAreDropped) {
+    Picker pk("");
+    test::fs::create_directories("X.LOC");
+    pk.listing = {"A.LOC", "X.LOC", "B.LOC"};
+    EXPECT_TRUE(make_filelist(*pk.tp, "LOC"));
+    EXPECT_EQ(read_filelist(10), (std::vector<std::string>{"A.LOC", "B.LOC"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/program_stop.hpp"
+#include "app/text_lines.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/big_flight_record.hpp"
 #include "runs/flight_files.hpp"
@@ -49,7 +50,7 @@ TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
     std::vector<std::string> expected = {
         " READINGLHR-JFK BA117                 ", " READING DATE2019/06/15", " OPORT EGLL  ",
         " DPORT KJFK  ", " STEPS            2", " CLIMB MIN           20",
-        "        35000         300", "        37000          60", "           25----- ",
+        "        35000         300", "        37000          60", "           25 ----- ",
         " EXITING RDBIGFLT, BAD=           0", " EXITING RDBIGFLT, BAD=           3"};
     EXPECT_EQ(lines, expected);
 }
@@ -92,11 +93,28 @@ TEST_F(BigRecord, MoreThanTwentyStepsAreReadToTheEndAndRefused) {
     EXPECT_EQ(twenty.cruise, 200);
 }
 
-TEST_F(BigRecord, UnreadableStepStopsThereAndTheRestIsTheNextRecord) {
-    open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n----\n");
-    EXPECT_EQ(next().status, 2);
-    BigFlightRecord rest = next();  // "10" is a name, "----" a date
-    EXPECT_EQ(rest.status, 3);
+TEST_F(BigRecord, UnreadableStepOrDescentCostsThatRecordOnly) {
+    const std::string good = "B\n2019/06/15\nEGLL\nLFPG\n1\n15\n-500 15\n25\n----\n";
+    for (const char* bad : {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n----\n",
+                            "A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\nten\n----\n",
+                            // two steps announced, one given: the separator ends the bad read
+                            "A\n2019/06/15\nEGLL\nKJFK\n2\n10\n35000 10\n10\n----\n",
+                            "A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n------\n"}) {
+        SCOPED_TRACE(bad);
+        in.clear();
+        open(bad + good);
+        file.line = 0;
+        EXPECT_EQ(next().status, 2);
+        BigFlightRecord b = next();
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(trim_right(b.name), "B");
+        EXPECT_EQ(b.step_feet[0], -500);  // a negative altitude is no separator
+        EXPECT_EQ(next().status, 3);
+    }
+    // A cut last record still ends the file.
+    in.clear();
+    open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n");
+    EXPECT_EQ(next().status, 3);
 }
 
 TEST_F(BigRecord, EndOfFileInsideARecord) {
@@ -114,18 +132,21 @@ TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
     open("A\n2019/06/15\nEGLL\n");
     EXPECT_THROW(next(), ProgramStop);
     in.clear();
+    file.line = 0;
     open("A\n2019/06/15\nEGLL\nKJFK\nx\n");
-    try {
-        next();
-        FAIL();
-    } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), kExitFileError);
-        EXPECT_NE(std::string(stop.what()).find("FLIGHTS.BIG"), std::string::npos);
-    }
+    std::string message;
+    EXPECT_EQ(stop_status([&] { next(); }, &message), kExitFileError);
+    EXPECT_EQ(message, "FLIGHTS.BIG: line 5: the cruise steps are not a whole number");
+    // A line that is missing is reported as missing.
+    in.clear();
+    file.line = 0;
+    open("A\n2019/06/15\nEGLL\nKJFK\n1\n");
+    EXPECT_EQ(stop_status([&] { next(); }, &message), kExitFileError);
+    EXPECT_EQ(message, "FLIGHTS.BIG: line 6: the climb minutes are missing at the end of the file");
 }
 
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
-    for (int s : {1, 2, 3, 5, 6, 7, 9, 4}) EXPECT_EQ(badstr(s).size(), 45u) << s;
+    for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(s).size(), 45u) << s;
     EXPECT_EQ(badstr(9), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
     EXPECT_EQ(badstr(7), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
 }
@@ -155,22 +176,24 @@ protected:
 TEST_F(FlightFiles, PatternCountsTheListedFiles) {
     listing = "A.BIG\nB.BIG\nC.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 3);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
-    EXPECT_EQ(lines[1], "  Starting requested multifile run of           3files.");
+    EXPECT_EQ(lines[1], "  Starting requested multifile run of           3 files.");
 }
 
 TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
     listing = "ONLY.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "A*.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
     EXPECT_EQ(tp.screen_lines().at(0), "  Starting requested single file run: A*.BIG                        ");
 }
 
 TEST_F(FlightFiles, NamedFileIsListedWithAllThirtyCharacters) {
     tp->set.init.os = "WIN  ";
+    write_file("FLT.big", "");
+    write_file("*BIG", "");
     EXPECT_EQ(pick_flt_files(*tp, "FLT.big"), 1);
     EXPECT_EQ(tp.shell.commands.at(0), "DIR /B FLT.big                        > FILELIST.TXT");
     EXPECT_EQ(pick_flt_files(*tp, "*BIG"), 1);  // too short to be a pattern
@@ -191,9 +214,31 @@ TEST_F(FlightFiles, PatternFindingNothingStops) {
 }
 
 TEST_F(FlightFiles, NamesThatCouldRunShellCommandsAreRefused) {
+    tp->set.init.menus = "FEW";  // the menus: a message, then back
     EXPECT_EQ(pick_flt_files(*tp, "A;rm -rf x.BIG"), std::nullopt);
     EXPECT_EQ(pick_flt_files(*tp, "$(x).BIG"), std::nullopt);
+    // Unattended, a refused name ends with status 2 and is quoted.
+    tp->set.init.menus = "NO!";
+    std::string message;
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "  my flights.BIG  "); }, &message), kExitFileError);
+    EXPECT_NE(message.find("\"my flights.BIG\""), std::string::npos) << message;
     EXPECT_TRUE(tp.shell.commands.empty());
+}
+
+TEST_F(FlightFiles, NamedInputMustBeAFileAndBlanksAroundItAreTrimmed) {
+    std::string message;
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "MISSING.BIG"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("MISSING.BIG"), std::string::npos) << message;
+    EXPECT_EQ(message.find("FILELIST.TXT"), std::string::npos) << message;
+    fs::create_directories("X.BIG");
+    EXPECT_EQ(stop_status([&] { pick_flt_files(*tp, "X.BIG"); }, &message), kExitFileError);
+    EXPECT_NE(message.find("X.BIG: is a folder"), std::string::npos) << message;
+    EXPECT_TRUE(tp.shell.commands.empty());
+
+    write_file("A.BIG", "");
+    listing = "A.BIG\n";
+    EXPECT_EQ(pick_flt_files(*tp, "  A.BIG"), 1);
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 A.BIG                          > FILELIST.TXT");
 }
 
 TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
@@ -256,7 +301,8 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
     EXPECT_EQ(o.takeoff, 1230);
     EXPECT_EQ(o.input_name, "FLIGHTS.BIG                   ");
     for (const char* bad : {"2019/06/15\n2401\n0\n2\nF.BIG\n", "2019/06/15\n0\n38\n2\nF.BIG\n",
-                            "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n"}) {
+                            "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n",
+                            "2019/13/01\n0\n0\n2\nF.BIG\n", "2019/04/31\n0\n0\n2\nF.BIG\n", "\n0\n0\n2\nF.BIG\n"}) {
         write_file("DEFAULT.INP", bad);
         TestProgram fatal;
         try {

@@ -140,6 +140,16 @@ TEST_F(Forbush, ReloadMirrorsTheFileAndBadFilesStop) {
     EXPECT_THROW(loadforbush(*tp), ProgramStop);
 }
 
+TEST_F(Forbush, FactorNotAboveZeroStopsNamingTheFileAndLine) {
+    for (double factor : {0.0, -0.5}) {
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { load(fd_line(2005, 1, 17, 5, 0.9) + fd_line(2005, 1, 17, 6, factor)); },
+                                    &message),
+                  kExitFileError);
+        EXPECT_NE(message.find("FORBUSH/FORBUSH.DAT: line 2: the Forbush factor"), std::string::npos) << message;
+    }
+}
+
 TEST(ForbushTree, OneDecreaseEventInMarch2012) {
     test::TreeWorkdir wd;
     test::TestProgram tp;

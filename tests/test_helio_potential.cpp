@@ -86,14 +86,16 @@ TEST_F(Potentials, LoadHpSkipsLinesOutsideTheTable) {
     EXPECT_EQ(log_lines().size(), 2u + 4 * 2);
 }
 
-TEST_F(Potentials, EmptyTableGivesZeroWithTheWarnings) {
-    monthly("");
+TEST_F(Potentials, TableWithNoUsableLineStopsAtLoad) {
     daily("");
-    load_hp(*tp);
-    EXPECT_EQ(hp(2020, 1, 1), 0);
-    auto log = log_lines();
-    ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[3], kWarning2 + "           0");
+    for (const char* table : {"", "\n13/2019,     500\n 0/2019,     500\n"}) {
+        SCOPED_TRACE(table);
+        monthly(table);
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { load_hp(*tp); }, &message), kExitFileError);
+        EXPECT_NE(message.find("SOLARMOD/MV-DATES.L99"), std::string::npos) << message;
+        EXPECT_NE(message.find("no line"), std::string::npos) << message;
+    }
 }
 
 TEST_F(Potentials, UnreadableOrMissingFilesStopWithFileError) {
@@ -143,12 +145,18 @@ TEST_F(Potentials, SearchEndsAtTheFirstUnreadableLine) {
 
 TEST_F(Potentials, CommaAfterTheDateIsRead) {
     monthly(" 6/2020,     600\n");
-    daily("2020/06/15,      1234\n"
+    daily("2020/06/15,      123\n"
+          "2020/06/16,      1190\n"  // the last digit is in column 21
+          "2020/06/17,     1190\n"
+          "2020/06/18      1190\n"
           "2020/12/25,   1345\n"
           "12/2020,   1346\n"
           "11/2020,1347\n");
     load_hp(*tp);
-    EXPECT_EQ(hp(2020, 6, 15), 1234);
+    EXPECT_EQ(hp(2020, 6, 15), 123);
+    EXPECT_EQ(hp(2020, 6, 16), 119);
+    EXPECT_EQ(hp(2020, 6, 17), 1190);
+    EXPECT_EQ(hp(2020, 6, 18), 1190);
     EXPECT_EQ(hp(2020, 12, 25), 1345);
     EXPECT_EQ(hp(2020, 12, 0), 1346);
     EXPECT_EQ(hp(2020, 11, 0), 1347);

@@ -104,6 +104,23 @@ TEST_F(LocationRun, StartAndStopLinesFrameTheList) {
     EXPECT_EQ(lines, (std::vector<std::string>{kHeader, expected_line(*tp, place), " " + kCorrupt}));
 }
 
+TEST_F(LocationRun, ImpossiblePlacesDatesAndHoursAreImproperLines) {
+    const char* bad[] = {"N,95,E,75,F,35000,2019/06/15,H12,P00,D2", "N,40,E,361,F,35000,2019/06/15,H12,P00,D2",
+                         "N,40,E,75,F,35000,2019/13/15,H12,P00,D2", "N,40,E,75,F,35000,2019/04/31,H12,P00,D2",
+                         "N,40,E,75,F,35000,2019/06/15,H25,P00,D2", "A,EGLL,F,0,2019/13/01,H12,P00,D2"};
+    std::string list = "START-\n";
+    for (const char* line : bad) list += std::string(line) + "\n";
+    list += "S,90,W,360,F,35000,2019/06/15,H24,P00,D2\nSTOP--\n";
+    auto lines = run(list);
+    ASSERT_EQ(lines.size(), 1 + 2 * std::size(bad) + 1);
+    // The report of the first line, byte for byte.
+    EXPECT_EQ(lines[1], " COMMENT OR IMPROPER FORMAT FOR DATA AT LINE:            2 IN PLACES.DAT");
+    EXPECT_EQ(lines[2], " N,95,E,75,F,35000,2019/06/15,H12,P00,D2                     ");
+    for (std::size_t i = 0; i < std::size(bad); ++i)
+        EXPECT_EQ(lines[2 + 2 * i], " " + pad_to(bad[i], 60)) << bad[i];
+    EXPECT_EQ(lines.back().substr(0, 22), " -90.00000,-360.00000,");
+}
+
 TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     std::string exact = pad_to(kPlace, 66);
     std::string longer = exact + "P01,D5 and more";

@@ -28,36 +28,65 @@ protected:
     ScopedCwd cwd{dir.path()};
 };
 
-TEST_F(BatchControlFile, ReadsTheFiveLinesByColumns) {
-    write_file("DEFAULT.INP", "2019/06/15 extra\r\n1230xx\n  37\n   8\nFLIGHTS.BIG and more text beyond thirty\n");
+TEST_F(BatchControlFile, ReadsTheDateAndNameByColumnsAndTheNumbersInFreeForm) {
+    write_file("DEFAULT.INP", "2019/06/15 extra\r\n1230 xx\n  37,5\n   8\nFLIGHTS.BIG and more text beyond thirty\n");
     BatchControl bc = read_default_inp();
     EXPECT_EQ(bc.ymd1, "2019/06/15");
     EXPECT_EQ(bc.hour, 1230);
     EXPECT_EQ(bc.particle, 37);
     EXPECT_EQ(bc.dosekind, 8);
     EXPECT_EQ(bc.name, "FLIGHTS.BIG and more text beyo");
+    // Columns 1-4 pass the start-up check; the runs take the whole number.
+    write_file("DEFAULT.INP", "2019/06/15\n  1230\n   10\n    5\nA.BIG\n");
+    bc = read_default_inp();
+    EXPECT_EQ(bc.hour, 1230);
+    EXPECT_EQ(bc.particle, 10);
+    EXPECT_EQ(bc.dosekind, 5);
 }
 
 TEST_F(BatchControlFile, BlankNumberLinesReadAsZero) {
-    write_file("DEFAULT.INP", "0000/00/00\n\n\n   2\nA.LOC\n");
+    write_file("DEFAULT.INP", "0000/00/00\n\n    \n   2\nA.LOC\n");
     BatchControl bc = read_default_inp();
     EXPECT_EQ(bc.hour, 0);
     EXPECT_EQ(bc.particle, 0);
 }
 
-TEST_F(BatchControlFile, BadOrMissingLinesStopNamingTheFile) {
-    for (const char* text : {"2019/06/15\n12x0\n0\n2\nA.LOC\n", "2019/06/15\n1200\n", ""}) {
+TEST_F(BatchControlFile, BadOrMissingLinesStopNamingTheFileAndLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2019/06/15\n12x0\n0\n2\nA.LOC\n", "line 2"},      // columns 1-4
+        {"2019/06/15\n1200\n0\n2 \n\n", "line 5 names no input file"},
+        {"2019/06/15\n1200\n   0x\n2\nA.LOC\n", "line 3"},  // free form
+        {"2019/06/15\n1200\n", "ends before line 3"},
+        {"", "ends before line 1"}};
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
         write_file("DEFAULT.INP", text);
-        try {
-            read_default_inp();
-            FAIL() << text;
-        } catch (const ProgramStop& stop) {
-            EXPECT_EQ(stop.status(), kExitFileError);
-            EXPECT_NE(std::string(stop.what()).find("DEFAULT.INP"), std::string::npos);
-        }
+        std::string message;
+        EXPECT_EQ(stop_status([] { read_default_inp(); }, &message), kExitFileError);
+        EXPECT_NE(message.find("DEFAULT.INP"), std::string::npos) << message;
+        EXPECT_NE(message.find(expected), std::string::npos) << message;
     }
     std::filesystem::remove("DEFAULT.INP");
-    EXPECT_THROW(read_default_inp(), ProgramStop);
+    EXPECT_EQ(stop_status([] { read_default_inp(); }), kExitFileError);
+}
+
+TEST(RunDate, OnlyDatesThatCanBeAreAccepted) {
+    for (const char* good : {"0000/00/00", "2019/06/15", "2019/06/00", "2019/00/00", "2020/02/29", "2019/04/30"})
+        EXPECT_TRUE(possible_run_date(good)) << good;
+    for (const char* bad : {"", "          ", "2019/13/01", "2019/04/31", "2019/02/29", "2019/00/15", "2019-06-15",
+                            "2019/6/15 ", "2019/06/1x"})
+        EXPECT_FALSE(possible_run_date(bad)) << bad;
+}
+
+TEST_F(BatchControlFile, FilesThatMustExistSayWhyTheyCannotBeRead) {
+    std::string message;
+    std::filesystem::create_directories("TOLV.INI");
+    EXPECT_EQ(stop_status([] { open_existing("TOLV.INI"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "TOLV.INI: is a folder, not a file");
+    EXPECT_EQ(stop_status([] { open_existing("AIRPORTS\\AIRPORTS.DAT"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "AIRPORTS\\AIRPORTS.DAT: cannot be opened (the OS setting of TOLV.INI chose \\ in file names)");
+    EXPECT_EQ(stop_status([] { open_existing("MISSING.DAT"); }, &message), kExitFileError);
+    EXPECT_EQ(message, "MISSING.DAT: cannot be opened");
 }
 
 class StartUp : public ::testing::Test {

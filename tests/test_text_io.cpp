@@ -141,5 +141,13 @@ TEST(FortranOutput, ListLinesBeginWithABlankAndKeepWidths) {
     EXPECT_EQ((ListLine() << "Kp" << true).str(), " Kp T");
 }
 
+TEST(FortranOutput, ListLinesPutABlankBetweenANumberAndAText) {
+    EXPECT_EQ((ListLine() << "LINE:" << 13 << "IN PLACES.DAT").str(), " LINE:          13 IN PLACES.DAT");
+    EXPECT_EQ((ListLine() << 2 << " OF " << 1 << "FILES").str(), "            2 OF            1 FILES");
+    EXPECT_EQ((ListLine() << 1.5 << 'X' << "Y").str(), "                1.5 XY");
+    // An empty text leaves the next one still after the number.
+    EXPECT_EQ((ListLine() << 7 << "" << "A").str(), "            7 A");
+}
+
 }  // namespace
 }  // namespace tolv7

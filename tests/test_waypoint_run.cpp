@@ -10,6 +10,7 @@
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
+#include "runs/flight_status.hpp"
 #include "runs/geodesy.hpp"
 #include "runs/waypoint_dose.hpp"
 #include "runs/waypoint_run.hpp"
@@ -98,8 +99,18 @@ TEST_F(WaypointFlights, WaypointsThatCannotBeFlownAreRefused) {
     EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000\n").status, 9);  // the file ends inside the waypoint
     EXPECT_EQ(fly(head + "47.5 0 N 11 0 E 35000 30\n").status, 9);
     EXPECT_EQ(fly(std::string("2019/06/15,LATE START\n") + kTitles + "46 0 N 8 0 E 35000 5\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, 5);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, 5);
+    // Minutes that fall or repeat have their own status and text.
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, 8);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, 8);
+    EXPECT_EQ(badstr(8), "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ");
+    // Impossible places are unreadable groups.
+    EXPECT_EQ(fly(head + "95 0 N 11 0 E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "90 1 N 11 0 E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 60 N 11 0 E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 361 0 E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 11 60.0 W 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 N 11 nan E 35000 30\n").status, 9);
+    EXPECT_EQ(fly(head + "90 0 S 360 0 W 35000 30\n").status, 0);
     EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, 5);
     std::string many = head;
     for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
@@ -115,6 +126,11 @@ TEST_F(WaypointFlights, FileDatesAndRunDates) {
     EXPECT_EQ(fly("2019/06/15 NO COMMA\n" + legs).status, 1);
     EXPECT_EQ(fly("2019-06-15,DASHES\n" + legs).status, 1);
     EXPECT_EQ(fly("2019/06/1x,LETTER\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019/13/01,MONTH 13\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019/04/31,APRIL 31\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019/02/29,NOT LEAP\n" + legs).status, 1);
+    EXPECT_EQ(fly("2020/02/29,LEAP DAY\n" + legs).status, 0);
+    EXPECT_EQ(fly("13/2019,MONTH 13\n" + legs).status, 1);
     // A run date replaces the file's, which then need not be readable.
     WaypointDose timed = fly("NO DATE HERE\n" + legs, "2018/03/10", 1230);
     EXPECT_EQ(timed.status, 0);

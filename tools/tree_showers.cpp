@@ -11,11 +11,15 @@
 // Uncertainties are 3-5 % of the coefficient; particle 38 is the sum of the
 // particle kinds 1-37 as written.
 //
-// The yield is flat from 3.5 GeV per nucleon on because the top-bin factor
-// of the dose computation extrapolates the coefficient linearly from bins 50
-// and 56 (about 9 and 21 GeV per nucleon) out to the end of the spectrum: a
-// coefficient still rising there would make that one bin outweigh the
-// whole spectrum.
+// From 3.5 GeV per nucleon on, the yield grows slowly with the logarithm of
+// the energy (the multiplicity of a shower grows so). The top-bin factor of
+// the dose computation extrapolates the coefficient from bins 50 and 56
+// (about 9 and 21 GeV per nucleon, or the grid's top of 1000 GeV of total
+// energy for the heaviest primaries) to the end of the spectrum and is meant
+// to be at least 1: with a flat yield it is the coefficient times a ratio of
+// about 3, far below 1 in the units of the tree; the slow rise gives every
+// primary, quantity and depth a factor above 1, while the flux of that top
+// bin is too small for the factor to weigh in the dose.
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -64,11 +68,14 @@ ParticleShape particle_shape(int p) {
 
 // Share of a nucleon's full yield at energy eps (GeV per nucleon): it rises
 // smoothly over the low energies (a small tail reaching down to the lowest
-// grid energies) and is full from 3.5 GeV per nucleon upwards.
+// grid energies), is full at 3.5 GeV per nucleon and grows by kLogRise per
+// e-fold of energy above that.
 double rise(double eps) {
     constexpr double kLow = 0.02;
     constexpr double kFull = 3.5;
     constexpr double kTail = 1e-3;
+    constexpr double kLogRise = 0.2;
+    if (eps > kFull) return 1.0 + kLogRise * std::log(eps / kFull);
     double t = std::clamp(std::log(eps / kLow) / std::log(kFull / kLow), 0.0, 1.0);
     double tail = std::pow(std::min(eps / kFull, 1.0), 3);
     return (1.0 - kTail) * t * t * (3.0 - 2.0 * t) + kTail * tail;

@@ -54,7 +54,7 @@ void write_solar_modulation(const fs::path& dir, const TreeOptions& o) {
         int march = month_potential(2012, 3);
         daily += daily_line(2012, 3, 7, march - 12);
         daily += daily_line(2012, 3, 8, march + 25);
-        daily += "2012/03/09," + fmt_i(march + 60, 10) + "\n";
+        daily += "2012/03/09," + fmt_i(march + 60, 9) + "\n";
         daily += daily_line(2012, 3, 10, march + 40);
         daily += daily_line(2012, 3, 11, march + 18);
         daily += month_year_line(6, 2020, month_potential(2020, 6) + 15);
