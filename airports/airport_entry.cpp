@@ -81,6 +81,24 @@ int ask_number(Program& p, const char* prompt, int length, int lowest, int highe
     }
 }
 
+// Degrees, minutes and seconds of one coordinate. The index rebuild refuses
+// a record whose angle is beyond `limit` degrees or whose minutes or seconds
+// reach 60 (and with it every later start), so such answers are asked again.
+struct Angle {
+    int degrees, minutes, seconds;
+};
+
+Angle ask_angle(Program& p, const char* const prompts[3], int degree_length, int limit) {
+    for (;;) {
+        Angle a;
+        a.degrees = ask_number(p, prompts[0], degree_length, 0, limit);
+        a.minutes = ask_number(p, prompts[1], 2, 0, 59);
+        a.seconds = ask_number(p, prompts[2], 2, 0, 59);
+        if (a.degrees < limit || (a.minutes == 0 && a.seconds == 0)) return a;
+        say(p, "          Entry invalid, must be at most " + std::to_string(limit) + " degrees.");
+    }
+}
+
 UserAirport ask_airport(Program& p) {
     UserAirport a;
     a.name = ask_name(p);
@@ -89,14 +107,22 @@ UserAirport ask_airport(Program& p) {
     ask_three_letter_code(p);
     say(p, "          LATITUDE");
     a.south = ask_text(p, "          <6a>  NORTH OR SOUTH <N/S>", 1) == "S";
-    a.lat_degrees = ask_number(p, "          <6b>  DEGREES (UP TO 2 CHARACTERS).", 2, 0, 99);
-    a.lat_minutes = ask_number(p, "          <6c>  MINUTES (UP TO 2 CHARACTERS).", 2, 0, 99);
-    a.lat_seconds = ask_number(p, "          <6d>  SECONDS (UP TO 2 CHARACTERS).", 2, 0, 99);
+    static const char* const lat_prompts[3] = {"          <6b>  DEGREES (UP TO 2 CHARACTERS).",
+                                               "          <6c>  MINUTES (UP TO 2 CHARACTERS).",
+                                               "          <6d>  SECONDS (UP TO 2 CHARACTERS)."};
+    Angle lat = ask_angle(p, lat_prompts, 2, 90);
+    a.lat_degrees = lat.degrees;
+    a.lat_minutes = lat.minutes;
+    a.lat_seconds = lat.seconds;
     say(p, "          LONGITUDE");
     a.east = ask_text(p, "          <7a>  EAST OR WEST <E/W>.", 1) == "E";
-    a.lon_degrees = ask_number(p, "          <7b>  DEGREES (UP TO 3 CHARACTERS).", 3, 0, 999);
-    a.lon_minutes = ask_number(p, "          <7c>  MINUTES (UP TO 2 CHARACTERS).", 2, 0, 99);
-    a.lon_seconds = ask_number(p, "          <7d>  SECONDS (UP TO 2 CHARACTERS).", 2, 0, 99);
+    static const char* const lon_prompts[3] = {"          <7b>  DEGREES (UP TO 3 CHARACTERS).",
+                                               "          <7c>  MINUTES (UP TO 2 CHARACTERS).",
+                                               "          <7d>  SECONDS (UP TO 2 CHARACTERS)."};
+    Angle lon = ask_angle(p, lon_prompts, 3, 360);
+    a.lon_degrees = lon.degrees;
+    a.lon_minutes = lon.minutes;
+    a.lon_seconds = lon.seconds;
     p.con.line("");
     a.feet = ask_number(p, "          <8>  ALTITUDE IN FEET (UP TO 5 CHARACTERS).", 6, kLowestFeet, kHighestFeet);
     p.con.line("");

@@ -42,18 +42,20 @@ bool integer_field(const std::string& record, RecordField f) { return field_int(
             record + ": " + what + " is not a number");
 }
 
-// Degrees, minutes and seconds of a coordinate: minutes and seconds below
-// 60, the angle at most `limit` degrees.
-bool possible_angle(const std::string& record, int degrees_first, int degrees_last, int minutes_first, double limit) {
-    auto field = [&](int first, int last) {
-        std::string text = column_text(record, first, last);
-        return *char2int(text, last - first + 1);
-    };
-    int degrees = field(degrees_first, degrees_last);
-    int minutes = field(minutes_first, minutes_first + 1);
-    int seconds = field(minutes_first + 2, minutes_first + 3);
+// Degrees, minutes and seconds of a coordinate (fields already known to be
+// numbers): minutes and seconds below 60, the angle at most `limit` degrees.
+bool possible_angle(const std::string& record, RecordField degrees_field, RecordField minutes_field,
+                    RecordField seconds_field, double limit) {
+    int degrees = *field_int(record, degrees_field);
+    int minutes = *field_int(record, minutes_field);
+    int seconds = *field_int(record, seconds_field);
     if (degrees < 0 || minutes < 0 || minutes >= 60 || seconds < 0 || seconds >= 60) return false;
     return degrees + minutes / 60.0 + seconds / 3600.0 <= limit;
+}
+
+// The text of a coordinate's degree, minute and second columns.
+std::string angle_text(const std::string& record, RecordField degrees_field, RecordField seconds_field) {
+    return field_text(record, RecordField{degrees_field.first, seconds_field.last});
 }
 
 [[noreturn]] void not_a_place(Program& p, const AirportFile& file, int number, const char* what, const std::string& text,
@@ -76,10 +78,11 @@ bool end_record(Program& p, const AirportFile& file, const std::string& record, 
     if (!integer_field(record, port_col::lon_degrees) || !integer_field(record, port_col::lon_minutes) ||
         !integer_field(record, port_col::lon_seconds))
         not_a_number(p, file, number, "LONGITUDE");
-    if (!possible_angle(record, 67, 68, 69, 90.0))
-        not_a_place(p, file, number, "LATITUDE", column_text(record, 67, 72), "90");
-    if (!possible_angle(record, 75, 77, 78, 360.0))
-        not_a_place(p, file, number, "LONGITUDE", column_text(record, 75, 81), "360");
+    using namespace port_col;
+    if (!possible_angle(record, lat_degrees, lat_minutes, lat_seconds, 90.0))
+        not_a_place(p, file, number, "LATITUDE", angle_text(record, lat_degrees, lat_seconds), "90");
+    if (!possible_angle(record, lon_degrees, lon_minutes, lon_seconds, 360.0))
+        not_a_place(p, file, number, "LONGITUDE", angle_text(record, lon_degrees, lon_seconds), "360");
     return false;
 }
 

@@ -147,14 +147,18 @@ TEST_F(EntryForm, NumbersAreStoredZeroPaddedAsTheirOwnDigits) {
     EXPECT_EQ(field_text(r, port_col::elevation), "123450");
     EXPECT_EQ(field_text(r, port_col::lat_code) + field_text(r, port_col::lon_code), "00");
 
-    Answers c;
+    Answers c;  // the pole and the far end of the longitude range
     c.feet = "0";
-    c.lat_seconds = "99";
-    c.lon_degrees = "999";
+    c.lat_degrees = "90";
+    c.lat_minutes = "0";
+    c.lat_seconds = "0";
+    c.lon_degrees = "360";
+    c.lon_minutes = "0";
+    c.lon_seconds = "0";
     r = record_of(c);
     EXPECT_EQ(field_text(r, port_col::elevation), "000000");
-    EXPECT_EQ(field_text(r, port_col::lat_seconds), "99");
-    EXPECT_EQ(field_text(r, port_col::lon_degrees), "999");
+    EXPECT_EQ(field_text(r, port_col::lat_degrees), "90");
+    EXPECT_EQ(field_text(r, port_col::lon_degrees), "360");
     EXPECT_EQ(r.size(), 89u);
 }
 
@@ -163,8 +167,10 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
     a.name = "\"END OF FILE 2\"\n\"real FIELD\"";
     a.code = "----\nABC\n\"  ABCD\"\nZZZA";
     a.three_letter = "YES";  // one character counts: Y
-    a.lat_degrees = "-5\nA1\n5";
+    // 90 degrees 7 minutes is beyond the pole: the whole latitude again.
+    a.lat_degrees = "-5\nA1\n90";
     a.lat_minutes = "1.5\n7";
+    a.lat_seconds = "60\n0\n5\n7\n0";
     a.lon_degrees = "-1\n7";
     a.feet = "123456\n-10000\n12X\n350";
     TestProgram tp(a.script());
@@ -179,11 +185,13 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
         {" Entry invalid, ---- marks the end of the file.\n", 1},
         {" Entry invalid, the code must be 4 to 6 characters.\n", 2},
         {"<4>  Add a 3 letter code? (YN)", 1},
-        {"<6b>  DEGREES (UP TO 2 CHARACTERS).", 3},
-        {"<6c>  MINUTES (UP TO 2 CHARACTERS).", 2},
-        {" Entry invalid, must be a whole number 0 to 99.\n", 3},
+        {"<6b>  DEGREES (UP TO 2 CHARACTERS).", 4},
+        {"<6c>  MINUTES (UP TO 2 CHARACTERS).", 3},
+        {" Entry invalid, must be a whole number 0 to 90.\n", 2},
+        {" Entry invalid, must be a whole number 0 to 59.\n", 2},
+        {" Entry invalid, must be at most 90 degrees.\n", 1},
         {"<7b>  DEGREES (UP TO 3 CHARACTERS).", 2},
-        {" Entry invalid, must be a whole number 0 to 999.\n", 1},
+        {" Entry invalid, must be a whole number 0 to 360.\n", 1},
         {"<8>  ALTITUDE IN FEET (UP TO 5 CHARACTERS).", 4},
         {" Entry invalid, must be a whole number -9999 to 99999.\n", 3},
     };
