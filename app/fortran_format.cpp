@@ -1,8 +1,10 @@
 #include "app/fortran_format.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace tolv7 {
 
@@ -24,6 +26,21 @@ std::string special(double value, int width) {
     return stars(width);
 }
 
+// The text printf gives for a finite value in the "C" locale with the
+// format ("%.*e", "%.*f" or "%.*G" by `form`) and precision; std::to_chars
+// gives the same text without the format machinery.
+std::string_view printf_text(char (&buf)[400], double value, std::chars_format form, int precision) {
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, form, precision);
+    if (ec != std::errc()) {
+        const char* format = form == std::chars_format::scientific ? "%.*e"
+                             : form == std::chars_format::fixed    ? "%.*f"
+                                                                   : "%.*G";
+        int n = std::snprintf(buf, sizeof buf, format, precision, value);
+        return {buf, static_cast<std::size_t>(n < 0 ? 0 : std::min(n, static_cast<int>(sizeof buf) - 1))};
+    }
+    return {buf, static_cast<std::size_t>(end - buf)};
+}
+
 }  // namespace
 
 std::string fmt_i(long long value, int width, int min_digits) {
@@ -38,8 +55,7 @@ std::string fmt_i(long long value, int width, int min_digits) {
 std::string fmt_f(double value, int width, int decimals) {
     if (!std::isfinite(value)) return special(value, width);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
-    std::string body = buf;
+    std::string body(printf_text(buf, std::fabs(value), std::chars_format::fixed, decimals));
     if (decimals == 0) body += ".";
     bool negative = std::signbit(value);
     // Only the sign of a value that still shows a non-zero digit is kept.
@@ -61,14 +77,15 @@ std::string fmt_e(double value, int width, int decimals) {
     } else {
         // d significant digits, correctly rounded; the rounding carry
         // (0.99995 to 1.000) is absorbed by the printf exponent.
-        char buf[64];
+        char buf[400];
         int sig = decimals > 0 ? decimals : 1;
-        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, magnitude);
-        std::string s = buf;
+        std::string_view s = printf_text(buf, magnitude, std::chars_format::scientific, sig - 1);
         std::size_t e = s.find('e');
         for (std::size_t i = 0; i < e; ++i)
             if (s[i] != '.') digits.push_back(s[i]);
-        exponent = std::atoi(s.c_str() + e + 1) + 1;
+        int power = 0;
+        std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), power);
+        exponent = power + 1;
         if (decimals == 0) digits.clear();
     }
     std::string exp_text;
@@ -94,9 +111,10 @@ std::string fmt_a(const std::string& text, int width) {
 
 std::string list_real_text(double value) {
     if (!std::isfinite(value)) return special(value, 9).substr(special(value, 9).find_first_not_of(' '));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.10G", value);
-    std::string s = buf;
+    char buf[400];
+    std::string s(printf_text(buf, value, std::chars_format::general, 10));
+    std::size_t e = s.find('e');
+    if (e != std::string::npos) s[e] = 'E';
     if (s.find_first_of(".E") == std::string::npos) s += ".0";
     return s;
 }

@@ -159,6 +159,22 @@ PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
     return prepared;
 }
 
+DepthCoefficients coefficients_at(const PreparedDoseKind& kind, double depth) {
+    DepthCoefficients c;
+    c.dose_kind = kind.dose_kind;
+    c.depth = depth;
+    const DepthPoint at = locate_depth(depth);
+    auto values = [&at](const std::vector<PreparedDepthValues>& steps, std::vector<double>& out) {
+        out.reserve(steps.size());
+        for (const PreparedDepthValues& step : steps) out.push_back(step(at));
+    };
+    values(kind.ftd, c.ftd);
+    values(kind.shows, c.shows);
+    values(kind.total56, c.total56);
+    values(kind.total50, c.total50);
+    return c;
+}
+
 double ftd(Program& p, int z, int i, int dose_kind, double depth) {
     if (!usable_dose_kind(p, dose_kind, "FTD", "0")) return 0.0;
     return at_depth(ftd_depth_values(p.engine, z, i, dose_kind), depth, decoder(dose_kind).q);
@@ -180,8 +196,7 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
     return top_bin_factor(p, flux, energy, z, h56, h50);
 }
 
-double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
-                      double h50) {
+TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> energy, int z) {
     if (flux.size() < std::size_t{kElements} * kBins || energy.size() < std::size_t{kElements} * kBins)
         throw std::invalid_argument("hff needs 27 x 100 flux and energy tables");
     auto at = [z](int bin) { return static_cast<std::size_t>((z - 1) + kElements * (bin - 1)); };
@@ -195,16 +210,31 @@ double top_bin_factor(Program& p, std::span<const double> flux, std::span<const 
     double e0 = ue(z, 98);
     double c = (e1 - e0) * f(100) * s / (std::pow(e1, s) - std::pow(e0, s));
 
-    double k = (h56 - h50) / (t(56) - t(50));
+    TopBinSlope slope;
+    slope.a = c / (-(1.0 + s));
+    slope.b = c / (-s);
+    slope.pow1 = std::pow(e1, 1.0 + s);
+    slope.pow0 = std::pow(e1, s);
+    slope.scale = f(100) * (ue(z, 100) - le(z, 100));
+    slope.t56 = t(56);
+    slope.t50 = t(50);
+    return slope;
+}
 
-    double factor = (c / (-(1.0 + s)) * k * 400.0 * std::pow(e1, 1.0 + s) + c / (-s) * h56 * std::pow(e1, s)) /
-                    (f(100) * (ue(z, 100) - le(z, 100)));
+double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50) {
+    double k = (h56 - h50) / (slope.t56 - slope.t50);
+    double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
 
     std::string warning = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
     if (p.engine.diagdap.is_open()) p.engine.diagdap << warning << '\n';
     p.log.line(warning);
     return 1.0;
+}
+
+double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+                      double h50) {
+    return top_bin_factor(p, top_bin_slope(flux, energy, z), h56, h50);
 }
 
 }  // namespace tolv7
