@@ -1,5 +1,6 @@
 #include "app/fortran_format.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -66,41 +67,67 @@ std::string fmt_f(double value, int width, int decimals) {
     return right(text, width);
 }
 
-std::string fmt_e(double value, int width, int decimals) {
-    if (!std::isfinite(value)) return special(value, width);
+void append_e(std::string& out, double value, int width, int decimals) {
+    if (!std::isfinite(value)) {
+        out += special(value, width);
+        return;
+    }
     bool negative = std::signbit(value) && value != 0.0;
     double magnitude = std::fabs(value);
-    std::string digits;
+    // The field as "-0.dddE+xx" in `body` (sign, point and exponent
+    // included), built without allocating.
+    char body[420];
+    std::size_t n = 0;
+    if (negative) body[n++] = '-';
+    const std::size_t zero = n;
+    body[n++] = '0';
+    body[n++] = '.';
     int exponent = 0;
+    int shown = std::clamp(decimals, 0, 390);
     if (magnitude == 0.0) {
-        digits.assign(static_cast<std::size_t>(decimals), '0');
+        for (int i = 0; i < shown; ++i) body[n++] = '0';
     } else {
         // d significant digits, correctly rounded; the rounding carry
         // (0.99995 to 1.000) is absorbed by the printf exponent.
         char buf[400];
-        int sig = decimals > 0 ? decimals : 1;
+        int sig = shown > 0 ? shown : 1;
         std::string_view s = printf_text(buf, magnitude, std::chars_format::scientific, sig - 1);
         std::size_t e = s.find('e');
-        for (std::size_t i = 0; i < e; ++i)
-            if (s[i] != '.') digits.push_back(s[i]);
+        if (shown > 0)
+            for (std::size_t i = 0; i < e; ++i)
+                if (s[i] != '.') body[n++] = s[i];
         int power = 0;
         std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), power);
         exponent = power + 1;
-        if (decimals == 0) digits.clear();
     }
-    std::string exp_text;
     int mag = std::abs(exponent);
-    if (mag <= 99) {
-        exp_text = std::string("E") + (exponent < 0 ? "-" : "+") + fmt_i(mag, 2, 2);
-    } else if (mag <= 999) {
-        exp_text = std::string(exponent < 0 ? "-" : "+") + fmt_i(mag, 3, 3);
-    } else {
-        return stars(width);
+    if (mag > 999) {
+        out += stars(width);
+        return;
     }
-    std::string body = "0." + digits + exp_text;
-    std::string text = (negative ? "-" : "") + body;
-    if (static_cast<int>(text.size()) > width) text = (negative ? "-" : "") + body.substr(1);
-    return right(text, width);
+    if (mag <= 99) body[n++] = 'E';
+    body[n++] = exponent < 0 ? '-' : '+';
+    if (mag > 99) body[n++] = static_cast<char>('0' + mag / 100);
+    body[n++] = static_cast<char>('0' + mag / 10 % 10);
+    body[n++] = static_cast<char>('0' + mag % 10);
+    std::string_view text(body, n);
+    std::string without_zero;
+    if (static_cast<int>(n) > width) {  // no room for the leading zero
+        without_zero = std::string(text.substr(0, zero)) + std::string(text.substr(zero + 1));
+        text = without_zero;
+    }
+    if (static_cast<int>(text.size()) > width) {
+        out += stars(width);
+        return;
+    }
+    out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out += text;
+}
+
+std::string fmt_e(double value, int width, int decimals) {
+    std::string out;
+    append_e(out, value, width, decimals);
+    return out;
 }
 
 std::string fmt_a(const std::string& text, int width) {

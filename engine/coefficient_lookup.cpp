@@ -38,17 +38,16 @@ void check_lookup(const EngineRecords& engine, int z, int i) {
 }
 
 // The library's values of one slice interpolated along energy at `total_gev`,
-// for each depth.
+// for each depth: the energy axis located once for the 19 splines.
 DepthValues energy_step(const std::vector<double>& table, int z, int dose_kind, double total_gev) {
+    static const GuardedAxis axis(energy_axis_gev());
+    const std::size_t energy_step_size = shower_index(1, 2, 1, 1, 1) - shower_index(1, 1, 1, 1, 1);
     DoseKindParts k = decoder(dose_kind);
     DepthValues values{};
-    std::array<double, kShowerEnergies> along_energy{};
-    for (int d = 1; d <= kShowerDepths; ++d) {
-        for (int e = 1; e <= kShowerEnergies; ++e)
-            along_energy[static_cast<std::size_t>(e - 1)] = table[shower_index(z + 1, e, d, k.p, k.q)];
+    const GuardedPoint at = axis.locate(total_gev);
+    for (int d = 1; d <= kShowerDepths; ++d)
         values[static_cast<std::size_t>(d - 1)] =
-            kcspline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd, total_gev);
-    }
+            axis.at_point(&table[shower_index(z + 1, 1, d, k.p, k.q)], energy_step_size, at);
     return values;
 }
 

@@ -189,15 +189,22 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
     const PrimarySpectrum& spectrum = get_hpd_iso(p, date, depth);
     if (e.caching) {
         for (int z = 1; z <= kElements; ++z)
-            for (int i = 1; i <= kBins; ++i) {
-                k.gcrke[flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
-                k.gcrflux[flux_index(z, i)] = spectrum.flux[PrimarySpectrum::index(z, i)];
-            }
+            for (int i = 1; i <= kBins; ++i) k.gcrflux[flux_index(z, i)] = spectrum.flux[PrimarySpectrum::index(z, i)];
     } else {
         read_spectrum_file(p, k);
+        k.energies_filled = false;
     }
-    for (int i = 1; i <= kBins; ++i)
-        for (int z = 1; z <= kElements; ++z) k.kepn[flux_index(z, i)] = k.gcrke[flux_index(z, i)] / mass_numbers()[static_cast<std::size_t>(z)];
+    // The total energies of the bins do not depend on the potential: kept
+    // from the first call.
+    if (!e.caching || !k.energies_filled) {
+        for (int z = 1; e.caching && z <= kElements; ++z)
+            for (int i = 1; i <= kBins; ++i)
+                k.gcrke[flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
+        for (int i = 1; i <= kBins; ++i)
+            for (int z = 1; z <= kElements; ++z)
+                k.kepn[flux_index(z, i)] = k.gcrke[flux_index(z, i)] / mass_numbers()[static_cast<std::size_t>(z)];
+        k.energies_filled = e.caching;
+    }
     for (int z = 1; trace && z <= kElements; ++z)
         for (int i = 1; i <= kBins; ++i)
             dap << std::string(ListLine() << z << k.gcrke[flux_index(z, i)] << k.gcrflux[flux_index(z, i)]) << '\n';

@@ -22,6 +22,7 @@ struct DoseKept {
     std::vector<double> gcrke;
     std::vector<double> gcrvar;
     std::vector<double> kepn;
+    bool energies_filled = false;  // gcrke and kepn hold the spectra's energies
     std::vector<std::unique_ptr<PreparedDoseKind>> prepared;
     std::vector<std::unique_ptr<DepthCoefficients>> at_depths;
     // The top-bin slopes of hydrogen to iron, for the flux of the spectrum

@@ -57,15 +57,15 @@ constexpr std::size_t kSpectraKept = 16;
 // A value as its printed text reads back: a number with an exponent letter
 // is read as the C library reads it (std::from_chars gives the same value,
 // correctly rounded; anything it does not take whole goes to strtod).
-double read_back(const std::string& text) {
-    if (text.find('E') != std::string::npos) {
+double read_back(std::string_view text) {
+    if (text.find('E') != std::string_view::npos) {
         std::size_t first = text.find_first_not_of(' ');
         const char* begin = text.data() + first;
         const char* end = text.data() + text.size();
         double value = 0.0;
         auto [ptr, ec] = std::from_chars(begin, end, value);
         if (ec == std::errc() && ptr == end) return value;
-        return std::strtod(text.c_str(), nullptr);
+        return std::strtod(std::string(text).c_str(), nullptr);
     }
     return parse_fixed_real(text, 0).value_or(0.0);  // exponent beyond 99, no E
 }
@@ -156,11 +156,11 @@ void compute_spectra(double phi, KeptSpectrum& cache) {
             double e = kKepn[static_cast<std::size_t>(j - 1)];
             std::size_t i = PrimarySpectrum::index(z, j);
             GcrFlux f = iso_gcr_flux2(z, fixed.rigidity[i], e, phi);
-            std::string flux_text = fmt_e(f.flux, 11, 3);
             cache.lines += fixed.head[i];
-            cache.lines += flux_text;
+            const std::size_t flux_at = cache.lines.size();
+            append_e(cache.lines, f.flux, 11, 3);
+            cache.values.flux[i] = read_back(std::string_view(cache.lines).substr(flux_at));
             cache.lines += '\n';
-            cache.values.flux[i] = read_back(flux_text);
         }
     }
     static std::uint64_t computations = 0;
