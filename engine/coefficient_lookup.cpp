@@ -38,17 +38,48 @@ void check_lookup(const EngineRecords& engine, int z, int i) {
 }
 
 // The library's values of one slice interpolated along energy at `total_gev`,
-// for each depth: the energy axis located once for the 19 splines.
+// for each depth.
 DepthValues energy_step(const std::vector<double>& table, int z, int dose_kind, double total_gev) {
-    static const GuardedAxis axis(energy_axis_gev());
-    const std::size_t energy_step_size = shower_index(1, 2, 1, 1, 1) - shower_index(1, 1, 1, 1, 1);
     DoseKindParts k = decoder(dose_kind);
     DepthValues values{};
-    const GuardedPoint at = axis.locate(total_gev);
-    for (int d = 1; d <= kShowerDepths; ++d)
+    std::array<double, kShowerEnergies> along_energy{};
+    for (int d = 1; d <= kShowerDepths; ++d) {
+        for (int e = 1; e <= kShowerEnergies; ++e)
+            along_energy[static_cast<std::size_t>(e - 1)] = table[shower_index(z + 1, e, d, k.p, k.q)];
         values[static_cast<std::size_t>(d - 1)] =
-            axis.at_point(&table[shower_index(z + 1, 1, d, k.p, k.q)], energy_step_size, at);
+            kcspline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd, total_gev);
+    }
     return values;
+}
+
+// The energy steps of one slice for the given bins of element z: the
+// slice's values along energy do not depend on the bin, so each depth's
+// spline is prepared once and read at the total energy of every bin.
+std::vector<DepthValues> energy_steps(const std::vector<double>& table, int z, int dose_kind,
+                                      const std::vector<GuardedPoint>& bins) {
+    DoseKindParts k = decoder(dose_kind);
+    std::vector<DepthValues> values(bins.size());
+    std::array<double, kShowerEnergies> along_energy{};
+    for (int d = 1; d <= kShowerDepths; ++d) {
+        for (int e = 1; e <= kShowerEnergies; ++e)
+            along_energy[static_cast<std::size_t>(e - 1)] = table[shower_index(z + 1, e, d, k.p, k.q)];
+        GuardedSpline spline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd);
+        for (std::size_t b = 0; b < bins.size(); ++b)
+            values[b][static_cast<std::size_t>(d - 1)] = spline.at_point(bins[b]);
+    }
+    return values;
+}
+
+// The total energy of bin i of element z located on the energy axis, as
+// ftd (by the atomic mass) or shows (by the mass number) takes it.
+GuardedPoint energy_point(int z, int i, bool by_atomic_mass) {
+    static const GuardedSpline axis = [] {
+        std::array<double, kShowerEnergies> ones;
+        ones.fill(1.0);
+        return GuardedSpline(energy_axis_gev(), ones, kNaturalEnd, kNaturalEnd);
+    }();
+    double e = kEnergyGrid[static_cast<std::size_t>(i - 1)];
+    return axis.locate(by_atomic_mass ? e * atomic(z).atomic_mass : atomic(z).mass_number * e);
 }
 
 // A dose kind outside 1-304 addresses nothing in the library: the caller
@@ -143,17 +174,23 @@ double PreparedDepthValues::operator()(const DepthPoint& depth) const {
 
 PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
     if (!valid_dose_kind(dose_kind)) throw std::invalid_argument("no dose kind " + std::to_string(dose_kind));
+    check_lookup(engine, 1, 1);
     PreparedDoseKind prepared;
     prepared.dose_kind = dose_kind;
     int q = decoder(dose_kind).q;
     int total_kind = kShowerParticles * q;
     for (int z = 1; z < kShowerSlots; ++z) {
+        std::vector<GuardedPoint> by_mass, by_number;
         for (int i = 1; i <= kBins; ++i) {
-            prepared.ftd.emplace_back(ftd_depth_values(engine, z, i, dose_kind), q);
-            prepared.shows.emplace_back(shows_depth_values(engine, z, i, dose_kind), q);
+            by_mass.push_back(energy_point(z, i, true));
+            by_number.push_back(energy_point(z, i, false));
         }
-        prepared.total56.emplace_back(ftd_depth_values(engine, z, 56, total_kind), q);
-        prepared.total50.emplace_back(ftd_depth_values(engine, z, 50, total_kind), q);
+        for (const DepthValues& v : energy_steps(engine.ftdcc, z, dose_kind, by_mass)) prepared.ftd.emplace_back(v, q);
+        for (const DepthValues& v : energy_steps(engine.ftdccs, z, dose_kind, by_number))
+            prepared.shows.emplace_back(v, q);
+        auto totals = energy_steps(engine.ftdcc, z, total_kind, {by_mass[55], by_mass[49]});
+        prepared.total56.emplace_back(totals[0], q);
+        prepared.total50.emplace_back(totals[1], q);
     }
     return prepared;
 }

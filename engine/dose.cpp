@@ -296,9 +296,16 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
             if (share) {
                 term = u * w * last_o * 1.0;
                 d += term;
-                if (flux != 0.0 && u != 0.0)
-                    v = v + k.gcrvar[flux_index(z, i)] * ((term / flux) * (term / flux)) +
-                        (s * s) * ((term / u) * (term / u));
+                if (flux != 0.0 && u != 0.0) {
+                    // The flux variance is 0: its share adds +0 to the sum
+                    // (which leaves it as it is) unless term / flux overflows,
+                    // so it is computed only then.
+                    const double var = k.gcrvar[flux_index(z, i)];
+                    double flux_share = 0.0;
+                    if (var != 0.0 || !(std::fabs(term) <= std::fabs(flux) * 1e150))
+                        flux_share = var * ((term / flux) * (term / flux));
+                    v = v + flux_share + (s * s) * ((term / u) * (term / u));
+                }
             }
             if (trace) {
                 p.log.line(ListLine() << "z,e,i,ii" << z << i << 1 << 1);

@@ -55,10 +55,12 @@ constexpr double kMilli = 0.0010000000474974513;
 constexpr std::size_t kSpectraKept = 16;
 
 // A value as its printed text reads back: a number with an exponent letter
-// is read as the C library reads it (std::from_chars gives the same value,
-// correctly rounded; anything it does not take whole goes to strtod).
+// is read as the C library reads it (the plain field reader and
+// std::from_chars give the same value, correctly rounded; anything they do
+// not take whole goes to strtod).
 double read_back(std::string_view text) {
     if (text.find('E') != std::string_view::npos) {
+        if (auto value = plain_real_field(text)) return *value;
         std::size_t first = text.find_first_not_of(' ');
         const char* begin = text.data() + first;
         const char* end = text.data() + text.size();

@@ -1,8 +1,6 @@
 #include "engine/shower_library.hpp"
 
-#include <array>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -92,69 +90,6 @@ std::optional<double> quick_field(std::string_view f) {
     auto result = std::from_chars(text, end, value);
     if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
     return value;
-}
-
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The written form of nearly every field, such as " 0.123E-04": blanks
-// only around the number, a sign, digits with a point, an exponent with a
-// letter E and its sign. Its few digits and the power of ten are exact in a
-// double when the power is at most 22, so one multiplication or division
-// gives the correctly rounded value, as the general reader's is; a larger
-// power goes to std::from_chars on the number's own text, which rounds
-// correctly too. Any other field gives nullopt and is read by the one-pass
-// reader.
-std::optional<double> plain_field(std::string_view f) {
-    std::size_t i = 0;
-    const std::size_t n = f.size();
-    while (i < n && f[i] == ' ') ++i;
-    std::size_t end = n;
-    while (end > i && f[end - 1] == ' ') --end;
-    if (i == end) return std::nullopt;
-    const std::size_t start = i;
-    bool negative = f[i] == '-';
-    if (negative) ++i;
-    std::uint64_t mantissa = 0;
-    int digits = 0;
-    int decimals = 0;
-    bool point = false;
-    for (; i < end; ++i) {
-        char c = f[i];
-        if (is_digit(c)) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            if (point) ++decimals;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!point || digits == 0 || digits > 15) return std::nullopt;
-    int exponent = 0;
-    if (i < end) {
-        if (f[i] != 'E' || i + 2 >= end || (f[i + 1] != '+' && f[i + 1] != '-')) return std::nullopt;
-        bool negative_exponent = f[i + 1] == '-';
-        for (i += 2; i < end; ++i) {
-            if (!is_digit(f[i]) || exponent > 99) return std::nullopt;
-            exponent = exponent * 10 + (f[i] - '0');
-        }
-        if (negative_exponent) exponent = -exponent;
-    }
-    int power = exponent - decimals;
-    if (power < -22 || power > 22) {
-        double value = 0.0;
-        auto [ptr, ec] = std::from_chars(f.data() + start, f.data() + end, value);
-        if (ec != std::errc() || ptr != f.data() + end) return std::nullopt;
-        return value;
-    }
-    double value = static_cast<double>(mantissa);
-    value = power >= 0 ? value * kExactPowers[static_cast<std::size_t>(power)]
-                       : value / kExactPowers[static_cast<std::size_t>(-power)];
-    return negative ? -value : value;
 }
 
 bool integer_field_ok(std::string_view f) {
@@ -255,7 +190,7 @@ void adjust_top_depth(std::vector<double>& table) {
 }  // namespace
 
 std::optional<double> shower_field(std::string_view field) {
-    if (auto value = plain_field(field)) return value;
+    if (auto value = plain_real_field(field)) return value;
     if (auto value = quick_field(field)) return value;
     return parse_fixed_real(field, kImpliedDecimals);
 }

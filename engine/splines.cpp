@@ -230,13 +230,10 @@ GuardedSpline::GuardedSpline(std::span<const double> x, std::span<const double> 
     }
 }
 
-namespace {
-
-// Where `at` falls in the ascending copies x; inside the table with no
-// bracket (a NaN) the bracket is n.
-GuardedPoint locate_in(const double* x, std::size_t n, double at) {
+GuardedPoint GuardedSpline::locate(double at) const {
     GuardedPoint g;
-    g.at = at;
+    const double* x = xx_.data();
+    std::size_t n = xx_.size();
     g.ascending = n > 0 && x[0] < x[n - 1];
     if (n == 0 || (at <= x[0] && at <= x[n - 1])) {
         g.where = GuardedPoint::Where::Below;
@@ -253,81 +250,10 @@ GuardedPoint locate_in(const double* x, std::size_t n, double at) {
             break;
         }
     }
-    if (g.bracket == n) return g;
+    if (g.bracket == n || y2_.empty()) throw std::logic_error("no shared look-up in this table");
     g.from_upper = at - x[g.bracket + 1];
     g.width = x[g.bracket + 1] - x[g.bracket];
     g.cubic = cubic_weights(x, n, at);
-    return g;
-}
-
-}  // namespace
-
-GuardedAxis::GuardedAxis(std::span<const double> x) : x_(x.begin(), x.end()) {
-    std::size_t n = x_.size();
-    if (n < 3) return;
-    sig_.assign(n, 0.0);
-    p_.assign(n, 0.0);
-    y2_.assign(n, 0.0);
-    dx_.assign(n, 0.0);
-    dx2_.assign(n, 0.0);
-    for (std::size_t i = 0; i + 1 < n; ++i) dx_[i] = x_[i + 1] - x_[i];
-    // The sweep of second_derivatives with a natural start: y2 and the
-    // pivots do not depend on the ordinates.
-    for (std::size_t i = 1; i + 1 < n; ++i) {
-        dx2_[i] = x_[i + 1] - x_[i - 1];
-        sig_[i] = (x_[i] - x_[i - 1]) / dx2_[i];
-        p_[i] = sig_[i] * y2_[i - 1] + 2.0;
-        y2_[i] = (sig_[i] - 1.0) / p_[i];
-    }
-}
-
-GuardedPoint GuardedAxis::locate(double at) const { return locate_in(x_.data(), x_.size(), at); }
-
-double GuardedAxis::at_point(const double* y, std::size_t stride, const GuardedPoint& g) const {
-    const std::size_t n = x_.size();
-    if (g.where == GuardedPoint::Where::Below) return n == 0 ? 0.0 : g.ascending ? y[0] : y[(n - 1) * stride];
-    if (g.where == GuardedPoint::Where::Above) return g.ascending ? y[(n - 1) * stride] : y[0];
-    constexpr std::size_t kMost = 64;
-    double yy[kMost];
-    if (n > kMost || n < 3 || g.bracket >= n) {  // the general way
-        std::vector<double> copy(n);
-        for (std::size_t i = 0; i < n; ++i) copy[i] = y[i * stride];
-        return guarded(x_.data(), copy.data(), n, kNaturalEnd, kNaturalEnd, g.at, nullptr, nullptr);
-    }
-    for (std::size_t i = 0; i < n; ++i) yy[i] = y[i * stride];
-    const double lo = yy[g.bracket];
-    const double hi = yy[g.bracket + 1];
-    if (lo == 0.0 || hi == 0.0)  // a zero neighbour stands in as a tiny value: the general way
-        return guarded(x_.data(), yy, n, kNaturalEnd, kNaturalEnd, g.at, nullptr, nullptr);
-    const double line = hi + g.from_upper * (hi - lo) / g.width;
-
-    // second_derivatives with natural ends, term for term, and the back
-    // substitution only as far down as the cubic's interval.
-    double u[kMost];
-    double y2[kMost];
-    u[0] = 0.0;
-    double slope_before = (yy[1] - yy[0]) / dx_[0];
-    for (std::size_t i = 1; i + 1 < n; ++i) {
-        double slope = (yy[i + 1] - yy[i]) / dx_[i];
-        u[i] = (6.0 * (slope - slope_before) / dx2_[i] - sig_[i] * u[i - 1]) / p_[i];
-        slope_before = slope;
-    }
-    const double qn = 0.0;
-    const double un = 0.0;
-    y2[n - 1] = (un - qn * u[n - 2]) / (qn * y2_[n - 2] + 1.0);
-    for (std::size_t k = n - 1; k-- > g.cubic.klo;) y2[k] = y2_[k] * y2[k + 1] + u[k];
-    const double spline = cubic_value(g.cubic, yy, y2);
-
-    bool between = (spline >= lo && spline <= hi) || (spline >= hi && spline <= lo);
-    double candidate = between ? spline : line;
-    if (candidate < 0.0 && lo >= 0.0 && hi >= 0.0) return kZeroStandIn;
-    return candidate;
-}
-
-GuardedPoint GuardedSpline::locate(double at) const {
-    GuardedPoint g = locate_in(xx_.data(), xx_.size(), at);
-    if (g.where == GuardedPoint::Where::Inside && (g.bracket == xx_.size() || y2_.empty()))
-        throw std::logic_error("no shared look-up in this table");
     return g;
 }
 

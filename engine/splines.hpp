@@ -49,22 +49,6 @@ struct GuardedPoint {
     CubicWeights cubic;
     double from_upper = 0;  // at - xx[bracket + 1]
     double width = 0;       // xx[bracket + 1] - xx[bracket]
-    double at = 0;
-};
-
-// Fixed ascending abscissae of natural splines, with every term of the
-// second-derivative sweep that depends on them alone: kcspline with natural
-// ends at one located point, for many sets of ordinates, with the same
-// values and a fraction of the work.
-class GuardedAxis {
-public:
-    explicit GuardedAxis(std::span<const double> x);
-    GuardedPoint locate(double at) const;
-    // The guarded value at the point of the ordinates y[0], y[stride], ...
-    double at_point(const double* y, std::size_t stride, const GuardedPoint& point) const;
-
-private:
-    std::vector<double> x_, sig_, p_, y2_, dx_, dx2_;
 };
 
 // kcspline on one fixed table.

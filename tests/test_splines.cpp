@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
-#include <random>
 #include <vector>
 
 #include "engine/energy_grid.hpp"
@@ -121,35 +119,6 @@ TEST(Splines, PreparedTablesGiveBitIdenticalValues) {
         std::vector<double> zeros = {0, 0, 1, 0, 5, 5, 0, 1, 0, 2};
         GuardedSpline other(x, zeros, kNaturalEnd, kNaturalEnd);
         EXPECT_EQ(other.at_point(point), kcspline(x, zeros, kNaturalEnd, kNaturalEnd, at)) << at;
-    }
-}
-
-TEST(Splines, SharedAxisGivesTheGuardedValuesOfEveryTable) {
-    // Abscissae as uneven as the library's energy axis; ordinates of every
-    // kind: smooth, with zeros, with sign changes, overshooting steps.
-    std::vector<double> x = {0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1,
-                             2,     5,     10,    20,   50,   100,  200, 500, 1000};
-    GuardedAxis axis(x);
-    std::mt19937 random(5);
-    std::uniform_real_distribution<double> value(-1.0, 1.0);
-    std::vector<double> ats = {-1.0, 0.001, 0.0015, 0.002, 7.5, 999.0, 1000.0, 2000.0, std::nan("")};
-    for (int n = 0; n < 200; ++n) ats.push_back(std::exp(value(random) * 8.0));
-    for (int table = 0; table < 300; ++table) {
-        // Stored every third value, as a slice of a larger table.
-        std::vector<double> strided(3 * x.size(), 99.0);
-        std::vector<double> y(x.size());
-        for (std::size_t i = 0; i < y.size(); ++i) {
-            double v = table % 3 == 0 ? std::exp(-static_cast<double>(i) * 0.3) * (1.0 + 0.1 * value(random))
-                       : table % 3 == 1 ? (random() % 4 == 0 ? 0.0 : std::fabs(value(random)))
-                                        : value(random) * std::pow(10.0, static_cast<double>(random() % 9) - 4.0);
-            y[i] = v;
-            strided[3 * i] = v;
-        }
-        for (double at : ats) {
-            double expected = kcspline(x, y, kNaturalEnd, kNaturalEnd, at);
-            double got = axis.at_point(strided.data(), 3, axis.locate(at));
-            ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << "table " << table << " at " << at;
-        }
     }
 }
 
