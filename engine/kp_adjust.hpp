@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/file_stamp.hpp"
+#include "app/file_stamp.hpp"
 
 namespace tolv7 {
 

@@ -1,4 +1,4 @@
-#include "engine/file_stamp.hpp"
+#include "app/file_stamp.hpp"
 
 #include <sys/stat.h>
 
