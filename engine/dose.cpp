@@ -68,6 +68,35 @@ const std::array<double, kElements + 1>& mass_numbers() {
     return a;
 }
 
+// One bin of the fold: its fluence O (kept in `last_o`) when the sky lets
+// it through and the cutoff leaves a share of it, the term U x W x O added
+// to the dose sum d and its variance to v. `ec` is the element's cutoff
+// energy. Returns the term (0 without a share).
+inline double fold_bin(const BinEdges& edges, std::size_t b, double w, double rc, double ec, double hf, double flux,
+                       double var, double u, double s, double& d, double& v, double& last_o) {
+    if (w == 0.0) return 0.0;
+    if (rc <= edges.lr[b]) {
+        last_o = kNorm * hf * (edges.ue[b] - edges.le[b]) * flux;
+    } else if (rc < edges.ur[b]) {
+        // The cutoff falls inside the bin: only the part above the cutoff
+        // energy counts, and never less than nothing.
+        last_o = kNorm * std::max(0.0, edges.ue[b] - ec) * flux;
+    } else {
+        return 0.0;
+    }
+    const double term = u * w * last_o * 1.0;
+    d += term;
+    if (flux != 0.0 && u != 0.0) {
+        // The flux variance is 0: its share adds +0 to the sum (which leaves
+        // it as it is) unless term / flux overflows, so it is computed only
+        // then.
+        double flux_share = 0.0;
+        if (var != 0.0 || !(std::fabs(term) <= std::fabs(flux) * 1e150)) flux_share = var * ((term / flux) * (term / flux));
+        v = v + flux_share + (s * s) * ((term / u) * (term / u));
+    }
+    return term;
+}
+
 float processor_seconds() { return static_cast<float>(std::clock()) / static_cast<float>(CLOCKS_PER_SEC); }
 
 // Longitude into 0-360 as repeated steps of 360 would take it: above 360
@@ -261,7 +290,27 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
     double v = 0.0;
     double last_ec = 0.0;
     double last_o = 0.0;
-    for (int z = 1; valid_kind && z <= kElements; ++z) {
+    if (prepared && !trace) {
+        // The common case in a loop of its own, free of calls: the top-bin
+        // factors first (their warnings come in the same order as from the
+        // loop below), the cutoff energy of each element once.
+        std::array<double, kElements> top{};
+        for (int z = 1; z <= kElements; ++z) {
+            const auto at = static_cast<std::size_t>(z - 1);
+            top[at] = top_bin_factor(p, k.slopes[at], prepared->total56[at], prepared->total50[at]);
+        }
+        for (int z = 1; z <= kElements; ++z) {
+            const double ec = kinetic(z, rc);
+            for (int i = 1; i <= kBins; ++i) {
+                const std::size_t b = bin_index(z, i);
+                const double hf = i == kBins ? top[static_cast<std::size_t>(z - 1)] : 1.0;
+                fold_bin(edges, b, w, rc, ec, hf, k.gcrflux[flux_index(z, i)], k.gcrvar[flux_index(z, i)],
+                         prepared->ftd[b], prepared->shows[b], d, v, last_o);
+            }
+        }
+    }
+    for (int z = 1; valid_kind && !(prepared && !trace) && z <= kElements; ++z) {
+        const double ec = kinetic(z, rc);
         for (int i = 1; i <= kBins; ++i) {
             const std::size_t b = bin_index(z, i);
             const double lr = edges.lr[b], ur = edges.ur[b], lower = edges.le[b], upper = edges.ue[b];
@@ -279,34 +328,8 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
                 s = shows(p, z, i, dose_kind, depth_used);
                 hf = hff(p, k.gcrflux, k.gcrke, z, i, dose_kind, depth_used);
             }
-            double term = 0.0;
-            bool share = false;
-            if (w != 0.0) {
-                if (rc <= lr) {
-                    last_o = kNorm * hf * (upper - lower) * flux;
-                    share = true;
-                } else if (rc < ur) {
-                    // The cutoff falls inside the bin: only the part above the
-                    // cutoff energy counts, and never less than nothing.
-                    last_ec = kinetic(z, rc);
-                    last_o = kNorm * std::max(0.0, upper - last_ec) * flux;
-                    share = true;
-                }
-            }
-            if (share) {
-                term = u * w * last_o * 1.0;
-                d += term;
-                if (flux != 0.0 && u != 0.0) {
-                    // The flux variance is 0: its share adds +0 to the sum
-                    // (which leaves it as it is) unless term / flux overflows,
-                    // so it is computed only then.
-                    const double var = k.gcrvar[flux_index(z, i)];
-                    double flux_share = 0.0;
-                    if (var != 0.0 || !(std::fabs(term) <= std::fabs(flux) * 1e150))
-                        flux_share = var * ((term / flux) * (term / flux));
-                    v = v + flux_share + (s * s) * ((term / u) * (term / u));
-                }
-            }
+            if (w != 0.0 && rc > lr && rc < ur) last_ec = ec;
+            const double term = fold_bin(edges, b, w, rc, ec, hf, flux, k.gcrvar[flux_index(z, i)], u, s, d, v, last_o);
             if (trace) {
                 p.log.line(ListLine() << "z,e,i,ii" << z << i << 1 << 1);
                 p.log.line(ListLine() << "Rigidities" << lr << ur);
