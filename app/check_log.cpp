@@ -5,8 +5,13 @@
 namespace tolv7 {
 
 void CheckLog::line(const std::string& text) {
-    if (file_.is_open()) file_ << text << '\n';
-    else pending_.push_back(text);
+    if (file_.is_open()) {
+        // Unformatted writes: the same bytes without a sentry for each part.
+        file_.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file_.put('\n');
+    } else {
+        pending_.push_back(text);
+    }
 }
 
 void CheckLog::open(const std::string& path) {

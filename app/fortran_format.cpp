@@ -92,7 +92,9 @@ void append_e(std::string& out, double value, int width, int decimals) {
         char buf[400];
         int sig = shown > 0 ? shown : 1;
         std::string_view s = printf_text(buf, magnitude, std::chars_format::scientific, sig - 1);
-        std::size_t e = s.find('e');
+        // "d.ddde+xx": the exponent letter follows the sig digits and the point.
+        std::size_t e = sig > 1 ? static_cast<std::size_t>(sig) + 1 : 1;
+        if (e >= s.size() || s[e] != 'e') e = s.find('e');
         if (shown > 0)
             for (std::size_t i = 0; i < e; ++i)
                 if (s[i] != '.') body[n++] = s[i];
