@@ -263,12 +263,12 @@ double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h
     double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
 
-    if (slope.warning.empty() || slope.warned_bits != std::bit_cast<std::uint64_t>(factor)) {
-        slope.warning = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
-        slope.warned_bits = std::bit_cast<std::uint64_t>(factor);
-    }
-    if (p.engine.diagdap.is_open()) p.engine.diagdap << slope.warning << '\n';
-    p.log.line(slope.warning);
+    constexpr std::size_t kWarningsKept = 256;
+    if (slope.warnings.size() >= kWarningsKept) slope.warnings.clear();
+    auto [at, fresh] = slope.warnings.try_emplace(std::bit_cast<std::uint64_t>(factor));
+    if (fresh) at->second = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
+    if (p.engine.diagdap.is_open()) p.engine.diagdap << at->second << '\n';
+    p.log.line(at->second);
     return 1.0;
 }
 

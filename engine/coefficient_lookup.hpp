@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <span>
 #include <vector>
 
@@ -120,10 +121,9 @@ struct TopBinSlope {
     double pow0 = 0;   // e1^s
     double scale = 0;  // F(Z,100) x (ue(Z,100) - le(Z,100))
     double t56 = 0, t50 = 0;
-    // The warning line of the last factor below 1 (a factor that comes
-    // again has the same text).
-    mutable std::uint64_t warned_bits = 0;
-    mutable std::string warning;
+    // The warning lines of the factors below 1 met so far, by the factor's
+    // bits (a factor that comes again has the same text).
+    mutable std::unordered_map<std::uint64_t, std::string> warnings;
 };
 TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> energy, int z);
 double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50);
