@@ -155,6 +155,7 @@ void make_ndx(Program& p, int record_length, int capacity) {
     p.con.line(ListLine() << "Generating sorted airport lists");
     std::sort(records.begin(), records.end());
     write_index("AIRPORTS/PORT.NDX", records);
+    p.airports.port_index.held = false;  // lookups read the new index
 
     for (auto& record : records) record = city_first(record);
     std::sort(records.begin(), records.end());

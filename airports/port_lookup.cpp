@@ -45,6 +45,21 @@ AirportInfo airport_of(const std::string& record, int number) {
     return info;
 }
 
+// The records of the name index, read again only when the file changed
+// since the last reading or the index was rebuilt.
+const std::vector<std::string>& port_index(Program& p) {
+    PortIndexCopy& copy = p.airports.port_index;
+    if (copy.held && p.engine.caching && !copy.stamp.changed(kPortIndex)) return copy.records;
+    copy.held = false;
+    copy.stamp.take(kPortIndex);  // before reading: an edit meanwhile shows at the next lookup
+    std::ifstream index = open_existing(kPortIndex);
+    copy.records.clear();
+    std::string line;
+    while (read_line(index, line)) copy.records.push_back(pad_to(line, kAirportRecordLength));
+    copy.held = true;
+    return copy.records;
+}
+
 }  // namespace
 
 std::string left_aligned_code(const std::string& code) {
@@ -61,13 +76,9 @@ double record_degrees(int degrees, int minutes, int seconds) {
 
 std::optional<AirportInfo> port_info(Program& p, const std::string& code) {
     std::string given = left_aligned_code(code);
-    std::ifstream index = open_existing(kPortIndex);
-    std::string line;
-    for (int number = 1; read_line(index, line); ++number) {
-        std::string record = pad_to(line, kAirportRecordLength);
-        if (code_matches(given, record)) return airport_of(record, number);
-    }
-    index.close();
+    const std::vector<std::string>& records = port_index(p);
+    for (std::size_t n = 0; n < records.size(); ++n)
+        if (code_matches(given, records[n])) return airport_of(records[n], static_cast<int>(n + 1));
     p.con.line(ListLine() << "PORT_INFO failed for " << pad_to(code, 6));
     oops(p, "ICAO CODE NOT FOUND IN DATABASES");
     return std::nullopt;

@@ -1,9 +1,13 @@
 #include "app/fixed_columns.hpp"
 
+#include <array>
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdlib>
 
 namespace tolv7 {
+
 
 std::string column_text(std::string_view line, int first, int last) {
     std::string out;
@@ -27,7 +31,62 @@ std::string without_blanks(std::string_view field) {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 }  // namespace
+
+std::optional<double> plain_real_field(std::string_view f) {
+    std::size_t i = 0;
+    const std::size_t n = f.size();
+    while (i < n && f[i] == ' ') ++i;
+    std::size_t end = n;
+    while (end > i && f[end - 1] == ' ') --end;
+    if (i == end) return std::nullopt;
+    const std::size_t start = i;
+    bool negative = f[i] == '-';
+    if (negative) ++i;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < end; ++i) {
+        char c = f[i];
+        if (is_digit(c)) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!point || digits == 0 || digits > 15) return std::nullopt;
+    int exponent = 0;
+    if (i < end) {
+        if (f[i] != 'E' || i + 2 >= end || (f[i + 1] != '+' && f[i + 1] != '-')) return std::nullopt;
+        bool negative_exponent = f[i + 1] == '-';
+        for (i += 2; i < end; ++i) {
+            if (!is_digit(f[i]) || exponent > 99) return std::nullopt;
+            exponent = exponent * 10 + (f[i] - '0');
+        }
+        if (negative_exponent) exponent = -exponent;
+    }
+    int power = exponent - decimals;
+    if (power < -22 || power > 22) {
+        double value = 0.0;
+        auto [ptr, ec] = std::from_chars(f.data() + start, f.data() + end, value);
+        if (ec != std::errc() || ptr != f.data() + end) return std::nullopt;
+        return value;
+    }
+    double value = static_cast<double>(mantissa);
+    value = power >= 0 ? value * kExactPowers[static_cast<std::size_t>(power)]
+                       : value / kExactPowers[static_cast<std::size_t>(-power)];
+    return negative ? -value : value;
+}
 
 std::optional<long long> parse_fixed_int(std::string_view field) {
     std::string s = without_blanks(field);

@@ -18,6 +18,14 @@ std::optional<long long> parse_fixed_int(std::string_view field);
 // A real field with `implied_decimals` taken when no decimal point is written.
 std::optional<double> parse_fixed_real(std::string_view field, int implied_decimals);
 
+// A real field in the plain written form, such as " 0.123E-04": blanks
+// only around the number, a minus sign, digits with a point, an exponent
+// with the letter E and its sign. Its value is the correctly rounded one
+// (that of parse_fixed_real and of the C library), found with one exact
+// multiplication or division when the power of ten is at most 22, else by
+// std::from_chars on the number's own text. nullopt for any other form.
+std::optional<double> plain_real_field(std::string_view field);
+
 // A record read by columns.
 class Columns {
 public:

@@ -1,8 +1,11 @@
 #include "app/fortran_format.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace tolv7 {
 
@@ -24,6 +27,21 @@ std::string special(double value, int width) {
     return stars(width);
 }
 
+// The text printf gives for a finite value in the "C" locale with the
+// format ("%.*e", "%.*f" or "%.*G" by `form`) and precision; std::to_chars
+// gives the same text without the format machinery.
+std::string_view printf_text(char (&buf)[400], double value, std::chars_format form, int precision) {
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, form, precision);
+    if (ec != std::errc()) {
+        const char* format = form == std::chars_format::scientific ? "%.*e"
+                             : form == std::chars_format::fixed    ? "%.*f"
+                                                                   : "%.*G";
+        int n = std::snprintf(buf, sizeof buf, format, precision, value);
+        return {buf, static_cast<std::size_t>(n < 0 ? 0 : std::min(n, static_cast<int>(sizeof buf) - 1))};
+    }
+    return {buf, static_cast<std::size_t>(end - buf)};
+}
+
 }  // namespace
 
 std::string fmt_i(long long value, int width, int min_digits) {
@@ -38,8 +56,7 @@ std::string fmt_i(long long value, int width, int min_digits) {
 std::string fmt_f(double value, int width, int decimals) {
     if (!std::isfinite(value)) return special(value, width);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
-    std::string body = buf;
+    std::string body(printf_text(buf, std::fabs(value), std::chars_format::fixed, decimals));
     if (decimals == 0) body += ".";
     bool negative = std::signbit(value);
     // Only the sign of a value that still shows a non-zero digit is kept.
@@ -50,40 +67,69 @@ std::string fmt_f(double value, int width, int decimals) {
     return right(text, width);
 }
 
-std::string fmt_e(double value, int width, int decimals) {
-    if (!std::isfinite(value)) return special(value, width);
+void append_e(std::string& out, double value, int width, int decimals) {
+    if (!std::isfinite(value)) {
+        out += special(value, width);
+        return;
+    }
     bool negative = std::signbit(value) && value != 0.0;
     double magnitude = std::fabs(value);
-    std::string digits;
+    // The field as "-0.dddE+xx" in `body` (sign, point and exponent
+    // included), built without allocating.
+    char body[420];
+    std::size_t n = 0;
+    if (negative) body[n++] = '-';
+    const std::size_t zero = n;
+    body[n++] = '0';
+    body[n++] = '.';
     int exponent = 0;
+    int shown = std::clamp(decimals, 0, 390);
     if (magnitude == 0.0) {
-        digits.assign(static_cast<std::size_t>(decimals), '0');
+        for (int i = 0; i < shown; ++i) body[n++] = '0';
     } else {
         // d significant digits, correctly rounded; the rounding carry
         // (0.99995 to 1.000) is absorbed by the printf exponent.
-        char buf[64];
-        int sig = decimals > 0 ? decimals : 1;
-        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, magnitude);
-        std::string s = buf;
-        std::size_t e = s.find('e');
-        for (std::size_t i = 0; i < e; ++i)
-            if (s[i] != '.') digits.push_back(s[i]);
-        exponent = std::atoi(s.c_str() + e + 1) + 1;
-        if (decimals == 0) digits.clear();
+        char buf[400];
+        int sig = shown > 0 ? shown : 1;
+        std::string_view s = printf_text(buf, magnitude, std::chars_format::scientific, sig - 1);
+        // "d.ddde+xx": the exponent letter follows the sig digits and the point.
+        std::size_t e = sig > 1 ? static_cast<std::size_t>(sig) + 1 : 1;
+        if (e >= s.size() || s[e] != 'e') e = s.find('e');
+        if (shown > 0)
+            for (std::size_t i = 0; i < e; ++i)
+                if (s[i] != '.') body[n++] = s[i];
+        int power = 0;
+        std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), power);
+        exponent = power + 1;
     }
-    std::string exp_text;
     int mag = std::abs(exponent);
-    if (mag <= 99) {
-        exp_text = std::string("E") + (exponent < 0 ? "-" : "+") + fmt_i(mag, 2, 2);
-    } else if (mag <= 999) {
-        exp_text = std::string(exponent < 0 ? "-" : "+") + fmt_i(mag, 3, 3);
-    } else {
-        return stars(width);
+    if (mag > 999) {
+        out += stars(width);
+        return;
     }
-    std::string body = "0." + digits + exp_text;
-    std::string text = (negative ? "-" : "") + body;
-    if (static_cast<int>(text.size()) > width) text = (negative ? "-" : "") + body.substr(1);
-    return right(text, width);
+    if (mag <= 99) body[n++] = 'E';
+    body[n++] = exponent < 0 ? '-' : '+';
+    if (mag > 99) body[n++] = static_cast<char>('0' + mag / 100);
+    body[n++] = static_cast<char>('0' + mag / 10 % 10);
+    body[n++] = static_cast<char>('0' + mag % 10);
+    std::string_view text(body, n);
+    std::string without_zero;
+    if (static_cast<int>(n) > width) {  // no room for the leading zero
+        without_zero = std::string(text.substr(0, zero)) + std::string(text.substr(zero + 1));
+        text = without_zero;
+    }
+    if (static_cast<int>(text.size()) > width) {
+        out += stars(width);
+        return;
+    }
+    out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out += text;
+}
+
+std::string fmt_e(double value, int width, int decimals) {
+    std::string out;
+    append_e(out, value, width, decimals);
+    return out;
 }
 
 std::string fmt_a(const std::string& text, int width) {
@@ -94,9 +140,10 @@ std::string fmt_a(const std::string& text, int width) {
 
 std::string list_real_text(double value) {
     if (!std::isfinite(value)) return special(value, 9).substr(special(value, 9).find_first_not_of(' '));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.10G", value);
-    std::string s = buf;
+    char buf[400];
+    std::string s(printf_text(buf, value, std::chars_format::general, 10));
+    std::size_t e = s.find('e');
+    if (e != std::string::npos) s[e] = 'E';
     if (s.find_first_of(".E") == std::string::npos) s += ".0";
     return s;
 }

@@ -15,6 +15,8 @@ std::string fmt_f(double value, int width, int decimals);
 // Ew.d: mantissa form 0.dddE+xx (0.ddd+xxx for exponents over 99); the
 // leading zero is dropped when there is no room; '*' fill when too wide.
 std::string fmt_e(double value, int width, int decimals);
+// The same field appended to `out`.
+void append_e(std::string& out, double value, int width, int decimals);
 
 // Aw: text cut or blank-padded to w characters.
 std::string fmt_a(const std::string& text, int width);

@@ -1,10 +1,13 @@
-// One city-pair flight of ten hours and the same route flown as a
-// 600-minute waypoint flight, on a data tree from the builder.
+// One city-pair flight of ten hours, the same route flown as a 600-minute
+// waypoint flight, and the city-pair run of the sample routes repeated, on a
+// data tree from the builder.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "app/startup.hpp"
+#include "runs/city_pair_run.hpp"
 #include "runs/big_flight_dose.hpp"
 #include "runs/waypoint_dose.hpp"
 #include "support/data_tree_fixture.hpp"
@@ -56,8 +59,29 @@ void BM_WaypointSixHundredMinutes(benchmark::State& state) {
     }
 }
 
+// The twelve sample routes (two to sixteen hours, single days, monthly and
+// yearly averages) ten times over: 120 flights in one batch run.
+void BM_SampleRoutesCityPairRun(benchmark::State& state) {
+    FlightTree tree;
+    std::ifstream sample(std::filesystem::path(__FILE__).parent_path().parent_path() / "samples" / "FLIGHTS.BIG");
+    std::string routes((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
+    if (routes.empty()) state.SkipWithError("no sample routes");
+    std::string flights;
+    for (int n = 0; n < 10; ++n) flights += routes;
+    test::write_file("FLIGHTS.BIG", flights);
+    test::write_file("DEFAULT.INP", "0000/00/00\n1200\n   0\n   2\nFLIGHTS.BIG\n");
+    tree.tp.shell.handler = [](const std::string&) { test::write_file("FILELIST.TXT", "FLIGHTS.BIG\n"); };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(runbig(*tree.tp));
+        state.PauseTiming();
+        std::filesystem::remove("TOLV-7.RPT");
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(BM_CityPairTenHours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WaypointSixHundredMinutes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleRoutesCityPairRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

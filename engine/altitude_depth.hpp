@@ -8,7 +8,7 @@
 // edit of the file counts at the next call.
 #include <vector>
 
-#include "engine/file_stamp.hpp"
+#include "app/file_stamp.hpp"
 #include "engine/splines.hpp"
 
 namespace tolv7 {

@@ -1,5 +1,6 @@
 #include "engine/coefficient_lookup.hpp"
 
+#include <bit>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -50,6 +51,36 @@ DepthValues energy_step(const std::vector<double>& table, int z, int dose_kind, 
             kcspline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd, total_gev);
     }
     return values;
+}
+
+// The energy steps of one slice for the given bins of element z: the
+// slice's values along energy do not depend on the bin, so each depth's
+// spline is prepared once and read at the total energy of every bin.
+std::vector<DepthValues> energy_steps(const std::vector<double>& table, int z, int dose_kind,
+                                      const std::vector<GuardedPoint>& bins) {
+    DoseKindParts k = decoder(dose_kind);
+    std::vector<DepthValues> values(bins.size());
+    std::array<double, kShowerEnergies> along_energy{};
+    for (int d = 1; d <= kShowerDepths; ++d) {
+        for (int e = 1; e <= kShowerEnergies; ++e)
+            along_energy[static_cast<std::size_t>(e - 1)] = table[shower_index(z + 1, e, d, k.p, k.q)];
+        GuardedSpline spline(energy_axis_gev(), along_energy, kNaturalEnd, kNaturalEnd);
+        for (std::size_t b = 0; b < bins.size(); ++b)
+            values[b][static_cast<std::size_t>(d - 1)] = spline.at_point(bins[b]);
+    }
+    return values;
+}
+
+// The total energy of bin i of element z located on the energy axis, as
+// ftd (by the atomic mass) or shows (by the mass number) takes it.
+GuardedPoint energy_point(int z, int i, bool by_atomic_mass) {
+    static const GuardedSpline axis = [] {
+        std::array<double, kShowerEnergies> ones;
+        ones.fill(1.0);
+        return GuardedSpline(energy_axis_gev(), ones, kNaturalEnd, kNaturalEnd);
+    }();
+    double e = kEnergyGrid[static_cast<std::size_t>(i - 1)];
+    return axis.locate(by_atomic_mass ? e * atomic(z).atomic_mass : atomic(z).mass_number * e);
 }
 
 // A dose kind outside 1-304 addresses nothing in the library: the caller
@@ -144,19 +175,41 @@ double PreparedDepthValues::operator()(const DepthPoint& depth) const {
 
 PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
     if (!valid_dose_kind(dose_kind)) throw std::invalid_argument("no dose kind " + std::to_string(dose_kind));
+    check_lookup(engine, 1, 1);
     PreparedDoseKind prepared;
     prepared.dose_kind = dose_kind;
     int q = decoder(dose_kind).q;
     int total_kind = kShowerParticles * q;
     for (int z = 1; z < kShowerSlots; ++z) {
+        std::vector<GuardedPoint> by_mass, by_number;
         for (int i = 1; i <= kBins; ++i) {
-            prepared.ftd.emplace_back(ftd_depth_values(engine, z, i, dose_kind), q);
-            prepared.shows.emplace_back(shows_depth_values(engine, z, i, dose_kind), q);
+            by_mass.push_back(energy_point(z, i, true));
+            by_number.push_back(energy_point(z, i, false));
         }
-        prepared.total56.emplace_back(ftd_depth_values(engine, z, 56, total_kind), q);
-        prepared.total50.emplace_back(ftd_depth_values(engine, z, 50, total_kind), q);
+        for (const DepthValues& v : energy_steps(engine.ftdcc, z, dose_kind, by_mass)) prepared.ftd.emplace_back(v, q);
+        for (const DepthValues& v : energy_steps(engine.ftdccs, z, dose_kind, by_number))
+            prepared.shows.emplace_back(v, q);
+        auto totals = energy_steps(engine.ftdcc, z, total_kind, {by_mass[55], by_mass[49]});
+        prepared.total56.emplace_back(totals[0], q);
+        prepared.total50.emplace_back(totals[1], q);
     }
     return prepared;
+}
+
+DepthCoefficients coefficients_at(const PreparedDoseKind& kind, double depth) {
+    DepthCoefficients c;
+    c.dose_kind = kind.dose_kind;
+    c.depth = depth;
+    const DepthPoint at = locate_depth(depth);
+    auto values = [&at](const std::vector<PreparedDepthValues>& steps, std::vector<double>& out) {
+        out.reserve(steps.size());
+        for (const PreparedDepthValues& step : steps) out.push_back(step(at));
+    };
+    values(kind.ftd, c.ftd);
+    values(kind.shows, c.shows);
+    values(kind.total56, c.total56);
+    values(kind.total50, c.total50);
+    return c;
 }
 
 double ftd(Program& p, int z, int i, int dose_kind, double depth) {
@@ -180,8 +233,7 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
     return top_bin_factor(p, flux, energy, z, h56, h50);
 }
 
-double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
-                      double h50) {
+TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> energy, int z) {
     if (flux.size() < std::size_t{kElements} * kBins || energy.size() < std::size_t{kElements} * kBins)
         throw std::invalid_argument("hff needs 27 x 100 flux and energy tables");
     auto at = [z](int bin) { return static_cast<std::size_t>((z - 1) + kElements * (bin - 1)); };
@@ -195,16 +247,34 @@ double top_bin_factor(Program& p, std::span<const double> flux, std::span<const 
     double e0 = ue(z, 98);
     double c = (e1 - e0) * f(100) * s / (std::pow(e1, s) - std::pow(e0, s));
 
-    double k = (h56 - h50) / (t(56) - t(50));
+    TopBinSlope slope;
+    slope.a = c / (-(1.0 + s));
+    slope.b = c / (-s);
+    slope.pow1 = std::pow(e1, 1.0 + s);
+    slope.pow0 = std::pow(e1, s);
+    slope.scale = f(100) * (ue(z, 100) - le(z, 100));
+    slope.t56 = t(56);
+    slope.t50 = t(50);
+    return slope;
+}
 
-    double factor = (c / (-(1.0 + s)) * k * 400.0 * std::pow(e1, 1.0 + s) + c / (-s) * h56 * std::pow(e1, s)) /
-                    (f(100) * (ue(z, 100) - le(z, 100)));
+double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50) {
+    double k = (h56 - h50) / (slope.t56 - slope.t50);
+    double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
 
-    std::string warning = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
-    if (p.engine.diagdap.is_open()) p.engine.diagdap << warning << '\n';
-    p.log.line(warning);
+    constexpr std::size_t kWarningsKept = 256;
+    if (slope.warnings.size() >= kWarningsKept) slope.warnings.clear();
+    auto [at, fresh] = slope.warnings.try_emplace(std::bit_cast<std::uint64_t>(factor));
+    if (fresh) at->second = ListLine() << "Warning, Low HFF(Z,100): " << factor << "Raised to 1";
+    if (p.engine.diagdap.is_open()) p.engine.diagdap << at->second << '\n';
+    p.log.line(at->second);
     return 1.0;
+}
+
+double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+                      double h50) {
+    return top_bin_factor(p, top_bin_slope(flux, energy, z), h56, h50);
 }
 
 }  // namespace tolv7

@@ -6,6 +6,9 @@
 // kind, so a caller that needs many depths can take it once and interpolate
 // the 19 depth-wise values for each depth.
 #include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <span>
 #include <vector>
 
@@ -67,18 +70,30 @@ private:
     int q_ = 0;
 };
 
-// The energy steps of one valid dose kind done once: the depth steps of
-// ftd and shows for every element and bin (index (z - 1) x 100 + i - 1), and
-// of the quantity's total kind at bins 56 and 50 for the top-bin factor
-// (index z - 1).
-struct PreparedDoseKind {
+// Values of one dose kind for every element and bin (ftd and shows, index
+// (z - 1) x 100 + i - 1) and of the quantity's total kind at bins 56 and 50
+// for the top-bin factor (index z - 1).
+template <class Value>
+struct KindTables {
+    std::vector<Value> ftd;
+    std::vector<Value> shows;
+    std::vector<Value> total56;
+    std::vector<Value> total50;
+};
+
+// The energy steps of one valid dose kind done once: their depth steps.
+struct PreparedDoseKind : KindTables<PreparedDepthValues> {
     int dose_kind = 0;
-    std::vector<PreparedDepthValues> ftd;
-    std::vector<PreparedDepthValues> shows;
-    std::vector<PreparedDepthValues> total56;
-    std::vector<PreparedDepthValues> total50;
 };
 PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind);
+
+// The coefficients of one dose kind at one depth, as the prepared depth
+// steps give them.
+struct DepthCoefficients : KindTables<double> {
+    int dose_kind = 0;
+    double depth = 0.0;
+};
+DepthCoefficients coefficients_at(const PreparedDoseKind& kind, double depth);
 
 // Coefficient and its uncertainty of element Z in bin i for the dose kind at
 // the depth; 0, with a warning in the check log, for a dose kind outside 1-304.
@@ -95,5 +110,22 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
 // quantity at bins 56 (h56) and 50 (h50), with the warning of hff.
 double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
                       double h50);
+
+// The parts of the top-bin factor of one element that depend on the flux
+// and energy tables alone: a power law over bin 99 fitted to bins 90 and
+// 100. Many dose kinds and depths share them.
+struct TopBinSlope {
+    double a = 0;      // c / -(1 + s)
+    double b = 0;      // c / -s
+    double pow1 = 0;   // e1^(1 + s)
+    double pow0 = 0;   // e1^s
+    double scale = 0;  // F(Z,100) x (ue(Z,100) - le(Z,100))
+    double t56 = 0, t50 = 0;
+    // The warning lines of the factors below 1 met so far, by the factor's
+    // bits (a factor that comes again has the same text).
+    mutable std::unordered_map<std::uint64_t, std::string> warnings;
+};
+TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> energy, int z);
+double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50);
 
 }  // namespace tolv7

@@ -1,6 +1,7 @@
 #include "engine/dose.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <ctime>
 #include <fstream>
@@ -28,6 +29,9 @@ constexpr int kRows = 27;          // rows of the flux tables, element fastest
 constexpr int kBins = 100;
 constexpr double kNorm = 2.261946773529053;  // 0.72 times the single-precision pi
 constexpr std::size_t kDoseKindsKept = 8;
+// A flight's cruise steps and a list's few altitudes come back again and
+// again; about 42 kB each.
+constexpr std::size_t kDepthsKept = 64;
 
 std::size_t flux_index(int z, int i) { return static_cast<std::size_t>((z - 1) + kRows * (i - 1)); }
 std::size_t bin_index(int z, int i) { return static_cast<std::size_t>((z - 1) * kBins + (i - 1)); }
@@ -52,6 +56,45 @@ const BinEdges& bin_edges() {
         return b;
     }();
     return edges;
+}
+
+// Integer mass number of each element as a double, index Z.
+const std::array<double, kElements + 1>& mass_numbers() {
+    static const std::array<double, kElements + 1> a = [] {
+        std::array<double, kElements + 1> m{};
+        for (int z = 1; z <= kElements; ++z) m[static_cast<std::size_t>(z)] = atomic(z).mass_number;
+        return m;
+    }();
+    return a;
+}
+
+// One bin of the fold: its fluence O (kept in `last_o`) when the sky lets
+// it through and the cutoff leaves a share of it, the term U x W x O added
+// to the dose sum d and its variance to v. `ec` is the element's cutoff
+// energy. Returns the term (0 without a share).
+inline double fold_bin(const BinEdges& edges, std::size_t b, double w, double rc, double ec, double hf, double flux,
+                       double var, double u, double s, double& d, double& v, double& last_o) {
+    if (w == 0.0) return 0.0;
+    if (rc <= edges.lr[b]) {
+        last_o = kNorm * hf * (edges.ue[b] - edges.le[b]) * flux;
+    } else if (rc < edges.ur[b]) {
+        // The cutoff falls inside the bin: only the part above the cutoff
+        // energy counts, and never less than nothing.
+        last_o = kNorm * std::max(0.0, edges.ue[b] - ec) * flux;
+    } else {
+        return 0.0;
+    }
+    const double term = u * w * last_o * 1.0;
+    d += term;
+    if (flux != 0.0 && u != 0.0) {
+        // The flux variance is 0: its share adds +0 to the sum (which leaves
+        // it as it is) unless term / flux overflows, so it is computed only
+        // then.
+        double flux_share = 0.0;
+        if (var != 0.0 || !(std::fabs(term) <= std::fabs(flux) * 1e150)) flux_share = var * ((term / flux) * (term / flux));
+        v = v + flux_share + (s * s) * ((term / u) * (term / u));
+    }
+    return term;
 }
 
 float processor_seconds() { return static_cast<float>(std::clock()) / static_cast<float>(CLOCKS_PER_SEC); }
@@ -81,17 +124,37 @@ double coefficient_depth(char mode, double depth, double slant) {
     }
 }
 
+// Moves the kept entry that `same` picks to the back (newest); nullptr when
+// none does.
+template <class T, class Same>
+T* take_kept(std::vector<std::unique_ptr<T>>& kept, Same same) {
+    for (std::size_t k = kept.size(); k-- > 0;) {
+        if (!same(*kept[k])) continue;
+        std::rotate(kept.begin() + static_cast<std::ptrdiff_t>(k), kept.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                    kept.end());
+        return kept.back().get();
+    }
+    return nullptr;
+}
+
 // The prepared energy steps of the dose kind, kept for the last few kinds.
 const PreparedDoseKind& prepared_kind(Program& p, int dose_kind) {
     auto& kept = p.engine.dose_kept.prepared;
-    for (std::size_t k = 0; k < kept.size(); ++k) {
-        if (kept[k]->dose_kind != dose_kind) continue;
-        std::rotate(kept.begin() + static_cast<std::ptrdiff_t>(k), kept.begin() + static_cast<std::ptrdiff_t>(k) + 1,
-                    kept.end());
-        return *kept.back();
-    }
+    if (auto* k = take_kept(kept, [&](const PreparedDoseKind& k) { return k.dose_kind == dose_kind; })) return *k;
     if (kept.size() >= kDoseKindsKept) kept.erase(kept.begin());
     kept.push_back(std::make_unique<PreparedDoseKind>(prepare_dose_kind(p.engine, dose_kind)));
+    return *kept.back();
+}
+
+// The coefficients of the dose kind at the depth, kept for the last few
+// (dose kind, depth) pairs.
+const DepthCoefficients& coefficients_kept(Program& p, int dose_kind, double depth) {
+    auto& kept = p.engine.dose_kept.at_depths;
+    if (auto* c = take_kept(kept, [&](const DepthCoefficients& c) { return c.dose_kind == dose_kind && c.depth == depth; }))
+        return *c;
+    auto made = std::make_unique<DepthCoefficients>(coefficients_at(prepared_kind(p, dose_kind), depth));
+    if (kept.size() >= kDepthsKept) kept.erase(kept.begin());
+    kept.push_back(std::move(made));
     return *kept.back();
 }
 
@@ -155,26 +218,33 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
     p.log.line(ListLine() << " PreGCR time in DOSE in seconds. " << static_cast<double>(t_pregcr - t_entry));
 
     // Spectrum step: the primary spectrum of the date, as its file reads back.
-    k.gcrflux.assign(static_cast<std::size_t>(kRows) * kBins, 0.0);
-    k.gcrke.assign(static_cast<std::size_t>(kRows) * kBins, 0.0);
-    k.gcrvar.assign(static_cast<std::size_t>(kRows) * kBins, 0.0);
-    k.kepn.assign(static_cast<std::size_t>(kRows) * kBins, 0.0);
+    // Every call fills rows 1-26 of the tables; row 27 and the variance
+    // (which nothing adds to) stay 0 from the first call.
+    for (std::vector<double>* table : {&k.gcrflux, &k.gcrke, &k.gcrvar, &k.kepn})
+        if (table->size() != static_cast<std::size_t>(kRows) * kBins)
+            table->assign(static_cast<std::size_t>(kRows) * kBins, 0.0);
     const PrimarySpectrum& spectrum = get_hpd_iso(p, date, depth);
     if (e.caching) {
         for (int z = 1; z <= kElements; ++z)
-            for (int i = 1; i <= kBins; ++i) {
-                k.gcrke[flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
-                k.gcrflux[flux_index(z, i)] = spectrum.flux[PrimarySpectrum::index(z, i)];
-            }
+            for (int i = 1; i <= kBins; ++i) k.gcrflux[flux_index(z, i)] = spectrum.flux[PrimarySpectrum::index(z, i)];
     } else {
         read_spectrum_file(p, k);
+        k.energies_filled = false;
     }
-    for (int z = 1; z <= kElements; ++z)
-        for (int i = 1; i <= kBins; ++i) {
-            std::size_t at = flux_index(z, i);
-            k.kepn[at] = k.gcrke[at] / atomic(z).mass_number;
-            if (trace) dap << std::string(ListLine() << z << k.gcrke[at] << k.gcrflux[at]) << '\n';
-        }
+    // The total energies of the bins do not depend on the potential: kept
+    // from the first call.
+    if (!e.caching || !k.energies_filled) {
+        for (int z = 1; e.caching && z <= kElements; ++z)
+            for (int i = 1; i <= kBins; ++i)
+                k.gcrke[flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
+        for (int i = 1; i <= kBins; ++i)
+            for (int z = 1; z <= kElements; ++z)
+                k.kepn[flux_index(z, i)] = k.gcrke[flux_index(z, i)] / mass_numbers()[static_cast<std::size_t>(z)];
+        k.energies_filled = e.caching;
+    }
+    for (int z = 1; trace && z <= kElements; ++z)
+        for (int i = 1; i <= kBins; ++i)
+            dap << std::string(ListLine() << z << k.gcrke[flux_index(z, i)] << k.gcrflux[flux_index(z, i)]) << '\n';
     const float t_gcr = processor_seconds();
     std::string gcr_time = ListLine() << " GCR time in seconds. " << static_cast<double>(t_gcr - t_pregcr);
     p.log.line(gcr_time);
@@ -190,8 +260,9 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
             << std::string(ListLine() << " SkyCut Skypass Skyweight") << '\n'
             << std::string(ListLine() << skycut << skypass << skywt) << '\n';
     }
+    // The altitude of the same depth serves the zenith step too.
     const double zen =
-        ((kSkyHalfPi - std::asin(std::min(1.0, kSkyEarthRadiusKm / (km(p, depth) + kSkyEarthRadiusKm)))) *
+        ((kSkyHalfPi - std::asin(std::min(1.0, kSkyEarthRadiusKm / (h + kSkyEarthRadiusKm)))) *
              kSkyRadToDeg +
          90.0) /
         2.0;
@@ -215,51 +286,58 @@ double dose(Program& p, double latitude, double& longitude, double depth, double
     const bool valid_kind = valid_dose_kind(dose_kind);
     if (!valid_kind)
         p.log.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; the dose rate is 0");
-    const PreparedDoseKind* prepared = valid_kind && e.caching ? &prepared_kind(p, dose_kind) : nullptr;
-    const DepthPoint at_depth_used = locate_depth(depth_used);
+    const DepthCoefficients* prepared =
+        valid_kind && e.caching ? &coefficients_kept(p, dose_kind, depth_used) : nullptr;
+    if (prepared && (k.slopes.empty() || k.slopes_spectrum != spectrum.generation || k.slopes_factor != factor)) {
+        k.slopes.clear();
+        for (int z = 1; z <= kElements; ++z) k.slopes.push_back(top_bin_slope(k.gcrflux, k.gcrke, z));
+        k.slopes_spectrum = spectrum.generation;
+        k.slopes_factor = factor;
+    }
     double d = 0.0;
     double v = 0.0;
     double last_ec = 0.0;
     double last_o = 0.0;
-    for (int z = 1; valid_kind && z <= kElements; ++z) {
+    if (prepared && !trace) {
+        // The common case in a loop of its own, free of calls: the top-bin
+        // factors first (their warnings come in the same order as from the
+        // loop below), the cutoff energy of each element once.
+        std::array<double, kElements> top{};
+        for (int z = 1; z <= kElements; ++z) {
+            const auto at = static_cast<std::size_t>(z - 1);
+            top[at] = top_bin_factor(p, k.slopes[at], prepared->total56[at], prepared->total50[at]);
+        }
+        for (int z = 1; z <= kElements; ++z) {
+            const double ec = kinetic(z, rc);
+            for (int i = 1; i <= kBins; ++i) {
+                const std::size_t b = bin_index(z, i);
+                const double hf = i == kBins ? top[static_cast<std::size_t>(z - 1)] : 1.0;
+                fold_bin(edges, b, w, rc, ec, hf, k.gcrflux[flux_index(z, i)], k.gcrvar[flux_index(z, i)],
+                         prepared->ftd[b], prepared->shows[b], d, v, last_o);
+            }
+        }
+    }
+    for (int z = 1; valid_kind && !(prepared && !trace) && z <= kElements; ++z) {
+        const double ec = kinetic(z, rc);
         for (int i = 1; i <= kBins; ++i) {
             const std::size_t b = bin_index(z, i);
             const double lr = edges.lr[b], ur = edges.ur[b], lower = edges.le[b], upper = edges.ue[b];
             const double flux = k.gcrflux[flux_index(z, i)];
             double u = 0.0, s = 0.0, hf = 1.0;
             if (prepared) {
-                u = prepared->ftd[b](at_depth_used);
-                s = prepared->shows[b](at_depth_used);
+                u = prepared->ftd[b];
+                s = prepared->shows[b];
                 if (i == kBins)
-                    hf = top_bin_factor(p, k.gcrflux, k.gcrke, z,
-                                        prepared->total56[static_cast<std::size_t>(z - 1)](at_depth_used),
-                                        prepared->total50[static_cast<std::size_t>(z - 1)](at_depth_used));
+                    hf = top_bin_factor(p, k.slopes[static_cast<std::size_t>(z - 1)],
+                                        prepared->total56[static_cast<std::size_t>(z - 1)],
+                                        prepared->total50[static_cast<std::size_t>(z - 1)]);
             } else {
                 u = ftd(p, z, i, dose_kind, depth_used);
                 s = shows(p, z, i, dose_kind, depth_used);
                 hf = hff(p, k.gcrflux, k.gcrke, z, i, dose_kind, depth_used);
             }
-            double term = 0.0;
-            bool share = false;
-            if (w != 0.0) {
-                if (rc <= lr) {
-                    last_o = kNorm * hf * (upper - lower) * flux;
-                    share = true;
-                } else if (rc < ur) {
-                    // The cutoff falls inside the bin: only the part above the
-                    // cutoff energy counts, and never less than nothing.
-                    last_ec = kinetic(z, rc);
-                    last_o = kNorm * std::max(0.0, upper - last_ec) * flux;
-                    share = true;
-                }
-            }
-            if (share) {
-                term = u * w * last_o * 1.0;
-                d += term;
-                if (flux != 0.0 && u != 0.0)
-                    v = v + k.gcrvar[flux_index(z, i)] * ((term / flux) * (term / flux)) +
-                        (s * s) * ((term / u) * (term / u));
-            }
+            if (w != 0.0 && rc > lr && rc < ur) last_ec = ec;
+            const double term = fold_bin(edges, b, w, rc, ec, hf, flux, k.gcrvar[flux_index(z, i)], u, s, d, v, last_o);
             if (trace) {
                 p.log.line(ListLine() << "z,e,i,ii" << z << i << 1 << 1);
                 p.log.line(ListLine() << "Rigidities" << lr << ur);

@@ -12,7 +12,7 @@
 #include "engine/cutoff_grid.hpp"
 #include "engine/dose.hpp"
 #include "engine/file_rewrite.hpp"
-#include "engine/file_stamp.hpp"
+#include "app/file_stamp.hpp"
 #include "engine/kp_adjust.hpp"
 #include "engine/primary_spectrum.hpp"
 

@@ -1,25 +1,50 @@
 #include "engine/file_rewrite.hpp"
 
-#include <cstdio>
-#include <filesystem>
+#include <fcntl.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <vector>
 
 namespace tolv7 {
 
-bool rewrite_file(const std::string& path, const std::string& content) {
-    std::FILE* f = std::fopen(path.c_str(), "r+b");
-    if (f == nullptr) f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = std::fflush(f) == 0 && ok;
-    std::fseek(f, 0, SEEK_END);
-    long old_size = std::ftell(f);
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && old_size > static_cast<long>(content.size())) {
-        std::error_code ec;
-        std::filesystem::resize_file(path, content.size(), ec);
-        ok = !ec;
+bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    std::vector<iovec> pieces;
+    std::size_t length = 0;
+    for (std::string_view part : parts) {
+        if (part.empty()) continue;
+        pieces.push_back({const_cast<char*>(part.data()), part.size()});
+        length += part.size();
     }
+    // One positioned write of the whole content (continued if the system
+    // writes less), then the file cut to its length.
+    std::size_t done = 0;
+    std::size_t first = 0;
+    bool ok = true;
+    while (ok && done < length) {
+        ssize_t n = ::pwritev(fd, pieces.data() + first, static_cast<int>(pieces.size() - first),
+                              static_cast<off_t>(done));
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+        auto left = static_cast<std::size_t>(n);
+        while (first < pieces.size() && left >= pieces[first].iov_len) left -= pieces[first++].iov_len;
+        if (first < pieces.size()) {
+            pieces[first].iov_base = static_cast<char*>(pieces[first].iov_base) + left;
+            pieces[first].iov_len -= left;
+        }
+    }
+    ok = ok && ::ftruncate(fd, static_cast<off_t>(length)) == 0;
+    ok = ::close(fd) == 0 && ok;
     return ok;
+}
+
+bool rewrite_file(const std::string& path, const std::string& content) {
+    return rewrite_file(path, {std::string_view(content)});
 }
 
 }  // namespace tolv7

@@ -1,15 +1,20 @@
 #pragma once
 // Rewrites a file from its beginning with new content. A file that already
-// exists is written over in place and cut to the new length only when it
-// was longer, so files rewritten at every dose computation with contents of
-// about the same size cost no block freeing and allocation each time.
+// exists is written over in place by one positioned write and then cut to
+// the new length, so files rewritten at every dose computation with contents
+// of about the same size cost few system calls and no block freeing and
+// allocation each time.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace tolv7 {
 
 // False when the file can be neither opened nor created, or not written.
 bool rewrite_file(const std::string& path, const std::string& content);
+// The same with the content given as consecutive parts.
+bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts);
 
 // A file whose lines are gathered in memory while it is open and written
 // from its beginning (rewrite_file) at flush and close.

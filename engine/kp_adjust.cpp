@@ -36,6 +36,10 @@ std::optional<KpDay> parse_kp_day(const std::string& line) {
     return out;
 }
 
+std::int64_t date_key(std::int64_t year, std::int64_t month, std::int64_t day) {
+    return year * 10000 + month * 100 + day;
+}
+
 // Reads the Kp file again when it changed since the last reading (always
 // when caching is off). A missing file, or one without its heading line,
 // stops the program.
@@ -53,6 +57,7 @@ const KpIndexFile& kp_index(Program& p) {
             fresh.unreadable = "line " + std::to_string(n) + " cannot be read as a Kp day";
             break;
         }
+        fresh.first_of_date.try_emplace(date_key(day->year, day->month, day->day), fresh.days.size());
         fresh.days.push_back(*day);
     }
     fresh.loaded = true;
@@ -69,8 +74,8 @@ std::optional<int> date_kp(Program& p, double date) {
     const KpIndexFile& file = kp_index(p);
     CalendarDate d = dates(date);
     int interval = d.hour / 3 + 1;  // 1-8: the split carries hour 24 to the next day
-    for (const KpDay& day : file.days) {
-        if (day.year != d.year || day.month != d.month || day.day != d.day) continue;
+    if (auto found = file.first_of_date.find(date_key(d.year, d.month, d.day)); found != file.first_of_date.end()) {
+        const KpDay& day = file.days[found->second];
         int kp = day.kp[static_cast<std::size_t>(interval - 1)];
         cutoff_log_line(p, "Found Kp=" + fmt_i(kp, 2) + " for " + fmt_i(d.year, 4) + fmt_i(d.month, 3) +
                                fmt_i(d.day, 3) + " at " + fmt_i(d.hour, 2) + " h");

@@ -5,9 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
-#include "engine/file_stamp.hpp"
+#include "app/file_stamp.hpp"
 
 namespace tolv7 {
 
@@ -31,6 +32,8 @@ struct KpIndexFile {
     std::vector<KpDay> days;
     std::string unreadable;
     FileStamp stamp;
+    // The first day line of each date (year x 10000 + month x 100 + day).
+    std::unordered_map<std::int64_t, std::size_t> first_of_date;
 };
 
 // True when a run marked the date as a yearly, monthly or daily average.

@@ -1,5 +1,7 @@
 #include "engine/primary_spectrum.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -49,9 +51,24 @@ constexpr std::array<SpectralConstants, 28> kSpectral = {{
 // The single-precision 0.001 of the flux units.
 constexpr double kMilli = 0.0010000000474974513;
 
-// A value as its printed text reads back.
-double read_back(const std::string& text) {
-    if (text.find('E') != std::string::npos) return std::strtod(text.c_str(), nullptr);
+// Spectra of this many potentials are kept.
+constexpr std::size_t kSpectraKept = 16;
+
+// A value as its printed text reads back: a number with an exponent letter
+// is read as the C library reads it (the plain field reader and
+// std::from_chars give the same value, correctly rounded; anything they do
+// not take whole goes to strtod).
+double read_back(std::string_view text) {
+    if (text.find('E') != std::string_view::npos) {
+        if (auto value = plain_real_field(text)) return *value;
+        std::size_t first = text.find_first_not_of(' ');
+        const char* begin = text.data() + first;
+        const char* end = text.data() + text.size();
+        double value = 0.0;
+        auto [ptr, ec] = std::from_chars(begin, end, value);
+        if (ec == std::errc() && ptr == end) return value;
+        return std::strtod(std::string(text).c_str(), nullptr);
+    }
     return parse_fixed_real(text, 0).value_or(0.0);  // exponent beyond 99, no E
 }
 
@@ -106,26 +123,74 @@ namespace {
 
 // Lines 3-2802 of the spectrum file for the potential phi (GV), and the
 // values as reading them back gives them.
-void compute_spectra(double phi, SpectrumCache& cache) {
+// What does not depend on the potential: each line's element and energy
+// columns (columns 1-15), the energy as read back, and the rigidity at E.
+struct PotentialFree {
+    std::vector<std::string> head;
+    std::array<double, kSpectrumElements * kSpectrumEnergies> total_energy{};
+    std::array<double, kSpectrumElements * kSpectrumEnergies> rigidity{};
+};
+
+const PotentialFree& potential_free() {
+    static const PotentialFree columns = [] {
+        PotentialFree c;
+        for (int z = 1; z <= kSpectrumElements; ++z)
+            for (int j = 1; j <= kSpectrumEnergies; ++j) {
+                double e = kKepn[static_cast<std::size_t>(j - 1)];
+                std::size_t i = PrimarySpectrum::index(z, j);
+                c.rigidity[i] = rigidity(e, z);
+                std::string energy_text = fmt_e(iso_gcr_flux2(z, c.rigidity[i], e, 0.0).total_energy, 11, 3);
+                c.head.push_back(fmt_i(z, 4) + energy_text);
+                c.total_energy[i] = read_back(energy_text);
+            }
+        return c;
+    }();
+    return columns;
+}
+
+void compute_spectra(double phi, KeptSpectrum& cache) {
+    const PotentialFree& fixed = potential_free();
     cache.lines.clear();
     cache.lines.reserve(27 * kSpectrumElements * kSpectrumEnergies);
+    cache.values.total_energy = fixed.total_energy;
     for (int z = 1; z <= kSpectrumElements; ++z) {
         for (int j = 1; j <= kSpectrumEnergies; ++j) {
             double e = kKepn[static_cast<std::size_t>(j - 1)];
-            GcrFlux f = iso_gcr_flux2(z, rigidity(e, z), e, phi);
-            std::string energy_text = fmt_e(f.total_energy, 11, 3);
-            std::string flux_text = fmt_e(f.flux, 11, 3);
-            cache.lines += fmt_i(z, 4);
-            cache.lines += energy_text;
-            cache.lines += flux_text;
-            cache.lines += '\n';
             std::size_t i = PrimarySpectrum::index(z, j);
-            cache.values.total_energy[i] = read_back(energy_text);
-            cache.values.flux[i] = read_back(flux_text);
+            GcrFlux f = iso_gcr_flux2(z, fixed.rigidity[i], e, phi);
+            cache.lines += fixed.head[i];
+            const std::size_t flux_at = cache.lines.size();
+            append_e(cache.lines, f.flux, 11, 3);
+            cache.values.flux[i] = read_back(std::string_view(cache.lines).substr(flux_at));
+            cache.lines += '\n';
         }
     }
+    static std::uint64_t computations = 0;
+    cache.values.generation = ++computations;
     cache.phi = phi;
-    cache.valid = true;
+}
+
+// The spectra of the potential, computed unless kept (or when caching is
+// off); they become the newest kept.
+const KeptSpectrum& spectra_of(Program& prog, double phi) {
+    auto& kept = prog.engine.spectrum.kept;
+    if (!prog.engine.caching) kept.clear();
+    for (std::size_t k = kept.size(); k-- > 0;) {
+        if (kept[k]->phi != phi) continue;
+        std::rotate(kept.begin() + static_cast<std::ptrdiff_t>(k), kept.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                    kept.end());
+        return *kept.back();
+    }
+    std::unique_ptr<KeptSpectrum> fresh;
+    if (kept.size() >= kSpectraKept) {
+        fresh = std::move(kept.front());  // the oldest one's space is used again
+        kept.erase(kept.begin());
+    } else {
+        fresh = std::make_unique<KeptSpectrum>();
+    }
+    compute_spectra(phi, *fresh);
+    kept.push_back(std::move(fresh));
+    return *kept.back();
 }
 
 }  // namespace
@@ -141,14 +206,12 @@ const PrimarySpectrum& get_hpd_iso(Program& prog, double date, double depth) {
         hp = 0.0;
     }
     const double phi = hp / 1000.0;
-    SpectrumCache& cache = prog.engine.spectrum;
-    if (!prog.engine.caching || !cache.valid || cache.phi != phi) compute_spectra(phi, cache);
+    const KeptSpectrum& spectra = spectra_of(prog, phi);
 
-    std::string text = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +
+    std::string head = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +
                        std::string(ListLine() << "  Z       E         F") + '\n';
-    text += cache.lines;
-    if (!rewrite_file(path, text)) stop_file_error(path, "cannot be written (does its folder exist?)");
-    return cache.values;
+    if (!rewrite_file(path, {head, spectra.lines})) stop_file_error(path, "cannot be written (does its folder exist?)");
+    return spectra.values;
 }
 
 }  // namespace tolv7

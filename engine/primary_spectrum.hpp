@@ -4,7 +4,10 @@
 // field), written to GCR_MODELS/ISO_GCR2.OUT for the dose computation.
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace tolv7 {
 
@@ -23,19 +26,26 @@ extern const std::array<double, kSpectrumEnergies> kKepn;
 struct PrimarySpectrum {
     std::array<double, kSpectrumElements * kSpectrumEnergies> total_energy{};  // E x N, GeV
     std::array<double, kSpectrumElements * kSpectrumEnergies> flux{};
+    // Which computation filled the values: a new number for every one.
+    std::uint64_t generation = 0;
 
     static std::size_t index(int z, int j) {
         return static_cast<std::size_t>(z - 1) * kSpectrumEnergies + static_cast<std::size_t>(j - 1);
     }
 };
 
-// The spectra of the last potential computed, as text lines 3-2802 of the
-// file and as read back; they depend on the potential alone.
-struct SpectrumCache {
-    bool valid = false;
+// The spectra of one potential, as text lines 3-2802 of the file and as
+// read back; they depend on the potential alone.
+struct KeptSpectrum {
     double phi = 0.0;
     std::string lines;
     PrimarySpectrum values;
+};
+
+// The spectra of the last few potentials computed, newest last: a list of
+// dates keeps coming back to the same monthly and daily potentials.
+struct SpectrumCache {
+    std::vector<std::unique_ptr<KeptSpectrum>> kept;
 };
 
 // Writes the spectra of the date's potential to GCR_MODELS/ISO_GCR2.OUT

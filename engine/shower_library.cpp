@@ -190,6 +190,7 @@ void adjust_top_depth(std::vector<double>& table) {
 }  // namespace
 
 std::optional<double> shower_field(std::string_view field) {
+    if (auto value = plain_real_field(field)) return value;
     if (auto value = quick_field(field)) return value;
     return parse_fixed_real(field, kImpliedDecimals);
 }

@@ -149,6 +149,23 @@ TEST_F(AirportFiles, LookupComparesTheRecordCodeLength) {
               std::string::npos);
 }
 
+// The index is held in memory between lookups; a rebuilt index, or one
+// changed by hand, is what the next lookup sees.
+TEST_F(AirportFiles, LookupSeesTheIndexAsRebuiltOrChanged) {
+    index(airport("ALPHA", "ABCD", "A") + "\n" + kEnd + "\n", kEnd + "\n");
+    EXPECT_EQ(port_info(*tp, "ABCD")->name, pad_to("ALPHA", 30));
+    EXPECT_FALSE(port_info(*tp, "EFGH"));
+
+    index(airport("ALPHA", "ABCD", "A") + "\n" + kEnd + "\n", airport("ECHO", "EFGH", "E") + "\n" + kEnd + "\n");
+    EXPECT_EQ(port_info(*tp, "EFGH")->name, pad_to("ECHO", 30));
+
+    write_file("AIRPORTS/PORT.NDX", pad_to(airport("GOLF", "GGGG", "G"), 91) + "\n");
+    EXPECT_EQ(port_info(*tp, "GGGG")->name, pad_to("GOLF", 30));
+    EXPECT_FALSE(port_info(*tp, "ABCD"));
+    std::filesystem::remove("AIRPORTS/PORT.NDX");
+    EXPECT_THROW(port_info(*tp, "GGGG"), ProgramStop);
+}
+
 TEST_F(AirportFiles, LookupReadsCoordinatesHemispheresAndElevation) {
     write_file("AIRPORTS/PORT.NDX", airport("NORTH WEST", "KNWA", "N", "40382300073470000", "001230") + "\n" +
                                         airport("SOUTH EAST", "KSEA", "S", "3351000}15110200}", "      ") + "\n");

@@ -217,10 +217,18 @@ TEST(DoseCaching, CachedAndUncachedResultsAreIdentical) {
         {40.6, -73.8, 20.0, 2018, 8, 26, 18, 76},      {-45.0, 200.0, 500.0, 2018, 8, 26, 6, 38},
         {0.5, 359.5, 918.0, 2012, 3, 8, 20, 114},      {64.1, -21.9, 100.0, 2012, 3, 9, 0, 76},
         {35.0, 139.0, 700.0, 2019, 6, 15, 12, 38},     {-12.0, -77.0, 1000.0, 2003, 10, 30, 19, 114},
+        // Kept values met again: a (dose kind, depth) pair at another place
+        // and date, a potential after others, the same potential under
+        // another Forbush factor, dose kinds changing back and forth.
+        {10.0, 20.0, 250.0, 2019, 6, 16, 3, 76},       {51.5, -0.5, 200.0, 2019, 0, 0, 0, 38},
+        {64.1, -21.9, 100.0, 2012, 3, 9, 6, 76},       {64.1, -21.9, 100.0, 2012, 3, 1, 6, 76},
+        {-60.0, 300.0, 230.0, 2019, 3, 0, 0, 114},     {40.6, -73.8, 20.0, 2018, 8, 26, 18, 38},
+        {78.2, 15.6, 230.0, 2019, 3, 0, 0, 114},       {51.5, -0.5, 250.0, 2019, 6, 15, 12, 76},
+        {0.0, 0.0, 1035.0837, 2003, 10, 30, 19, 1},    {0.0, 0.0, 1035.0837, 2003, 10, 30, 19, 304},
     };
     struct Result {
         std::vector<double> dose, isostats, vcut;
-        std::string spectrum, dap, sky;
+        std::string spectrum, dap, sky, log;
     };
     auto run = [&](bool caching) {
         Started s;
@@ -235,8 +243,18 @@ TEST(DoseCaching, CachedAndUncachedResultsAreIdentical) {
             r.dap += read_file("DIAGNOSE/DIAGDAP.DAT");
             r.spectrum += read_file("GCR_MODELS/ISO_GCR2.OUT");
         }
+        // One point with the detailed trace, after the kept values are in place.
+        set_averages(*s.tp, 6, 15, 12);
+        double lon = -0.5;
+        r.dose.push_back(dose(*s.tp, 51.5, lon, 250.0, year_of(2019, 6, 15, 12), 76, 4, 1, 0));
+        for (const std::string& line : read_lines("DIAGNOSE/DIAGDAP.DAT"))
+            if (line.find(" time in ") == std::string::npos) r.dap += line + "\n";  // processor times differ
         s.tp->engine.cutoff_log.flush();
         r.sky = read_file("DIAGNOSE/DIAGNOSE.SKY");
+        s.tp->log.flush();
+        for (const std::string& line : read_lines("DIAGNOSE/TOLV7CHK.DAT"))
+            if (line.find(" time in ") == std::string::npos)  // processor times differ
+                r.log += line + "\n";
         return r;
     };
     Result cached = run(true);
@@ -250,6 +268,7 @@ TEST(DoseCaching, CachedAndUncachedResultsAreIdentical) {
     EXPECT_EQ(cached.spectrum, uncached.spectrum);
     EXPECT_EQ(cached.dap, uncached.dap);
     EXPECT_EQ(cached.sky, uncached.sky);
+    EXPECT_EQ(cached.log, uncached.log);
 }
 
 TEST(DosePhysics, RatesFollowTheirPhysicalCauses) {

@@ -1,6 +1,7 @@
 // Loading the shower library, and the shower files that the data tree holds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -115,6 +116,23 @@ TEST(ShowerField, ReadsEveryFieldAsTheGeneralFieldReaderDoes) {
         if (mine) {
             EXPECT_EQ(std::memcmp(&*mine, &*general, sizeof(double)), 0) << '"' << f << '"';
         }
+    }
+    // Fields as the library writes them, with every sign, digit count and
+    // exponent: the exact short way and the general reader must agree.
+    std::mt19937 written(11);
+    for (int n = 0; n < 300000; ++n) {
+        char f[32];
+        int decimals = 1 + static_cast<int>(written() % 6);
+        double mantissa = static_cast<double>(written() % 1000000) / 1e6;
+        int exponent = static_cast<int>(written() % 60) - 30;
+        std::snprintf(f, sizeof f, "%s%.*fE%+03d", written() % 3 == 0 ? "-" : "", decimals, mantissa, exponent);
+        std::string field = f;
+        field.insert(0, field.size() < 10 ? written() % (11 - field.size()) : 0, ' ');
+        field.resize(std::max<std::size_t>(10, field.size()), ' ');
+        auto mine = shower_field(field);
+        auto general = parse_fixed_real(field, 3);
+        ASSERT_TRUE(mine && general) << '"' << field << '"';
+        ASSERT_EQ(std::memcmp(&*mine, &*general, sizeof(double)), 0) << '"' << field << '"';
     }
     std::mt19937 random(7);
     const std::string alphabet = "0123456789012345678901234567890123456789   ..++--EeD";

@@ -3,13 +3,19 @@
 // user may edit while the program runs is read again only when its size or
 // modification time differs from the last reading.
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 namespace tolv7 {
 
 class FileStamp {
 public:
+    // Modification time in seconds and nanoseconds.
+    struct Time {
+        long long seconds = 0;
+        long long nanoseconds = 0;
+        bool operator==(const Time&) const = default;
+    };
+
     // True when the file differs from the stamp (or was never stamped); the
     // stamp is not updated.
     bool changed(const std::string& path) const;
@@ -20,7 +26,7 @@ public:
 private:
     bool valid_ = false;
     std::uintmax_t size_ = 0;
-    std::filesystem::file_time_type time_{};
+    Time time_{};
 };
 
 }  // namespace tolv7
