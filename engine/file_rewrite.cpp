@@ -1,13 +1,28 @@
 #include "engine/file_rewrite.hpp"
 
+#ifdef _WIN32
+#include <fstream>
+#else
 #include <fcntl.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
 #include <vector>
+#endif
 
 namespace tolv7 {
 
+#ifdef _WIN32
+// Windows keeps text files with its own line ends: the content goes through
+// a text-mode stream that is written over.
+bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts) {
+    std::ofstream out(path, std::ios::trunc);
+    if (!out) return false;
+    for (std::string_view part : parts) out.write(part.data(), static_cast<std::streamsize>(part.size()));
+    out.close();
+    return !out.fail();
+}
+#else
 bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return false;
@@ -42,6 +57,7 @@ bool rewrite_file(const std::string& path, std::initializer_list<std::string_vie
     ok = ::close(fd) == 0 && ok;
     return ok;
 }
+#endif
 
 bool rewrite_file(const std::string& path, const std::string& content) {
     return rewrite_file(path, {std::string_view(content)});
