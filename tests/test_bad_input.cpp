@@ -37,6 +37,9 @@ protected:
 };
 
 TEST_F(BatchRun, FailedWriteOfAnyArchiveOrLogStopsWithStatusTwoNamingTheFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a full disk is a link to /dev/full, which Windows does not have";
+#endif
     struct Case {
         const char* input;
         const char* file;

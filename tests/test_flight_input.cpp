@@ -193,10 +193,12 @@ TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
 TEST_F(FlightFiles, NamedFileIsListedWithAllThirtyCharacters) {
     tp->set.init.os = "WIN  ";
     write_file("FLT.big", "");
-    write_file("*BIG", "");
     EXPECT_EQ(pick_flt_files(*tp, "FLT.big"), 1);
     EXPECT_EQ(tp.shell.commands.at(0), "DIR /B FLT.big                        > FILELIST.TXT");
+#ifndef _WIN32  // a file name cannot hold a star there
+    write_file("*BIG", "");
     EXPECT_EQ(pick_flt_files(*tp, "*BIG"), 1);  // too short to be a pattern
+#endif
 }
 
 TEST_F(FlightFiles, PatternFindingNothingStops) {
