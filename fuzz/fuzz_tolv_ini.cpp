@@ -7,6 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WorkFolder work({"TOLV.INI"});
     write_work_file("TOLV.INI", as_text(data, size));
     FuzzProgram fp;
-    run_to_stop([&] { start_up_lent(fp); });
+    run_to_stop([&] { start_up_lent(fp, Index::Build); });
     return 0;
 }

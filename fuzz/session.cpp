@@ -57,6 +57,7 @@ struct Session {
         tree = root / "tree";
         work = root / "work";
         tree::write_data_tree(tree, small_tree());
+        build_index_files();
         for (const auto& entry : fs::recursive_directory_iterator(tree))
             listing.insert(fs::relative(entry.path(), tree));
         fs::create_directory(work);
@@ -96,6 +97,21 @@ struct Session {
         for (const auto& path : extra) fs::remove_all(path);
     }
 
+    // The airport index files, as start-up writes them from the tree.
+    void build_index_files() const {
+        fs::path back = fs::current_path();
+        fs::current_path(tree);
+        {
+            FuzzProgram fp;
+            run_to_stop([&] {
+                open_program_files(*fp);
+                make_ndx(*fp, kAirportRecordLength, kAirportCapacity);
+            });
+        }
+        fs::current_path(back);
+        for (const char* name : {"DEBUGGER.DAT", "DIAGNOSE/TOLV7CHK.DAT"}) fs::remove(tree / name);
+    }
+
     // Parses the shower library once, by a real start-up in the tree folder.
     void load_showers() {
         fs::path back = fs::current_path();
@@ -113,6 +129,11 @@ struct Session {
 Session& session() {
     static Session s;
     return s;
+}
+
+bool& preload_requested() {
+    static bool requested = false;
+    return requested;
 }
 
 // The names in the working folder (or the folder the pattern names) that
@@ -205,17 +226,14 @@ FuzzProgram::~FuzzProgram() {
     borrower = nullptr;
 }
 
-void prepare_shower_library() {
+bool request_shower_preload() { return preload_requested() = true; }
+
+void start_up_lent(FuzzProgram& fp, Index index) {
     Session& s = session();
     if (!s.showers_loaded) s.load_showers();
-}
-
-void start_up_lent(FuzzProgram& fp) {
-    Session& s = session();
-    prepare_shower_library();
     Program& p = *fp;
     open_program_files(p);
-    make_ndx(p, kAirportRecordLength, kAirportCapacity);
+    if (index == Index::Build) make_ndx(p, kAirportRecordLength, kAirportCapacity);
     if (borrower) throw std::logic_error("the shower library is lent twice");
     p.engine.ftdcc = std::move(s.ftdcc);
     p.engine.ftdccs = std::move(s.ftdccs);
@@ -250,3 +268,11 @@ std::string splice_head(std::string_view input, std::string_view tree_text) {
 }
 
 }  // namespace tolv7::fuzz
+
+// Before the first input: the tree, its index files and, when a harness
+// asked for it, the shower library.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    tolv7::fuzz::Session& s = tolv7::fuzz::session();
+    if (tolv7::fuzz::preload_requested() && !s.showers_loaded) s.load_showers();
+    return 0;
+}

@@ -87,13 +87,19 @@ private:
     std::unique_ptr<Program> program_;
 };
 
-// Makes the tree and parses the shower library ahead of the first input
-// (from LLVMFuzzerInitialize), so that no input is charged for it.
-void prepare_shower_library();
+// Asks that the shower library be parsed ahead of the first input, with
+// the tree and the index files that every harness gets then (from
+// LLVMFuzzerInitialize), so that no input is charged for them.
+bool request_shower_preload();
+
+// The whole start-up, with the airport index files built anew (`Index::Build`)
+// or kept as made from the tree's airport files (`Index::Keep`, for inputs
+// that do not change them).
+enum class Index { Build, Keep };
 
 // The whole start-up of the program, except that the shower library is lent
 // from the process's store (parsed by a real start-up at the first call).
-void start_up_lent(FuzzProgram& fp);
+void start_up_lent(FuzzProgram& fp, Index index = Index::Keep);
 
 // Runs f; a program stop is a normal end of an input.
 void run_to_stop(const std::function<void()>& f);

@@ -3,7 +3,8 @@
 // library is parsed before the first input, so no input is charged for it.
 #include "session.hpp"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    tolv7::fuzz::prepare_shower_library();
-    return 0;
-}
+namespace tolv7::fuzz {
+
+[[maybe_unused]] static const bool kShowerPreload = request_shower_preload();
+
+}  // namespace tolv7::fuzz
