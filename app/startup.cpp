@@ -15,8 +15,6 @@
 
 namespace tolv7 {
 
-namespace {
-
 void run_batch(Program& p) {
     BatchControl bc = read_default_inp();
     switch (run_type(bc.name)) {
@@ -26,9 +24,7 @@ void run_batch(Program& p) {
     }
 }
 
-}  // namespace
-
-void start_up(Program& p) {
+void open_program_files(Program& p) {
     getini(p);
     const InitRecord& init = p.set.init;
     p.files.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
@@ -39,6 +35,10 @@ void start_up(Program& p) {
     p.files.mordates = open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
     p.files.newports = open_existing(os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
     p.log.open(os_path(init, "DIAGNOSE", "TOLV7CHK.DAT"));
+}
+
+void start_up(Program& p) {
+    open_program_files(p);
     make_ndx(p, 91, 7000);
     loadftdccs(p);
     loadforbush(p);
