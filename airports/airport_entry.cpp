@@ -30,7 +30,7 @@ constexpr int kLowestFeet = -9999, kHighestFeet = 99999;  // what columns 84-89 
 // Free list form: the texts below are written after its leading blank.
 void say(Program& p, const std::string& text) { p.con.line(ListLine() << text); }
 
-std::string ask_text(Program& p, const char* prompt, int length) {
+std::string ask_text(Program& p, const std::string& prompt, int length) {
     say(p, prompt);
     return readkb(p, length);
 }
@@ -71,7 +71,7 @@ void ask_three_letter_code(Program& p) {
 }
 
 // A whole number within [lowest, highest], asked until one is given.
-int ask_number(Program& p, const char* prompt, int length, int lowest, int highest) {
+int ask_number(Program& p, const std::string& prompt, int length, int lowest, int highest) {
     for (;;) {
         std::string answer = ask_text(p, prompt, length);
         auto value = char2int(answer, length);
@@ -88,12 +88,18 @@ struct Angle {
     int degrees, minutes, seconds;
 };
 
-Angle ask_angle(Program& p, const char* const prompts[3], int degree_length, int limit) {
+// `item` numbers the prompts: <6b> to <6d> for the latitude, <7b> to <7d>
+// for the longitude.
+Angle ask_angle(Program& p, char item, int degree_length, int limit) {
+    auto prompt = [&](char letter, const char* what, int length) {
+        return std::string("          <") + item + letter + ">  " + what + " (UP TO " + std::to_string(length) +
+               " CHARACTERS).";
+    };
     for (;;) {
         Angle a;
-        a.degrees = ask_number(p, prompts[0], degree_length, 0, limit);
-        a.minutes = ask_number(p, prompts[1], 2, 0, 59);
-        a.seconds = ask_number(p, prompts[2], 2, 0, 59);
+        a.degrees = ask_number(p, prompt('b', "DEGREES", degree_length), degree_length, 0, limit);
+        a.minutes = ask_number(p, prompt('c', "MINUTES", 2), 2, 0, 59);
+        a.seconds = ask_number(p, prompt('d', "SECONDS", 2), 2, 0, 59);
         if (a.degrees < limit || (a.minutes == 0 && a.seconds == 0)) return a;
         say(p, "          Entry invalid, must be at most " + std::to_string(limit) + " degrees.");
     }
@@ -107,19 +113,13 @@ UserAirport ask_airport(Program& p) {
     ask_three_letter_code(p);
     say(p, "          LATITUDE");
     a.south = ask_text(p, "          <6a>  NORTH OR SOUTH <N/S>", 1) == "S";
-    static const char* const lat_prompts[3] = {"          <6b>  DEGREES (UP TO 2 CHARACTERS).",
-                                               "          <6c>  MINUTES (UP TO 2 CHARACTERS).",
-                                               "          <6d>  SECONDS (UP TO 2 CHARACTERS)."};
-    Angle lat = ask_angle(p, lat_prompts, 2, 90);
+    Angle lat = ask_angle(p, '6', 2, 90);
     a.lat_degrees = lat.degrees;
     a.lat_minutes = lat.minutes;
     a.lat_seconds = lat.seconds;
     say(p, "          LONGITUDE");
     a.east = ask_text(p, "          <7a>  EAST OR WEST <E/W>.", 1) == "E";
-    static const char* const lon_prompts[3] = {"          <7b>  DEGREES (UP TO 3 CHARACTERS).",
-                                               "          <7c>  MINUTES (UP TO 2 CHARACTERS).",
-                                               "          <7d>  SECONDS (UP TO 2 CHARACTERS)."};
-    Angle lon = ask_angle(p, lon_prompts, 3, 360);
+    Angle lon = ask_angle(p, '7', 3, 360);
     a.lon_degrees = lon.degrees;
     a.lon_minutes = lon.minutes;
     a.lon_seconds = lon.seconds;
