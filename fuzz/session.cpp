@@ -80,8 +80,17 @@ struct Session {
             return;
         }
         fs::remove(to, ec);
-        if (linked_folder(name)) fs::create_symlink(from, to);
-        else fs::copy_file(from, to);
+        if (linked_folder(name)) {
+            fs::create_symlink(from, to);
+            return;
+        }
+        // libFuzzer's timer signal can interrupt the copy's system call;
+        // the copy is then made again from the start.
+        for (int tries = 1;; ++tries) {
+            fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+            if (!ec) return;
+            if (ec != std::errc::interrupted || tries == 100) throw fs::filesystem_error("cannot put back", from, to, ec);
+        }
     }
 
     // Removes every entry of the work folder that the tree does not have.
