@@ -43,7 +43,7 @@ void BM_CityPairTenHours(benchmark::State& state) {
         std::istringstream in(kBigRecord);
         FlightFile file{in, "FLIGHTS.BIG"};
         BigFlightDose f = big_flt_dose(*tree.tp, file, "2019/06/15", 1200, 38, 2);
-        if (f.status != 0) state.SkipWithError("flight not computed");
+        if (f.status != FlightStatus::Computed) state.SkipWithError("flight not computed");
         benchmark::DoNotOptimize(f.dose);
     }
 }
@@ -54,7 +54,7 @@ void BM_WaypointSixHundredMinutes(benchmark::State& state) {
         std::istringstream in(kWaypoints);
         std::ostringstream dat;
         WaypointDose f = deg_flt_dose(*tree.tp, in, "ROUTE.DEG", dat, "2019/06/15", 1200, 38, 2);
-        if (f.status != 0) state.SkipWithError("flight not computed");
+        if (f.status != FlightStatus::Computed) state.SkipWithError("flight not computed");
         benchmark::DoNotOptimize(f.total);
     }
 }

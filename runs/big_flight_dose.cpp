@@ -100,7 +100,7 @@ FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightE
     f.speed = V;
     p.log.line(ListLine() << "CALCULATED SPEED miles/min " << V);
     if (T > kMaxFlightMinutes && G + 1 > kMaxProfilePoints) {
-        f.status = 5;  // the climb alone would not fit
+        f.status = FlightStatus::TooLong;  // the climb alone would not fit
         return f;
     }
 
@@ -124,7 +124,7 @@ FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightE
         return true;
     };
     auto fail = [&f] {
-        f.status = 9;
+        f.status = FlightStatus::BadProfile;
         return f;
     };
 
@@ -147,7 +147,7 @@ FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightE
 
     p.log.line(ListLine() << "CALCULATING CRUISE COORDS");
     if (T > kMaxFlightMinutes) {
-        f.status = 5;
+        f.status = FlightStatus::TooLong;
         return f;
     }
     size_to(T + 4);
@@ -209,10 +209,10 @@ BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_
     out.record = rdbigflt(p, file);
     const BigFlightRecord& r = out.record;
     out.status = r.status;
-    if (out.status != 0) return out;
+    if (out.status != FlightStatus::Computed) return out;
     trace_record(p, r);
     if (bad_profile_data(r)) {
-        out.status = 9;
+        out.status = FlightStatus::BadProfile;
         return out;
     }
 
@@ -228,7 +228,7 @@ BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_
     auto origin = lookup(r.origin);
     auto destination = origin ? lookup(r.destination) : std::nullopt;
     if (!destination) {
-        out.status = origin ? 7 : 6;
+        out.status = origin ? FlightStatus::UnknownDestination : FlightStatus::UnknownOrigin;
         return out;
     }
     trace_airport(p, "ORIGIN INFORMATION", *origin);
@@ -236,7 +236,7 @@ BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_
     trace_airport(p, "DESTINATION INFORMATION", *destination);
 
     FlightProfile profile = flight_profile(p, r, signed_place(*origin), signed_place(*destination));
-    if (profile.status != 0) {
+    if (profile.status != FlightStatus::Computed) {
         out.status = profile.status;
         return out;
     }
@@ -248,7 +248,7 @@ BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_
     int minute = file_dates ? 0 : takeoff % 100;
     auto t0 = flight_start(p, ymd, hour, minute);
     if (!t0) {
-        out.status = 1;  // a date whose parts are not numbers
+        out.status = FlightStatus::DateUnreadable;  // a date whose parts are not numbers
         return out;
     }
     thin_cruise(r.cruise, r.climb, profile.weight);

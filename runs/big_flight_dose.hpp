@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runs/big_flight_record.hpp"
+#include "runs/flight_status.hpp"
 
 namespace tolv7 {
 
@@ -33,8 +34,9 @@ struct FlightProfile {
     std::vector<double> lon;     // degrees east
     double speed = 0.0;          // ground speed, nautical miles per minute
     double azimuth = 0.0;        // from the origin, radians
-    // 0 built; 5 longer than 1996 minutes; 9 a position could not be computed.
-    int status = 0;
+    // Computed (built), TooLong (over 1996 minutes) or BadProfile (a position
+    // could not be computed).
+    FlightStatus status = FlightStatus::Computed;
 };
 
 // The cruise altitude walk: minute by minute from the first step, moving on
@@ -76,9 +78,9 @@ double profile_dose(Program& p, FlightProfile& profile, double t0, int particle,
 struct BigFlightDose {
     BigFlightRecord record;  // name, date and airport codes as read
     double dose = 0.0;
-    // The record reader's status (1-3), or 0 computed; 5 too long; 6 origin
-    // and 7 destination not in the airport files; 9 bad profile data.
-    int status = 0;
+    // The record reader's status, or what became of the flight after it:
+    // too long, an airport not in the airport files, or bad profile data.
+    FlightStatus status = FlightStatus::Computed;
 };
 
 // Reads the next record of the flight file and computes its dose. The run

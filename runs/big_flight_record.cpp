@@ -83,17 +83,17 @@ std::string big_flight_date(const std::string& text) {
 
 BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
     BigFlightRecord r;
-    auto exit_with = [&](int status) {
+    auto exit_with = [&](FlightStatus status) {
         r.status = status;
-        p.log.line(ListLine() << "EXITING RDBIGFLT, BAD=" << status);
+        p.log.line(ListLine() << "EXITING RDBIGFLT, BAD=" << static_cast<int>(status));
         return r;
     };
     std::string line;
-    if (!read_line(f.in, line)) return exit_with(3);
+    if (!read_line(f.in, line)) return exit_with(FlightStatus::EndOfFile);
     ++f.line;
     r.name = column_text(line, 1, 30);
     f.flight = trim_right(r.name);
-    if (!read_line(f.in, line)) return exit_with(3);
+    if (!read_line(f.in, line)) return exit_with(FlightStatus::EndOfFile);
     ++f.line;
     std::string written_date = column_text(line, 1, 10);
     p.log.line(ListLine() << "READING" << r.name);
@@ -104,8 +104,8 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
         r.date = written_date;
         for (;;) {  // pass over the record up to its separator line
             std::string endstr;
-            if (read_text(f, 6, endstr) == Read::End) return exit_with(3);
-            if (endstr.find_first_of("-_") != std::string::npos) return exit_with(1);
+            if (read_text(f, 6, endstr) == Read::End) return exit_with(FlightStatus::EndOfFile);
+            if (endstr.find_first_of("-_") != std::string::npos) return exit_with(FlightStatus::DateUnreadable);
         }
     }
 
@@ -130,15 +130,15 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
 
     // One unreadable line costs this record only.
     auto unreadable = [&](bool separator_read) {
-        if (!separator_read && !skip_to_separator(f)) return exit_with(3);
-        return exit_with(2);
+        if (!separator_read && !skip_to_separator(f)) return exit_with(FlightStatus::EndOfFile);
+        return exit_with(FlightStatus::RecordUnreadable);
     };
     bool too_many = r.steps > kMaxCruiseSteps;
     for (int k = 0; k < r.steps; ++k) {
         int step[2] = {0, 0};
         bool separator_read = false;
         Read got = read_ints(f, 2, step, &separator_read);
-        if (got == Read::End) return exit_with(3);
+        if (got == Read::End) return exit_with(FlightStatus::EndOfFile);
         if (got == Read::Error) return unreadable(separator_read);
         if (k < kMaxCruiseSteps) {
             r.step_feet[static_cast<std::size_t>(k)] = step[0];
@@ -149,20 +149,21 @@ BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
 
     bool separator_read = false;
     Read got = read_ints(f, 1, &r.descent, &separator_read);
-    if (got == Read::End) return exit_with(3);
+    if (got == Read::End) return exit_with(FlightStatus::EndOfFile);
     if (got == Read::Error) return unreadable(separator_read);
     std::string endstr;
-    if (read_text(f, 6, endstr) == Read::End) return exit_with(3);
+    if (read_text(f, 6, endstr) == Read::End) return exit_with(FlightStatus::EndOfFile);
     p.log.line(ListLine() << r.descent << endstr);
-    if (too_many) return exit_with(2);  // the step tables hold twenty steps
+    if (too_many) return exit_with(FlightStatus::RecordUnreadable);  // the step tables hold twenty steps
 
     long long cruise = 0;
     for (int k = 0; k < r.steps; ++k) cruise += r.step_min[static_cast<std::size_t>(k)];
     long long total = cruise + r.climb + r.descent;
-    if (cruise > INT32_MAX || cruise < INT32_MIN || total > INT32_MAX || total < INT32_MIN) return exit_with(2);
+    if (cruise > INT32_MAX || cruise < INT32_MIN || total > INT32_MAX || total < INT32_MIN)
+        return exit_with(FlightStatus::RecordUnreadable);
     r.cruise = static_cast<int>(cruise);
     r.total = static_cast<int>(total);
-    return exit_with(0);
+    return exit_with(FlightStatus::Computed);
 }
 
 }  // namespace tolv7

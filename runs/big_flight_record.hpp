@@ -4,6 +4,8 @@
 #include <istream>
 #include <string>
 
+#include "runs/flight_status.hpp"
+
 namespace tolv7 {
 
 struct Program;
@@ -22,10 +24,10 @@ struct BigFlightRecord {
     int descent = 0;
     int cruise = 0;
     int total = 0;
-    // 0 read; 1 date not recognised (skipped to its separator); 2 read error
-    // (an unreadable step or descent line: skipped to its separator) or more
-    // steps than the tables hold; 3 end of the file.
-    int status = 0;
+    // Computed (read); DateUnreadable (skipped to its separator);
+    // RecordUnreadable (an unreadable step or descent line, skipped to its
+    // separator, or more steps than the tables hold); EndOfFile.
+    FlightStatus status = FlightStatus::Computed;
 };
 
 // An open flight file with the number of the last line read, for messages.

@@ -48,7 +48,7 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
         } catch (const ProgramStop& stop) {
             rethrow_naming(stop, flights.name + ", flight \"" + flights.flight + "\"");
         }
-        if (f.status == 0) {
+        if (f.status == FlightStatus::Computed) {
             put(out, big_result_line(f.record, f.dose, o.particle, o.quantity));
             flush_checked(out, *out_name);
             p.con.line(ListLine() << "FINISHED " << f.record.name);
@@ -57,12 +57,12 @@ void run_big_file(Program& p, const FlightOptions& o, const std::string& filenam
                             o.quantity);
         } else {
             put(out, badstr(f.status));
-            if (f.status != 3) put(report, badstr(f.status));
+            if (f.status != FlightStatus::EndOfFile) put(report, badstr(f.status));
         }
         // Each flight reaches the disk before the next is computed.
         flush_checked(out, *out_name);
         flush_checked(report, kReportFile);
-        if (f.status == 3) break;
+        if (f.status == FlightStatus::EndOfFile) break;
     }
     close_checked(out, *out_name);
     in.close();

@@ -2,15 +2,15 @@
 
 namespace tolv7 {
 
-std::string badstr(int status) {
+std::string badstr(FlightStatus status) {
     switch (status) {
-        case 1: return "  CANNOT READ DATE...SKIPPING THIS FLIGHT    ";
-        case 2: return "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ";
-        case 3: return "  REACHED END OF BIG FILE                    ";
-        case 5: return "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT ";
-        case 6: return "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     ";
-        case 7: return "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT";
-        case 8: return "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ";
+        case FlightStatus::DateUnreadable: return "  CANNOT READ DATE...SKIPPING THIS FLIGHT    ";
+        case FlightStatus::RecordUnreadable: return "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ";
+        case FlightStatus::EndOfFile: return "  REACHED END OF BIG FILE                    ";
+        case FlightStatus::TooLong: return "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT ";
+        case FlightStatus::UnknownOrigin: return "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     ";
+        case FlightStatus::UnknownDestination: return "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT";
+        case FlightStatus::MinutesDoNotRise: return "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ";
         default: return "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ";
     }
 }

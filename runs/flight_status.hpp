@@ -4,9 +4,21 @@
 
 namespace tolv7 {
 
-// Flight statuses: 0 computed; 1 date unreadable; 2 record unreadable;
-// 3 end of the flight file; 5 too long; 6 origin and 7 destination airport
-// unknown; 8 waypoint minutes that fall or repeat; 9 bad profile data.
-std::string badstr(int status);
+// What became of one flight record. The numbers are the ones the check log
+// writes ("EXITING RDBIGFLT, BAD=") and must stay as they are.
+enum class FlightStatus : int {
+    Computed = 0,
+    DateUnreadable = 1,
+    RecordUnreadable = 2,  // a step or descent line that cannot be read
+    EndOfFile = 3,
+    TooLong = 5,  // more than 1996 minutes (or a waypoint minute out of order)
+    UnknownOrigin = 6,
+    UnknownDestination = 7,
+    MinutesDoNotRise = 8,  // waypoint minutes that fall or repeat
+    BadProfile = 9,
+};
+
+// The skip text of a flight that was not computed.
+std::string badstr(FlightStatus status);
 
 }  // namespace tolv7

@@ -95,7 +95,7 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
     if (out.date == "0000/00/00") {
         ymd = waypoint_file_date(flight_date);
         if (ymd.empty()) {
-            out.status = 1;
+            out.status = FlightStatus::DateUnreadable;
             return out;
         }
         hour = 0;
@@ -105,7 +105,7 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
     // The start time includes the take-off minutes.
     auto start = flight_start(p, ymd, hour, minute);
     if (!start) {
-        out.status = 1;  // a date whose parts are not numbers
+        out.status = FlightStatus::DateUnreadable;  // a date whose parts are not numbers
         return out;
     }
     if (!read_line(in, line)) stop_file_error(file_name, "has no column title line");
@@ -116,7 +116,7 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
         WaypointRead got = read_waypoint(in, w);
         if (got == WaypointRead::End) break;
         if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) {
-            out.status = 9;
+            out.status = FlightStatus::BadProfile;
             return out;
         }
         waypoints.push_back(w);
@@ -124,18 +124,18 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
     long long previous = -1;
     for (const Waypoint& w : waypoints) {
         if (w.minute < 0 || w.minute > kMaxWaypointMinutes) {
-            out.status = 5;
+            out.status = FlightStatus::TooLong;
             return out;
         }
         if (w.minute <= previous) {
-            out.status = 8;
+            out.status = FlightStatus::MinutesDoNotRise;
             return out;
         }
         previous = w.minute;
     }
     // Minutes before the first waypoint would have no position.
     if (!waypoints.empty() && waypoints.front().minute != 0) {
-        out.status = 9;
+        out.status = FlightStatus::BadProfile;
         return out;
     }
 
@@ -158,7 +158,7 @@ WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_
             depth[k] = ft2gpcms(p, feet);
             auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
             if (!at) {
-                out.status = 9;
+                out.status = FlightStatus::BadProfile;
                 return out;
             }
             lat[k] = at->lat;

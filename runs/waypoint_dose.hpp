@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "runs/flight_status.hpp"
+
 namespace tolv7 {
 
 struct Program;
@@ -17,11 +19,11 @@ inline constexpr int kMaxWaypointMinutes = 2000;
 struct WaypointDose {
     std::string date;  // the date used, 10 characters
     double total = 0.0;
-    // 0 computed; 1 date unreadable; 5 a waypoint minute outside 0-2000 or
-    // not later than the one before; 9 bad profile data (a hemisphere letter
+    // Computed; DateUnreadable; TooLong (a waypoint minute outside 0-2000);
+    // MinutesDoNotRise; BadProfile (a hemisphere letter
     // other than N, S, E, W, a waypoint that cannot be read, more than 2000
     // waypoints, a first waypoint after minute 0).
-    int status = 0;
+    FlightStatus status = FlightStatus::Computed;
 };
 
 // The file's date when the run uses the file dates: "YYYY/MM/DD" as it

@@ -41,7 +41,7 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
     } catch (const ProgramStop& stop) {
         rethrow_naming(stop, trim_right(filename));
     }
-    if (f.status == 0) {
+    if (f.status == FlightStatus::Computed) {
         std::string model = waypoint_model_line(p);
         std::string date = ListLine() << "DATE: " << pad_to(f.date, 10) << " HOUR: " << o.takeoff;
         std::string total = waypoint_total_line(f.total, o.particle, o.quantity);
@@ -59,7 +59,7 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
     in.close();
     close_checked(sum, *sum_name);
     close_checked(dat, *dat_name);
-    if (f.status == 0) p.con.line(ListLine() << "FINISHED " << filename);
+    if (f.status == FlightStatus::Computed) p.con.line(ListLine() << "FINISHED " << filename);
     p.con.line(ListLine() << "Finished reports for " << filename);
 }
 

@@ -80,7 +80,7 @@ TEST_F(Profile, CruiseIsThinnedToOnePointPerWholeBlockOfNine) {
     const int D = 12;
     for (int K : {8, 9, 20}) {
         FlightProfile f = flight_profile(*tp, record(G, {{35000, K}}, D), origin, destination);
-        ASSERT_EQ(f.status, 0);
+        ASSERT_EQ(f.status, FlightStatus::Computed);
         ASSERT_EQ(f.weight.size(), static_cast<std::size_t>(G + K + D + 4));
         thin_cruise(K, G, f.weight);
         std::vector<double> cruise(f.weight.begin() + G + 2, f.weight.begin() + G + 2 + K);  // points G+3..
@@ -137,7 +137,7 @@ TEST_F(Profile, ClimbHoldsEachStepAndDescends) {
 
 TEST_F(Profile, NoCruiseMinutesFlyTheFirstStep) {
     FlightProfile f = flight_profile(*tp, record(5, {{31000, 0}, {39000, 0}}, 5), origin, destination);
-    ASSERT_EQ(f.status, 0);
+    ASSERT_EQ(f.status, FlightStatus::Computed);
     EXPECT_EQ(f.depth[6], depth(31000));  // start of cruise
     EXPECT_EQ(f.depth[7], depth(31000));  // top of descent, copied
     EXPECT_EQ(f.depth[8], depth(39000 - 1 * ((39000 - 6500.0) / 5)));  // descent from the last step
@@ -159,10 +159,10 @@ TEST_F(Profile, AltitudeWalkStaysOnTheLastStep) {
 
 TEST_F(Profile, LongestFlightFillsTheTablesAndOneMinuteMoreIsRefused) {
     FlightProfile longest = flight_profile(*tp, record(10, {{35000, 1976}}, 10), origin, destination);
-    EXPECT_EQ(longest.status, 0);
+    EXPECT_EQ(longest.status, FlightStatus::Computed);
     EXPECT_EQ(longest.weight.size(), 2000u);
-    EXPECT_EQ(flight_profile(*tp, record(10, {{35000, 1977}}, 10), origin, destination).status, 5);
-    EXPECT_EQ(flight_profile(*tp, record(2100, {{35000, 10}}, 10), origin, destination).status, 5);
+    EXPECT_EQ(flight_profile(*tp, record(10, {{35000, 1977}}, 10), origin, destination).status, FlightStatus::TooLong);
+    EXPECT_EQ(flight_profile(*tp, record(2100, {{35000, 10}}, 10), origin, destination).status, FlightStatus::TooLong);
 }
 
 TEST_F(Profile, OriginEqualToDestinationStaysThere) {
@@ -239,7 +239,10 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
            big_record("NO LANDING", "2019/06/15", "ZZHA", "ZZXX", 10, {{35000, 30}}, 10) +
            big_record("TOO LONG", "2019/06/15", "ZZHA", "ZZHP", 10, {{35000, 1977}}, 10) +
            big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
-    for (int status : {9, 9, 9, 6, 7, 5, 0, 3}) EXPECT_EQ(fly().status, status);
+    using enum FlightStatus;
+    for (FlightStatus status :
+         {BadProfile, BadProfile, BadProfile, UnknownOrigin, UnknownDestination, TooLong, Computed, EndOfFile})
+        EXPECT_EQ(fly().status, status);
     auto lines = log();
     std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
@@ -251,7 +254,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
     // climb 10, cruise 40 (four blocks of nine and four single minutes), descent 12
     in.str(big_record("EVEN", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 25}, {35000, 15}}, 12));
     BigFlightDose f = fly();
-    ASSERT_EQ(f.status, 0);
+    ASSERT_EQ(f.status, FlightStatus::Computed);
     double lon = 9.0;
     double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, 2 * 38, 4, 0, 0);
     EXPECT_NEAR(f.dose, rate * 62 / 60, 1e-12 * (1 + rate));
@@ -267,7 +270,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
 
 TEST_F(CityPairFlights, RunDateAndTakeOffTimeReplaceTheRecordDate) {
     in.str(big_record("TIMED", "2001/01/01", "ZZHA", "ZZHB", 10, {{35000, 20}}, 10));
-    ASSERT_EQ(fly("2019/06/15", 1230).status, 0);
+    ASSERT_EQ(fly("2019/06/15", 1230).status, FlightStatus::Computed);
     auto lines = log();
     auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
     ASSERT_NE(title, lines.end());

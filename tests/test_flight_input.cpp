@@ -33,7 +33,7 @@ protected:
 TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
     open("LHR-JFK BA117\n2019/06/15\n  EGLL\nKJFK\n2\n20\n35000 300\n37000, 60\n25\n-----\n");
     BigFlightRecord r = next();
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, FlightStatus::Computed);
     EXPECT_EQ(r.name, "LHR-JFK BA117                 ");
     EXPECT_EQ(r.date, "2019/06/15");
     EXPECT_EQ(r.origin, "EGLL  ");
@@ -45,7 +45,7 @@ TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
     EXPECT_EQ(r.descent, 25);
     EXPECT_EQ(r.cruise, 360);
     EXPECT_EQ(r.total, 405);
-    EXPECT_EQ(next().status, 3);
+    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
     auto lines = log();
     std::vector<std::string> expected = {
         " READINGLHR-JFK BA117                 ", " READING DATE2019/06/15", " OPORT EGLL  ",
@@ -68,9 +68,9 @@ TEST_F(BigRecord, MonthDatesAreMonthlyAverages) {
 TEST_F(BigRecord, BadDateSkipsToTheSeparator) {
     open("A\n2019-05-12\nEGLL\nKJFK\n0\n10\n5\n_____\nB\n05/2019\nEGLL\nKJFK\n0\n10\n5\nEND\n");
     BigFlightRecord bad = next();
-    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.status, FlightStatus::DateUnreadable);
     BigFlightRecord good = next();
-    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.status, FlightStatus::Computed);
     EXPECT_EQ(good.name.substr(0, 1), "B");
     EXPECT_EQ(good.date, "2019/05/00");
     EXPECT_EQ(good.steps, 0);
@@ -85,9 +85,9 @@ TEST_F(BigRecord, MoreThanTwentyStepsAreReadToTheEndAndRefused) {
     for (int k = 0; k < 20; ++k) text += std::to_string(30000 + k * 100) + " 10\n";
     text += "10\n----\n";
     open(text);
-    EXPECT_EQ(next().status, 2);
+    EXPECT_EQ(next().status, FlightStatus::RecordUnreadable);
     BigFlightRecord twenty = next();
-    EXPECT_EQ(twenty.status, 0);
+    EXPECT_EQ(twenty.status, FlightStatus::Computed);
     EXPECT_EQ(twenty.name.substr(0, 4), "NEXT");
     EXPECT_EQ(twenty.step_feet[19], 31900);
     EXPECT_EQ(twenty.cruise, 200);
@@ -104,28 +104,28 @@ TEST_F(BigRecord, UnreadableStepOrDescentCostsThatRecordOnly) {
         in.clear();
         open(bad + good);
         file.line = 0;
-        EXPECT_EQ(next().status, 2);
+        EXPECT_EQ(next().status, FlightStatus::RecordUnreadable);
         BigFlightRecord b = next();
-        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(b.status, FlightStatus::Computed);
         EXPECT_EQ(trim_right(b.name), "B");
         EXPECT_EQ(b.step_feet[0], -500);  // a negative altitude is no separator
-        EXPECT_EQ(next().status, 3);
+        EXPECT_EQ(next().status, FlightStatus::EndOfFile);
     }
     // A cut last record still ends the file.
     in.clear();
     open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n");
-    EXPECT_EQ(next().status, 3);
+    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
 }
 
 TEST_F(BigRecord, EndOfFileInsideARecord) {
     open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n10\n");
-    EXPECT_EQ(next().status, 3);  // no separator line
+    EXPECT_EQ(next().status, FlightStatus::EndOfFile);  // no separator line
     in.clear();
     open("A\n");
-    EXPECT_EQ(next().status, 3);
+    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
     in.clear();
     open("A\nbad date\nEGLL\n");
-    EXPECT_EQ(next().status, 3);
+    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
 }
 
 TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
@@ -146,9 +146,10 @@ TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
 }
 
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
-    for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(s).size(), 45u) << s;
-    EXPECT_EQ(badstr(9), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
-    EXPECT_EQ(badstr(7), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
+    // The numbers the check log writes; 4 is no status and reads as bad profile data.
+    for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(static_cast<FlightStatus>(s)).size(), 45u) << s;
+    EXPECT_EQ(badstr(FlightStatus::BadProfile), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(badstr(static_cast<FlightStatus>(7)), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
 }
 
 TEST(ArchiveNames, LastDotCountsAndAnInputIsNeverOverwritten) {

@@ -20,6 +20,8 @@
 namespace tolv7::test {
 namespace {
 
+using Status = FlightStatus;
+
 const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
 
 // The expected step lines of one leg east of Greenwich that starts after
@@ -60,7 +62,7 @@ TEST_F(WaypointFlights, OnePointAtTheMiddleOfEveryMinute) {
     WaypointDose f = fly(std::string("2019/06/15,CLIMB AND CRUISE\n") + kTitles +
                          "46 0 N 8 0 E 6000 0\n46, 30.0, N, 9, 0, E, 12000, 10\n"
                          "47 0 N\n 11 0 E 12000 40  extra values are ignored\n");
-    ASSERT_EQ(f.status, 0);
+    ASSERT_EQ(f.status, Status::Computed);
     EXPECT_EQ(f.date, "2019/06/15");
     double total = 0.0;
     std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, total);
@@ -84,37 +86,38 @@ TEST_F(WaypointFlights, LongitudesCrossingTheAntimeridianAreShownFrom0To360) {
 
 TEST_F(WaypointFlights, MinutesUpTo2000AreFlown) {
     std::string text = std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 35000 0\n47 0 N 11 0 E 35000 ";
-    EXPECT_EQ(fly(text + "2000\n").status, 0);
+    EXPECT_EQ(fly(text + "2000\n").status, Status::Computed);
     EXPECT_EQ(steps().size(), 2000u);
     EXPECT_EQ(steps().back().substr(27, 4), "2000");
-    EXPECT_EQ(fly(text + "2001\n").status, 5);
+    EXPECT_EQ(fly(text + "2001\n").status, Status::TooLong);
     EXPECT_TRUE(steps().empty());
 }
 
 TEST_F(WaypointFlights, WaypointsThatCannotBeFlownAreRefused) {
     std::string head = std::string("2019/06/15,BAD\n") + kTitles + "46 0 N 8 0 E 35000 0\n";
-    EXPECT_EQ(fly(head + "47 0 s 11 0 E 35000 30\n").status, 9);  // lower-case letter
-    EXPECT_EQ(fly(head + "47 0 N 11 0 X 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E high 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000\n").status, 9);  // the file ends inside the waypoint
-    EXPECT_EQ(fly(head + "47.5 0 N 11 0 E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(std::string("2019/06/15,LATE START\n") + kTitles + "46 0 N 8 0 E 35000 5\n").status, 9);
+    EXPECT_EQ(fly(head + "47 0 s 11 0 E 35000 30\n").status, Status::BadProfile);  // lower-case letter
+    EXPECT_EQ(fly(head + "47 0 N 11 0 X 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E high 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000\n").status, Status::BadProfile);  // the file ends inside the waypoint
+    EXPECT_EQ(fly(head + "47.5 0 N 11 0 E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(std::string("2019/06/15,LATE START\n") + kTitles + "46 0 N 8 0 E 35000 5\n").status,
+              Status::BadProfile);
     // Minutes that fall or repeat have their own status and text.
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, 8);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, 8);
-    EXPECT_EQ(badstr(8), "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ");
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, Status::MinutesDoNotRise);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, Status::MinutesDoNotRise);
+    EXPECT_EQ(badstr(Status::MinutesDoNotRise), "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ");
     // Impossible places are unreadable groups.
-    EXPECT_EQ(fly(head + "95 0 N 11 0 E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "90 1 N 11 0 E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 60 N 11 0 E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 361 0 E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 11 60.0 W 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "47 0 N 11 nan E 35000 30\n").status, 9);
-    EXPECT_EQ(fly(head + "90 0 S 360 0 W 35000 30\n").status, 0);
-    EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, 5);
+    EXPECT_EQ(fly(head + "95 0 N 11 0 E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "90 1 N 11 0 E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 60 N 11 0 E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 361 0 E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 60.0 W 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 nan E 35000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "90 0 S 360 0 W 35000 30\n").status, Status::Computed);
+    EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, Status::TooLong);
     std::string many = head;
     for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
-    EXPECT_EQ(fly(many).status, 9);
+    EXPECT_EQ(fly(many).status, Status::BadProfile);
     EXPECT_TRUE(steps().empty());
 }
 
@@ -123,17 +126,17 @@ TEST_F(WaypointFlights, FileDatesAndRunDates) {
     EXPECT_EQ(fly("2019/06,MONTH\n" + legs).date, "2019/06/00");
     EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, -1, -1}));
     EXPECT_EQ(fly("06/2019,MONTH\n" + legs).date, "2019/06/00");
-    EXPECT_EQ(fly("2019/06/15 NO COMMA\n" + legs).status, 1);
-    EXPECT_EQ(fly("2019-06-15,DASHES\n" + legs).status, 1);
-    EXPECT_EQ(fly("2019/06/1x,LETTER\n" + legs).status, 1);
-    EXPECT_EQ(fly("2019/13/01,MONTH 13\n" + legs).status, 1);
-    EXPECT_EQ(fly("2019/04/31,APRIL 31\n" + legs).status, 1);
-    EXPECT_EQ(fly("2019/02/29,NOT LEAP\n" + legs).status, 1);
-    EXPECT_EQ(fly("2020/02/29,LEAP DAY\n" + legs).status, 0);
-    EXPECT_EQ(fly("13/2019,MONTH 13\n" + legs).status, 1);
+    EXPECT_EQ(fly("2019/06/15 NO COMMA\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2019-06-15,DASHES\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2019/06/1x,LETTER\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2019/13/01,MONTH 13\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2019/04/31,APRIL 31\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2019/02/29,NOT LEAP\n" + legs).status, Status::DateUnreadable);
+    EXPECT_EQ(fly("2020/02/29,LEAP DAY\n" + legs).status, Status::Computed);
+    EXPECT_EQ(fly("13/2019,MONTH 13\n" + legs).status, Status::DateUnreadable);
     // A run date replaces the file's, which then need not be readable.
     WaypointDose timed = fly("NO DATE HERE\n" + legs, "2018/03/10", 1230);
-    EXPECT_EQ(timed.status, 0);
+    EXPECT_EQ(timed.status, Status::Computed);
     EXPECT_EQ(timed.date, "2018/03/10");
     EXPECT_EQ(tp->engine.useaves, (std::array<std::int32_t, 3>{0, 0, 0}));
     fly("NO DATE HERE\n" + legs, "2018/03/10", 30);
@@ -145,7 +148,7 @@ TEST_F(WaypointFlights, FileDatesAndRunDates) {
 TEST_F(WaypointFlights, FlightsWithoutLegsHaveNoMinutes) {
     for (const std::string& points : {std::string(), std::string("46 0 N 8 0 E 35000 0\n")}) {
         WaypointDose f = fly(std::string("2019/06/15,PARKED\n") + kTitles + points);
-        EXPECT_EQ(f.status, 0);
+        EXPECT_EQ(f.status, Status::Computed);
         EXPECT_EQ(f.total, 0.0);
         EXPECT_TRUE(steps().empty());
     }
