@@ -81,22 +81,17 @@ int ask_number(Program& p, const std::string& prompt, int length, int lowest, in
     }
 }
 
-// Degrees, minutes and seconds of one coordinate. The index rebuild refuses
-// a record whose angle is beyond `limit` degrees or whose minutes or seconds
+// One coordinate; `item` numbers the prompts (<6b> to <6d> for the
+// latitude, <7b> to <7d> for the longitude). The index rebuild refuses a
+// record whose angle is beyond `limit` degrees or whose minutes or seconds
 // reach 60 (and with it every later start), so such answers are asked again.
-struct Angle {
-    int degrees, minutes, seconds;
-};
-
-// `item` numbers the prompts: <6b> to <6d> for the latitude, <7b> to <7d>
-// for the longitude.
-Angle ask_angle(Program& p, char item, int degree_length, int limit) {
+AngleAnswer ask_angle(Program& p, char item, int degree_length, int limit) {
     auto prompt = [&](char letter, const char* what, int length) {
         return std::string("          <") + item + letter + ">  " + what + " (UP TO " + std::to_string(length) +
                " CHARACTERS).";
     };
     for (;;) {
-        Angle a;
+        AngleAnswer a;
         a.degrees = ask_number(p, prompt('b', "DEGREES", degree_length), degree_length, 0, limit);
         a.minutes = ask_number(p, prompt('c', "MINUTES", 2), 2, 0, 59);
         a.seconds = ask_number(p, prompt('d', "SECONDS", 2), 2, 0, 59);
@@ -113,16 +108,10 @@ UserAirport ask_airport(Program& p) {
     ask_three_letter_code(p);
     say(p, "          LATITUDE");
     a.south = ask_text(p, "          <6a>  NORTH OR SOUTH <N/S>", 1) == "S";
-    Angle lat = ask_angle(p, '6', 2, 90);
-    a.lat_degrees = lat.degrees;
-    a.lat_minutes = lat.minutes;
-    a.lat_seconds = lat.seconds;
+    a.lat = ask_angle(p, '6', 2, 90);
     say(p, "          LONGITUDE");
     a.east = ask_text(p, "          <7a>  EAST OR WEST <E/W>.", 1) == "E";
-    Angle lon = ask_angle(p, '7', 3, 360);
-    a.lon_degrees = lon.degrees;
-    a.lon_minutes = lon.minutes;
-    a.lon_seconds = lon.seconds;
+    a.lon = ask_angle(p, '7', 3, 360);
     p.con.line("");
     a.feet = ask_number(p, "          <8>  ALTITUDE IN FEET (UP TO 5 CHARACTERS).", 6, kLowestFeet, kHighestFeet);
     p.con.line("");
@@ -189,14 +178,14 @@ std::string user_airport_record(const UserAirport& a) {
     put_field(record, port_col::icao, a.icao);
     put_field(record, port_col::city, a.city);
     auto digits = [&](RecordField f, int value) { put_field(record, f, fmt_i(value, f.width(), f.width())); };
-    digits(port_col::lat_degrees, a.lat_degrees);
-    digits(port_col::lat_minutes, a.lat_minutes);
-    digits(port_col::lat_seconds, a.lat_seconds);
+    digits(port_col::lat_degrees, a.lat.degrees);
+    digits(port_col::lat_minutes, a.lat.minutes);
+    digits(port_col::lat_seconds, a.lat.seconds);
     put_field(record, port_col::lat_filler, "0");
     put_field(record, port_col::lat_code, a.south ? "}" : "0");
-    digits(port_col::lon_degrees, a.lon_degrees);
-    digits(port_col::lon_minutes, a.lon_minutes);
-    digits(port_col::lon_seconds, a.lon_seconds);
+    digits(port_col::lon_degrees, a.lon.degrees);
+    digits(port_col::lon_minutes, a.lon.minutes);
+    digits(port_col::lon_seconds, a.lon.seconds);
     put_field(record, port_col::lon_filler, "0");
     put_field(record, port_col::lon_code, a.east ? "}" : "0");
     put_field(record, port_col::elevation, elevation_tenths_text(a.feet));

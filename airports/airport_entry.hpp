@@ -11,15 +11,20 @@ namespace tolv7 {
 
 struct Program;
 
+// Degrees, minutes and seconds of one coordinate.
+struct AngleAnswer {
+    int degrees = 0, minutes = 0, seconds = 0;
+};
+
 // The answers of one form, as numbers where the record holds numbers.
 struct UserAirport {
     std::string name;  // 30 characters
     std::string icao;  // 6
     std::string city;  // 30
     bool south = false;
-    int lat_degrees = 0, lat_minutes = 0, lat_seconds = 0;
+    AngleAnswer lat;
     bool east = false;
-    int lon_degrees = 0, lon_minutes = 0, lon_seconds = 0;
+    AngleAnswer lon;
     int feet = 0;  // -9999 to 99999
 };
 
