@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "airports/airport_context.hpp"
 #include "airports/airport_record.hpp"
 #include "airports/code_file.hpp"
 #include "airports/held_files.hpp"
@@ -10,7 +11,6 @@
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -28,14 +28,14 @@ constexpr int kMinCodeLength = 4;  // shorter codes are never found by the looku
 constexpr int kLowestFeet = -9999, kHighestFeet = 99999;  // what columns 84-89 can hold
 
 // Free list form: the texts below are written after its leading blank.
-void say(Program& p, const std::string& text) { p.con.line(ListLine() << text); }
+void say(const AirportContext& p, const std::string& text) { p.con.line(ListLine() << text); }
 
-std::string ask_text(Program& p, const std::string& prompt, int length) {
+std::string ask_text(const AirportContext& p, const std::string& prompt, int length) {
     say(p, prompt);
     return readkb(p, length);
 }
 
-std::string ask_name(Program& p) {
+std::string ask_name(const AirportContext& p) {
     for (;;) {
         std::string name = ask_text(p, "          <1>  Airport name (UP TO 30 CHARACTERS).", 30);
         if (name.rfind(kEndMark, 0) != 0) return name;
@@ -43,7 +43,7 @@ std::string ask_name(Program& p) {
     }
 }
 
-std::string ask_code(Program& p) {
+std::string ask_code(const AirportContext& p) {
     for (;;) {
         std::string code = ask_text(p, "          <3>  ICAO code (UP TO 6 CHARACTERS).", 6);
         std::string trimmed = trim_right(code);
@@ -57,7 +57,7 @@ std::string ask_code(Program& p) {
     }
 }
 
-void ask_three_letter_code(Program& p) {
+void ask_three_letter_code(const AirportContext& p) {
     for (;;) {
         std::string answer = ask_text(p, "          <4>  Add a 3 letter code? (YN)", 1);
         if (answer == "Y") {
@@ -71,7 +71,7 @@ void ask_three_letter_code(Program& p) {
 }
 
 // A whole number within [lowest, highest], asked until one is given.
-int ask_number(Program& p, const std::string& prompt, int length, int lowest, int highest) {
+int ask_number(const AirportContext& p, const std::string& prompt, int length, int lowest, int highest) {
     for (;;) {
         std::string answer = ask_text(p, prompt, length);
         auto value = char2int(answer, length);
@@ -85,7 +85,7 @@ int ask_number(Program& p, const std::string& prompt, int length, int lowest, in
 // latitude, <7b> to <7d> for the longitude). The index rebuild refuses a
 // record whose angle is beyond `limit` degrees or whose minutes or seconds
 // reach 60 (and with it every later start), so such answers are asked again.
-AngleAnswer ask_angle(Program& p, char item, int degree_length, int limit) {
+AngleAnswer ask_angle(const AirportContext& p, char item, int degree_length, int limit) {
     auto prompt = [&](char letter, const char* what, int length) {
         return std::string("          <") + item + letter + ">  " + what + " (UP TO " + std::to_string(length) +
                " CHARACTERS).";
@@ -100,7 +100,7 @@ AngleAnswer ask_angle(Program& p, char item, int degree_length, int limit) {
     }
 }
 
-UserAirport ask_airport(Program& p) {
+UserAirport ask_airport(const AirportContext& p) {
     UserAirport a;
     a.name = ask_name(p);
     a.city = ask_text(p, "          <2>  City name (UP TO 30 CHARACTERS).", 30);
@@ -120,7 +120,7 @@ UserAirport ask_airport(Program& p) {
 
 // The record shown back, read from its own columns: the coordinates as their
 // digits, the elevation as whole feet.
-bool confirmed(Program& p, const std::string& record) {
+bool confirmed(const AirportContext& p, const std::string& record) {
     auto text = [&](RecordField f) { return field_text(record, f); };
     cls(p);
     menuheader(p);
@@ -201,19 +201,19 @@ std::vector<std::string> user_file_lines(const std::string& record, const std::v
     return lines;
 }
 
-SaveOutcome add_user_airport(Program& p, const std::string& record) {
+SaveOutcome add_user_airport(const AirportContext& p, const std::string& record) {
     const InitRecord& init = p.set.init;
     const std::string path = os_path(init, "AIRPORTS", "NEWPORTS.DAT");
     const std::string temp = os_path(init, "AIRPORTS", "NEWPORTS.TMP");
     std::vector<std::string> lines = user_file_lines(record, earlier_records(path));
     // Closed first: a file that is open cannot be renamed over on Windows.
-    p.files.newports.close();
+    p.airports.newports_file.close();
     bool saved = replace_file(temp, path, lines);
-    reopen_held(p.files.newports, path);
+    reopen_held(p.airports.newports_file, path);
     return saved ? SaveOutcome::Saved : SaveOutcome::NotSaved;
 }
 
-NextMenu addaport(Program& p) {
+NextMenu addaport(const AirportContext& p) {
     p.set.init.diag = "NO!";
     cls(p);
     menuheader(p);

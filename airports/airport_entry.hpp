@@ -9,7 +9,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AirportContext;
 
 // Degrees, minutes and seconds of one coordinate.
 struct AngleAnswer {
@@ -44,10 +44,10 @@ enum class SaveOutcome { Saved, NotSaved };
 // record: written to NEWPORTS.TMP beside it and renamed over it. The held
 // handle is closed for the rename and open again afterwards. NotSaved leaves
 // the old file as it was and no temporary file behind.
-SaveOutcome add_user_airport(Program& p, const std::string& record);
+SaveOutcome add_user_airport(const AirportContext& p, const std::string& record);
 
 // The form (item 4 of the airport menu). Main after a saved airport (the
 // index files rebuilt), Airport when the user declined or the save failed.
-NextMenu addaport(Program& p);
+NextMenu addaport(const AirportContext& p);
 
 }  // namespace tolv7

@@ -1,5 +1,6 @@
 #pragma once
 // Shared records of the airport database.
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,17 @@ struct PortIndexCopy {
 };
 
 struct AirportRecords {
+    // AIRPORTS/AIRPORTS.DAT, AIRPORTS/CODES and AIRPORTS/NEWPORTS.DAT, opened
+    // at start-up and held open for the whole run.
+    std::ifstream airports_file;
+    std::ifstream codes_file;
+    std::ifstream newports_file;
+
     PortIndexCopy port_index;
+
+    // When false, the index copy is read afresh at every lookup (for tests
+    // that compare the cached path with reading the file each time).
+    bool caching = true;
 };
 
 }  // namespace tolv7

@@ -4,12 +4,12 @@
 #include <optional>
 #include <vector>
 
+#include "airports/airport_context.hpp"
 #include "airports/airport_record.hpp"
 #include "airports/code_file.hpp"
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -43,7 +43,7 @@ int number_field(const std::string& record, RecordField f) {
     return *value;
 }
 
-std::vector<std::string> report_lines(Program& p, const std::string& given, const std::string& record) {
+std::vector<std::string> report_lines(const AirportContext& p, const std::string& given, const std::string& record) {
     const std::string indent(10, ' ');
     auto num = [&](RecordField f, int width) { return fmt_i(number_field(record, f), width); };
     std::string ns = nss(field_text(record, port_col::lat_code));
@@ -70,7 +70,7 @@ void write_report(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-NextMenu rep_by_icao(Program& p, const std::string& code) {
+NextMenu rep_by_icao(const AirportContext& p, const std::string& code) {
     const std::string given = pad_to(code, 6);
     std::optional<std::string> record = first_match(given);
     if (!record) {

@@ -7,7 +7,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AirportContext;
 
 // The given code's first 6 characters without trailing blanks (n of them)
 // match a record when n is 4 to 6 and its ICAO field starts with them; the
@@ -15,6 +15,6 @@ struct Program;
 // when MENUS is YES, and Airport (the airport menu comes next). Not found:
 // the messages, a cleared screen with the banner, Same (the caller goes on),
 // and the previous report file stays as it was.
-NextMenu rep_by_icao(Program& p, const std::string& code);
+NextMenu rep_by_icao(const AirportContext& p, const std::string& code);
 
 }  // namespace tolv7

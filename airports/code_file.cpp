@@ -1,11 +1,11 @@
 #include "airports/code_file.hpp"
 
+#include "airports/airport_context.hpp"
 #include "airports/held_files.hpp"
 #include "airports/port_lookup.hpp"
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/text_lines.hpp"
 
 namespace tolv7 {
@@ -17,12 +17,12 @@ constexpr int kCodeFirst = 1, kCodeLast = 3;
 constexpr int kIcaoFirst = 5, kIcaoLast = 8;
 constexpr char kNoCode[] = "---";
 
-std::string codes_path(const Program& p) { return os_path(p.set.init, "AIRPORTS", "CODES"); }
+std::string codes_path(const AirportContext& p) { return os_path(p.set.init, "AIRPORTS", "CODES"); }
 
 }  // namespace
 
-std::string altcode(Program& p, const std::string& icao) {
-    std::ifstream& codes = p.files.codes;
+std::string altcode(const AirportContext& p, const std::string& icao) {
+    std::ifstream& codes = p.airports.codes_file;
     ensure_held_open(codes, codes_path(p));
     rewind_held(codes);
     std::string key = left_aligned_code(icao).substr(0, 4);
@@ -37,7 +37,7 @@ std::string altcode(Program& p, const std::string& icao) {
     return kNoCode;
 }
 
-void addacode(Program& p) {
+void addacode(const AirportContext& p) {
     cls(p);
     menuheader(p);
     for (const char* text : {" -----------------INSTRUCTIONS--------------------", "",
@@ -49,13 +49,13 @@ void addacode(Program& p) {
     p.con.blank_lines(5);
     // The file is always named with a forward slash here, whatever the OS.
     const std::string path = "AIRPORTS/CODES";
-    p.files.codes.close();
+    p.airports.codes_file.close();
     showpick(p, path);
     oops(p, "         When finished... ");
-    reopen_held(p.files.codes, path);
+    reopen_held(p.airports.codes_file, path);
 }
 
-void edit_codes_in_form(Program& p) {
+void edit_codes_in_form(const AirportContext& p) {
     for (const char* text : {" -----------------INSTRUCTIONS--------------------",
                              " The format of the 3-Character code match file is:",
                              " XXX,ICAO_CODE. (i.e., a 3Char_code followed by a ", " comma followed by the ICAO code",
@@ -63,9 +63,9 @@ void edit_codes_in_form(Program& p) {
                              " at the end. But the search uses the first match", " found with any particulat ICAO code."})
         p.con.line(ListLine() << text);
     const std::string path = codes_path(p);
-    p.files.codes.close();
+    p.airports.codes_file.close();
     showpick(p, path);
-    reopen_held(p.files.codes, path);
+    reopen_held(p.airports.codes_file, path);
 }
 
 }  // namespace tolv7

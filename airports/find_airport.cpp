@@ -1,14 +1,14 @@
 #include "airports/find_airport.hpp"
 
+#include "airports/airport_context.hpp"
 #include "airports/airport_report.hpp"
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-void show_sub_menu(Program& p) {
+void show_sub_menu(const AirportContext& p) {
     p.con.blank_lines(5);
     for (const char* item : {"<1>  Enter an ICAO code to view a full report.    ",
                              "<2>  Return to Airport Menu.                      ",
@@ -25,7 +25,7 @@ void show_sub_menu(Program& p) {
 
 }  // namespace
 
-NextMenu findport(Program& p, int kind) {
+NextMenu findport(const AirportContext& p, int kind) {
     cls(p);
     menuheader(p);
     if (kind == 1) {

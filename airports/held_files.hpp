@@ -1,6 +1,6 @@
 #pragma once
 // The airport and code files that start-up opens and that stay open for the
-// whole run (Program::files).
+// whole run (AirportRecords).
 #include <fstream>
 #include <string>
 

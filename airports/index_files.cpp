@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "airports/airport_context.hpp"
 #include "airports/airport_record.hpp"
 #include "airports/held_files.hpp"
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -28,7 +28,7 @@ bool integer_field(const std::string& record, RecordField f) { return field_int(
 
 // A damaged airport file: the fatal message on the console and in the check
 // log, then a stop with status 2 whose message names the file and record.
-[[noreturn]] void damaged(Program& p, const AirportFile& file, const std::string& message, const std::string& detail) {
+[[noreturn]] void damaged(const AirportContext& p, const AirportFile& file, const std::string& message, const std::string& detail) {
     try {
         epitath(p, message);
     } catch (const ProgramStop&) {
@@ -36,7 +36,7 @@ bool integer_field(const std::string& record, RecordField f) { return field_int(
     throw ProgramStop(kExitFileError, file.path + ": " + detail);
 }
 
-[[noreturn]] void not_a_number(Program& p, const AirportFile& file, int number, const char* what) {
+[[noreturn]] void not_a_number(const AirportContext& p, const AirportFile& file, int number, const char* what) {
     std::string record = "record " + std::to_string(number);
     damaged(p, file, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS NOT A NUMBER",
             record + ": " + what + " is not a number");
@@ -58,7 +58,7 @@ std::string angle_text(const std::string& record, RecordField degrees_field, Rec
     return field_text(record, RecordField{degrees_field.first, seconds_field.last});
 }
 
-[[noreturn]] void not_a_place(Program& p, const AirportFile& file, int number, const char* what, const std::string& text,
+[[noreturn]] void not_a_place(const AirportContext& p, const AirportFile& file, int number, const char* what, const std::string& text,
                               const char* limit) {
     damaged(p, file, std::string(file.name) + " RECORD " + std::to_string(number) + ": " + what + " IS OUT OF RANGE",
             "record " + std::to_string(number) + ": " + what + " \"" + text + "\" is beyond " + limit +
@@ -67,7 +67,7 @@ std::string angle_text(const std::string& record, RecordField degrees_field, Rec
 
 // True for the end record. Every other record must hold numbers in its
 // coordinate and elevation fields, since the lookup reads them as numbers.
-bool end_record(Program& p, const AirportFile& file, const std::string& record, int number) {
+bool end_record(const AirportContext& p, const AirportFile& file, const std::string& record, int number) {
     auto marker_value = field_int(record, port_col::end_marker);
     if (!marker_value) not_a_number(p, file, number, "ELEVATION");
     if (trim_right(field_text(record, port_col::icao)) == "----" && *marker_value == 99999) return true;
@@ -90,7 +90,7 @@ bool end_record(Program& p, const AirportFile& file, const std::string& record, 
 // (0: no limit). A read error ends the primary file with the fatal message
 // and the user file silently; running out of lines before the end record is
 // fatal for both.
-void read_airports(Program& p, const AirportFile& file, int record_length, int limit, bool primary,
+void read_airports(const AirportContext& p, const AirportFile& file, int record_length, int limit, bool primary,
                    std::vector<std::string>& records) {
     for (int number = 1;; ++number) {
         std::string line;
@@ -131,10 +131,10 @@ std::string city_first(const std::string& record) {
 
 }  // namespace
 
-void make_ndx(Program& p, int record_length, int capacity) {
+void make_ndx(const AirportContext& p, int record_length, int capacity) {
     const InitRecord& init = p.set.init;
-    AirportFile primary{"AIRPORTS.DAT", p.files.airports, os_path(init, "AIRPORTS", "AIRPORTS.DAT")};
-    AirportFile user{"NEWPORTS.DAT", p.files.newports, os_path(init, "AIRPORTS", "NEWPORTS.DAT")};
+    AirportFile primary{"AIRPORTS.DAT", p.airports.airports_file, os_path(init, "AIRPORTS", "AIRPORTS.DAT")};
+    AirportFile user{"NEWPORTS.DAT", p.airports.newports_file, os_path(init, "AIRPORTS", "NEWPORTS.DAT")};
     ensure_held_open(primary.stream, primary.path);
     rewind_held(primary.stream);
 

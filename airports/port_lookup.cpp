@@ -2,11 +2,11 @@
 
 #include <fstream>
 
+#include "airports/airport_context.hpp"
 #include "airports/airport_record.hpp"
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -47,9 +47,9 @@ AirportInfo airport_of(const std::string& record, int number) {
 
 // The records of the name index, read again only when the file changed
 // since the last reading or the index was rebuilt.
-const std::vector<std::string>& port_index(Program& p) {
+const std::vector<std::string>& port_index(const AirportContext& p) {
     PortIndexCopy& copy = p.airports.port_index;
-    if (copy.held && p.engine.caching && !copy.stamp.changed(kPortIndex)) return copy.records;
+    if (copy.held && p.airports.caching && !copy.stamp.changed(kPortIndex)) return copy.records;
     copy.held = false;
     copy.stamp.take(kPortIndex);  // before reading: an edit meanwhile shows at the next lookup
     std::ifstream index = open_existing(kPortIndex);
@@ -74,7 +74,7 @@ double record_degrees(int degrees, int minutes, int seconds) {
     return static_cast<double>(degrees) + static_cast<double>(minute_part) + static_cast<double>(second_part);
 }
 
-std::optional<AirportInfo> port_info(Program& p, const std::string& code) {
+std::optional<AirportInfo> port_info(const AirportContext& p, const std::string& code) {
     std::string given = left_aligned_code(code);
     const std::vector<std::string>& records = port_index(p);
     for (std::size_t n = 0; n < records.size(); ++n)

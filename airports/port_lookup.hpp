@@ -5,7 +5,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AirportContext;
 
 struct AirportInfo {
     std::string name;  // 30 characters
@@ -19,7 +19,7 @@ struct AirportInfo {
 
 // The first airport in name order whose ICAO code (4 to 6 characters)
 // starts the given code. Not found: the console messages, and nullopt.
-std::optional<AirportInfo> port_info(Program& p, const std::string& code);
+std::optional<AirportInfo> port_info(const AirportContext& p, const std::string& code);
 
 // The code's first 6 characters without leading blanks, blank-padded to 6.
 std::string left_aligned_code(const std::string& code);

@@ -2,15 +2,15 @@
 
 #include <fstream>
 
+#include "app/app_context.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
 namespace tolv7 {
 
-void getini(Program& p) {
+void getini(const AppContext& p) {
     Settings& s = p.set;
     s.init = InitRecord{};
     s.ini = IniRecord{};

@@ -3,10 +3,10 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AppContext;
 
 // Resets the defaults, reads TOLV.INI up to its END line and echoes every
 // line to the check log.
-void getini(Program& p);
+void getini(const AppContext& p);
 
 }  // namespace tolv7

@@ -2,10 +2,10 @@
 
 #include <fstream>
 
+#include "app/app_context.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -46,21 +46,21 @@ std::string indented(const std::string& text, int width) {
     return std::string(10, ' ') + fmt_a(text, width);
 }
 
-void menuheader(Program& p) {
+void menuheader(const AppContext& p) {
     p.con.line(" ");
     p.con.line(" " + banner_line1());
     p.con.line(" " + banner_line2());
     p.con.blank_lines(2);
 }
 
-void cls(Program& p) { p.con.blank_lines(50); }
+void cls(const AppContext& p) { p.con.blank_lines(50); }
 
-std::string readkb(Program& p, int n) {
+std::string readkb(const AppContext& p, int n) {
     if (n > 1) p.con.line(ListLine() << kHint);
     return lc2uc(pad_to(read_kb_item(p), static_cast<std::size_t>(n)), n);
 }
 
-std::string read_kb_item(Program& p) {
+std::string read_kb_item(const AppContext& p) {
     for (;;) {
         std::string line = p.con.read_line();
         bool ended = false;
@@ -70,13 +70,13 @@ std::string read_kb_item(Program& p) {
     }
 }
 
-std::optional<long long> read_kb_integer(Program& p) {
+std::optional<long long> read_kb_integer(const AppContext& p) {
     std::string item = read_kb_item(p);
     if (item.find(' ') != std::string::npos) return std::nullopt;
     return parse_fixed_int(item);
 }
 
-std::optional<double> read_kb_real(Program& p) {
+std::optional<double> read_kb_real(const AppContext& p) {
     std::string item = read_kb_item(p);
     if (item.find(' ') != std::string::npos) return std::nullopt;
     return parse_fixed_real(item, 0);
@@ -86,7 +86,7 @@ std::string lc2uc(const std::string& source, int n) {
     return upper_case(source.substr(0, static_cast<std::size_t>(n)));
 }
 
-void oops(Program& p, const std::string& message) {
+void oops(const AppContext& p, const std::string& message) {
     p.con.line(message_line(message, 60));
     if (p.set.init.diag == "YES") p.log.line(ListLine() << message);
     if (p.set.init.menus == "YES") {
@@ -96,7 +96,7 @@ void oops(Program& p, const std::string& message) {
     }
 }
 
-void epitath(Program& p, const std::string& message) {
+void epitath(const AppContext& p, const std::string& message) {
     p.con.line(message_line(message, 60));
     p.log.line(ListLine() << message);
     p.con.line(" ");
@@ -104,7 +104,7 @@ void epitath(Program& p, const std::string& message) {
     throw ProgramStop(kExitFatal, "");
 }
 
-std::string viewer_command(Program& p, const std::string& file_name) {
+std::string viewer_command(const AppContext& p, const std::string& file_name) {
     std::ifstream ini = open_existing("TOLV.INI");
     std::string viewer;
     bool found = false;
@@ -123,13 +123,13 @@ std::string viewer_command(Program& p, const std::string& file_name) {
     return trim_right(found ? viewer + " " + quoted : "NOTEPAD " + quoted);
 }
 
-void showpick(Program& p, const std::string& file_name) {
+void showpick(const AppContext& p, const std::string& file_name) {
     std::string command = viewer_command(p, file_name);
     p.con.flush();
     p.shell.run(command);
 }
 
-void showhelp(Program& p) {
+void showhelp(const AppContext& p) {
     cls(p);
     showpick(p, "HELP.TXT");
 }

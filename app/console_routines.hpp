@@ -6,43 +6,43 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AppContext;
 
 // The two banner lines, 64 characters each.
 const std::string& banner_line1();
 const std::string& banner_line2();
 
-void menuheader(Program& p);
-void cls(Program& p);
+void menuheader(const AppContext& p);
+void cls(const AppContext& p);
 
 // One free-form answer of n characters, upper-cased. With n > 1 the quoting
 // hint comes first; empty lines are passed over.
-std::string readkb(Program& p, int n);
+std::string readkb(const AppContext& p, int n);
 
 // One free-form item typed at the keyboard (empty lines are passed over; a
 // null item gives an empty text), without hint or upper-casing.
-std::string read_kb_item(Program& p);
+std::string read_kb_item(const AppContext& p);
 // One typed number; nullopt when the item is not a number.
-std::optional<long long> read_kb_integer(Program& p);
-std::optional<double> read_kb_real(Program& p);
+std::optional<long long> read_kb_integer(const AppContext& p);
+std::optional<double> read_kb_real(const AppContext& p);
 
 // The first n characters of the source with a-z turned into A-Z.
 std::string lc2uc(const std::string& source, int n);
 
 // A non-fatal message: console, a check-log copy when the diagnostic switch
 // is YES, and a pause when MENUS is YES.
-void oops(Program& p, const std::string& message);
+void oops(const AppContext& p, const std::string& message);
 
 // The fatal exit: message on the console and in the check log, then
 // "Fatal error, aborting program!" and a stop with status 1.
-[[noreturn]] void epitath(Program& p, const std::string& message);
+[[noreturn]] void epitath(const AppContext& p, const std::string& message);
 
 // Shows a file in the viewer named in TOLV.INI (or NOTEPAD) and waits.
-void showpick(Program& p, const std::string& file_name);
-void showhelp(Program& p);
+void showpick(const AppContext& p, const std::string& file_name);
+void showhelp(const AppContext& p);
 
 // The viewer command that showpick would run for the file.
-std::string viewer_command(Program& p, const std::string& file_name);
+std::string viewer_command(const AppContext& p, const std::string& file_name);
 
 // "          " and the text in `width` columns, as message and menu lines are written.
 std::string indented(const std::string& text, int width);

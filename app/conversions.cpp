@@ -1,5 +1,6 @@
 #include "app/conversions.hpp"
 
+#include "app/app_context.hpp"
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/text_lines.hpp"
@@ -35,7 +36,7 @@ std::optional<double> char2real(const std::string& text, int n) {
     return parse_fixed_real(field.substr(0, 15), 7);
 }
 
-void int2char(Program& p, int i, std::string& text, int w) {
+void int2char(const AppContext& p, int i, std::string& text, int w) {
     std::size_t length = std::max<std::size_t>(text.size(), static_cast<std::size_t>(w > 0 ? w : 0));
     if (i >= 0 && i <= 9 && w == 1) {
         text = pad_to(std::string(1, static_cast<char>('0' + i)), length);

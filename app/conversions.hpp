@@ -9,7 +9,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AppContext;
 
 // The first n characters as an integer (only the first 7 count, blanks are
 // ignored, all blanks give 0). A minus sign moves the text in place so that
@@ -22,7 +22,7 @@ std::optional<double> char2real(const std::string& text, int n);
 
 // Sets the text to i in w characters ("07", "42", "7 "), leaves it alone for a
 // negative i, and stops the program for a value that does not fit.
-void int2char(Program& p, int i, std::string& text, int w);
+void int2char(const AppContext& p, int i, std::string& text, int w);
 
 // The columns of the commas among the first n characters, searched from
 // column 2 up to the last comma (at most ten); a text without commas gives 1

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/app_context.hpp"
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 
@@ -22,7 +22,7 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : trim_right(text.substr(first));
 }
 
-void show_page(Program& p, const std::vector<std::string>& names, int page, int pages,
+void show_page(const AppContext& p, const std::vector<std::string>& names, int page, int pages,
                const PagePrompts& prompts) {
     cls(p);
     p.con.line(" ");
@@ -46,7 +46,7 @@ void show_page(Program& p, const std::vector<std::string>& names, int page, int 
 
 }  // namespace
 
-void list_into_filelist(Program& p, const std::string& command) {
+void list_into_filelist(const AppContext& p, const std::string& command) {
     const std::string list = "FILELIST.TXT";
     std::error_code error;
     std::filesystem::remove(list, error);
@@ -73,7 +73,7 @@ void list_into_filelist(Program& p, const std::string& command) {
     if (!out) stop_file_error(list, "could not be written (disk full or I/O error)");
 }
 
-bool make_filelist(Program& p, const std::string& type) {
+bool make_filelist(const AppContext& p, const std::string& type) {
     std::string kind = trim_right(pad_to(type, 3));
     if (!shell_safe_name(kind)) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
@@ -97,7 +97,7 @@ std::vector<std::string> read_filelist(std::size_t limit) {
     return names;
 }
 
-PickOutcome pick_infile(Program& p, const std::string& type) {
+PickOutcome pick_infile(const AppContext& p, const std::string& type) {
     std::string kind = type == "LOC" || type == "BIG" ? type : "DEG";
     make_filelist(p, kind);
     // Read afresh at every call, so that no name of an earlier listing is
@@ -110,7 +110,7 @@ PickOutcome pick_infile(Program& p, const std::string& type) {
     return pick_from_pages(p, names, PagePrompts{});
 }
 
-PickOutcome pick_from_pages(Program& p, const std::vector<std::string>& names, const PagePrompts& prompts) {
+PickOutcome pick_from_pages(const AppContext& p, const std::vector<std::string>& names, const PagePrompts& prompts) {
     int count = static_cast<int>(names.size());
     int pages = (count + kPerPage - 1) / kPerPage;
     int page = 1;

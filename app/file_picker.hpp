@@ -6,7 +6,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct AppContext;
 
 enum class PickResult {
     Picked,    // `name` holds the chosen file
@@ -23,11 +23,11 @@ struct PickOutcome {
 // first, so a listing that fails never leaves a stale one; a list that
 // cannot be removed, or that the command did not write, stops the program
 // (status 2). Lines that name a folder are dropped from the list.
-void list_into_filelist(Program& p, const std::string& command);
+void list_into_filelist(const AppContext& p, const std::string& command);
 
 // Lists the files *.TYPE into FILELIST.TXT through the shell. A type that
 // cannot safely go into a command gets a message instead; false then.
-bool make_filelist(Program& p, const std::string& type);
+bool make_filelist(const AppContext& p, const std::string& type);
 
 // The names in FILELIST.TXT in listing order, at most `limit`: each line,
 // blanks around it removed, is one name; empty lines are passed over.
@@ -44,9 +44,9 @@ struct PagePrompts {
 // Shows the names 16 to a page and reads answers (readkb of 2 characters)
 // until a number shown on the current page (Picked) or Q (MainMenu). N on the
 // last page, P on the first and anything else show the page again.
-PickOutcome pick_from_pages(Program& p, const std::vector<std::string>& names, const PagePrompts& prompts);
+PickOutcome pick_from_pages(const AppContext& p, const std::vector<std::string>& names, const PagePrompts& prompts);
 
 // The picker for "LOC", "BIG" or (any other type) "DEG" files.
-PickOutcome pick_infile(Program& p, const std::string& type);
+PickOutcome pick_infile(const AppContext& p, const std::string& type);
 
 }  // namespace tolv7

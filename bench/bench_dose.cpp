@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "app/calendar.hpp"
-#include "app/startup.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/startup.hpp"
-#include "runs/city_pair_run.hpp"
+#include "program/startup.hpp"
 #include "runs/big_flight_dose.hpp"
+#include "runs/city_pair_run.hpp"
 #include "runs/waypoint_dose.hpp"
 #include "support/data_tree_fixture.hpp"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 #include "runs/location_run.hpp"
 #include "support/data_tree_fixture.hpp"
 

@@ -2,8 +2,8 @@
 // fixed-column text), and the whole start-up with it on a full data tree.
 #include <benchmark/benchmark.h>
 
-#include "app/startup.hpp"
 #include "engine/shower_library.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 #include "support/test_program.hpp"
 #include "tools/data_tree.hpp"

@@ -7,9 +7,9 @@
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -60,7 +60,7 @@ void read_table(AltitudeTable& t) {
 
 // An altitude or depth beyond the table: the fatal message on the console,
 // and a stop whose own message gives the value and the table's limits.
-[[noreturn]] void out_of_range(Program& p, const char* message, const std::string& detail) {
+[[noreturn]] void out_of_range(const EngineContext& p, const char* message, const std::string& detail) {
     try {
         epitath(p, message);
     } catch (const ProgramStop&) {
@@ -69,7 +69,7 @@ void read_table(AltitudeTable& t) {
 }
 
 // The table as it stands in the file now.
-const AltitudeTable& current_table(Program& p) {
+const AltitudeTable& current_table(const EngineContext& p) {
     AltitudeTable& t = p.engine.altitude;
     if (!p.engine.caching) t.loaded = false;
     if (!t.loaded || t.stamp.changed(kAltitudeTableFile)) read_table(t);
@@ -78,14 +78,14 @@ const AltitudeTable& current_table(Program& p) {
 
 }  // namespace
 
-double ft2gpcms(Program& p, double feet) {
+double ft2gpcms(const EngineContext& p, double feet) {
     const AltitudeTable& t = current_table(p);
     if (feet >= -600.0 && feet <= 400000.0) return t.depth_at_feet(feet);
     out_of_range(p, " FT ALTITUDE CONVERSION OUT OF RANGE ",
                  "altitude " + list_real_text(feet) + " ft is outside the table's -600 to 400000 ft");
 }
 
-double km(Program& p, double depth) {
+double km(const EngineContext& p, double depth) {
     const AltitudeTable& t = current_table(p);
     if (depth >= kLowestDepth && depth <= kHighestDepth) return t.kft_at_depth(depth) * kKmPerKft;
     out_of_range(p, " ALTITUDE CONVERSION OUT OF RANGE ",
@@ -94,6 +94,6 @@ double km(Program& p, double depth) {
 
 double ft2km(double feet) { return feet * kKmPerFoot; }
 
-double km2depth(Program& p, double kilometres) { return ft2gpcms(p, kilometres / kKmPerFoot); }
+double km2depth(const EngineContext& p, double kilometres) { return ft2gpcms(p, kilometres / kKmPerFoot); }
 
 }  // namespace tolv7

@@ -13,7 +13,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 inline constexpr const char* kAltitudeTableFile = "ATMOSPHERE/FT-GM.DAT";
 inline constexpr int kAltitudeRows = 553;
@@ -29,15 +29,15 @@ struct AltitudeTable {
 };
 
 // Depth in g/cm2 at an altitude in feet (-600 to 400000 ft, else fatal).
-double ft2gpcms(Program& p, double feet);
+double ft2gpcms(const EngineContext& p, double feet);
 
 // Altitude in km at a depth in g/cm2 (1e-4 to 1035.0837, else fatal).
-double km(Program& p, double depth);
+double km(const EngineContext& p, double depth);
 
 // Feet to kilometres.
 double ft2km(double feet);
 
 // Depth in g/cm2 at an altitude in kilometres (through ft2gpcms).
-double km2depth(Program& p, double kilometres);
+double km2depth(const EngineContext& p, double kilometres);
 
 }  // namespace tolv7

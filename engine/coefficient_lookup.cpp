@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "engine/atomic.hpp"
 #include "engine/energy_grid.hpp"
+#include "engine/engine_context.hpp"
 #include "engine/shower_library.hpp"
 #include "engine/splines.hpp"
 
@@ -85,7 +85,7 @@ GuardedPoint energy_point(int z, int i, bool by_atomic_mass) {
 
 // A dose kind outside 1-304 addresses nothing in the library: the caller
 // gets a neutral value and the check log a line saying so.
-bool usable_dose_kind(Program& p, int dose_kind, const char* routine, const char* result) {
+bool usable_dose_kind(const EngineContext& p, int dose_kind, const char* routine, const char* result) {
     if (valid_dose_kind(dose_kind)) return true;
     p.log.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; " << routine << " gives "
                           << result);
@@ -212,17 +212,17 @@ DepthCoefficients coefficients_at(const PreparedDoseKind& kind, double depth) {
     return c;
 }
 
-double ftd(Program& p, int z, int i, int dose_kind, double depth) {
+double ftd(const EngineContext& p, int z, int i, int dose_kind, double depth) {
     if (!usable_dose_kind(p, dose_kind, "FTD", "0")) return 0.0;
     return at_depth(ftd_depth_values(p.engine, z, i, dose_kind), depth, decoder(dose_kind).q);
 }
 
-double shows(Program& p, int z, int i, int dose_kind, double depth) {
+double shows(const EngineContext& p, int z, int i, int dose_kind, double depth) {
     if (!usable_dose_kind(p, dose_kind, "SHOWS", "0")) return 0.0;
     return at_depth(shows_depth_values(p.engine, z, i, dose_kind), depth, decoder(dose_kind).q);
 }
 
-double hff(Program& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
+double hff(const EngineContext& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
            double depth) {
     if (i != kTopBin) return 1.0;
     if (!usable_dose_kind(p, dose_kind, "HFF", "1")) return 1.0;
@@ -258,7 +258,7 @@ TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> 
     return slope;
 }
 
-double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50) {
+double top_bin_factor(const EngineContext& p, const TopBinSlope& slope, double h56, double h50) {
     double k = (h56 - h50) / (slope.t56 - slope.t50);
     double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
@@ -272,7 +272,7 @@ double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h
     return 1.0;
 }
 
-double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+double top_bin_factor(const EngineContext& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
                       double h50) {
     return top_bin_factor(p, top_bin_slope(flux, energy, z), h56, h50);
 }

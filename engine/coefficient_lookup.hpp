@@ -16,7 +16,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 struct EngineRecords;
 
 // A dose kind split into its quantity (1-8) and particle (1-38); both 0 for
@@ -97,18 +97,18 @@ DepthCoefficients coefficients_at(const PreparedDoseKind& kind, double depth);
 
 // Coefficient and its uncertainty of element Z in bin i for the dose kind at
 // the depth; 0, with a warning in the check log, for a dose kind outside 1-304.
-double ftd(Program& p, int z, int i, int dose_kind, double depth);
-double shows(Program& p, int z, int i, int dose_kind, double depth);
+double ftd(const EngineContext& p, int z, int i, int dose_kind, double depth);
+double shows(const EngineContext& p, int z, int i, int dose_kind, double depth);
 
 // Top-bin factor of element Z: 1 for every bin but 100. Flux and energy are
 // 27 x 100 tables, element fastest. A factor below 1 (or not finite) becomes
 // 1, with a warning in the check log and in DIAGNOSE/DIAGDAP.DAT when open.
-double hff(Program& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
+double hff(const EngineContext& p, std::span<const double> flux, std::span<const double> energy, int z, int i, int dose_kind,
            double depth);
 
 // The top-bin factor of element Z from the total coefficient of the
 // quantity at bins 56 (h56) and 50 (h50), with the warning of hff.
-double top_bin_factor(Program& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
+double top_bin_factor(const EngineContext& p, std::span<const double> flux, std::span<const double> energy, int z, double h56,
                       double h50);
 
 // The parts of the top-bin factor of one element that depend on the flux
@@ -126,6 +126,6 @@ struct TopBinSlope {
     mutable std::unordered_map<std::uint64_t, std::string> warnings;
 };
 TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> energy, int z);
-double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50);
+double top_bin_factor(const EngineContext& p, const TopBinSlope& slope, double h56, double h50);
 
 }  // namespace tolv7

@@ -11,6 +11,7 @@
 #include "app/fixed_columns.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -122,7 +123,7 @@ CutoffGrid parse_cutoff_grid(std::istream& in, const std::string& file_name) {
     return grid;
 }
 
-double readvc(Program& p, const CutoffGrid& grid, double latitude, double longitude) {
+double readvc(const EngineContext& p, const CutoffGrid& grid, double latitude, double longitude) {
     if (!std::isfinite(latitude) || !std::isfinite(longitude))
         epitath(p, "Cutoff lookup: latitude or longitude is not a number");
 

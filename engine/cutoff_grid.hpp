@@ -9,7 +9,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 inline constexpr int kCutoffGrids = 6;
 inline constexpr int kGridPages = 18;       // 20 longitudes each
@@ -54,6 +54,6 @@ double vcaltadj(int grid, double altitude_km);
 // The vertical cutoff (GV) at a place, interpolated inside its grid cell.
 // Latitudes beyond +-89 use the +-89 row; longitudes of any size wrap into
 // [0, 360). A latitude or longitude that is not a finite number is fatal.
-double readvc(Program& p, const CutoffGrid& grid, double latitude, double longitude);
+double readvc(const EngineContext& p, const CutoffGrid& grid, double latitude, double longitude);
 
 }  // namespace tolv7

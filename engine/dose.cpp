@@ -9,12 +9,12 @@
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/atomic.hpp"
 #include "engine/coefficient_lookup.hpp"
+#include "engine/engine_context.hpp"
 #include "engine/findcut.hpp"
 #include "engine/forbush.hpp"
 #include "engine/primary_spectrum.hpp"
@@ -101,7 +101,7 @@ float processor_seconds() { return static_cast<float>(std::clock()) / static_cas
 
 // Longitude into 0-360 as repeated steps of 360 would take it: above 360
 // it comes down to (0, 360], below 0 up to [0, 360).
-double normalised_longitude(Program& p, double longitude) {
+double normalised_longitude(const EngineContext& p, double longitude) {
     if (!std::isfinite(longitude)) epitath(p, " LONGITUDE FOR THE DOSE IS NOT A NUMBER ");
     if (longitude > 360.0) {
         longitude = std::fmod(longitude, 360.0);
@@ -138,7 +138,7 @@ T* take_kept(std::vector<std::unique_ptr<T>>& kept, Same same) {
 }
 
 // The prepared energy steps of the dose kind, kept for the last few kinds.
-const PreparedDoseKind& prepared_kind(Program& p, int dose_kind) {
+const PreparedDoseKind& prepared_kind(const EngineContext& p, int dose_kind) {
     auto& kept = p.engine.dose_kept.prepared;
     if (auto* k = take_kept(kept, [&](const PreparedDoseKind& k) { return k.dose_kind == dose_kind; })) return *k;
     if (kept.size() >= kDoseKindsKept) kept.erase(kept.begin());
@@ -148,7 +148,7 @@ const PreparedDoseKind& prepared_kind(Program& p, int dose_kind) {
 
 // The coefficients of the dose kind at the depth, kept for the last few
 // (dose kind, depth) pairs.
-const DepthCoefficients& coefficients_kept(Program& p, int dose_kind, double depth) {
+const DepthCoefficients& coefficients_kept(const EngineContext& p, int dose_kind, double depth) {
     auto& kept = p.engine.dose_kept.at_depths;
     if (auto* c = take_kept(kept, [&](const DepthCoefficients& c) { return c.dose_kind == dose_kind && c.depth == depth; }))
         return *c;
@@ -160,7 +160,7 @@ const DepthCoefficients& coefficients_kept(Program& p, int dose_kind, double dep
 
 // The spectrum file read back as the fold uses it (only when caching is off:
 // otherwise the values come from the spectrum step itself).
-void read_spectrum_file(Program& p, DoseKept& k) {
+void read_spectrum_file(const EngineContext& p, DoseKept& k) {
     std::string path = os_path(p.set.init, "GCR_MODELS", "ISO_GCR2.OUT");
     std::ifstream in = open_existing(path);
     std::string line;
@@ -183,7 +183,7 @@ void read_spectrum_file(Program& p, DoseKept& k) {
 
 }  // namespace
 
-double dose(Program& p, double latitude, double& longitude, double depth, double date, int dose_kind,
+double dose(const EngineContext& p, double latitude, double& longitude, double depth, double date, int dose_kind,
             int gcr_model, int test, int superposition) {
     const float t_entry = processor_seconds();
     EngineRecords& e = p.engine;

@@ -10,7 +10,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 // Values the dose computation keeps between calls: the primary flux, its
 // total kinetic energy and variance, the kinetic energy per nucleon (27
@@ -39,7 +39,7 @@ struct DoseKept {
 // p.engine.isostats and the vertical cutoff of the place in p.engine.vcut.
 // test 1 writes the detailed trace to DIAGNOSE/DIAGDAP.DAT; the GCR model and
 // superposition numbers only go to the check log.
-double dose(Program& p, double latitude, double& longitude, double depth, double date, int dose_kind,
+double dose(const EngineContext& p, double latitude, double& longitude, double depth, double date, int dose_kind,
             int gcr_model, int test, int superposition);
 
 }  // namespace tolv7

@@ -1,6 +1,6 @@
 #include "engine/dose_labels.hpp"
 
-#include "app/program.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -47,8 +47,8 @@ std::string kept_quantity_text(std::string& kept, const char* const (&table)[8],
     return kept;
 }
 
-std::string dknotes(Program& p, int q) { return kept_quantity_text(p.engine.kept_note, kNote, q); }
+std::string dknotes(const EngineContext& p, int q) { return kept_quantity_text(p.engine.kept_note, kNote, q); }
 
-std::string dkunits2(Program& p, int q) { return kept_quantity_text(p.engine.kept_units, kUnits, q); }
+std::string dkunits2(const EngineContext& p, int q) { return kept_quantity_text(p.engine.kept_units, kUnits, q); }
 
 }  // namespace tolv7

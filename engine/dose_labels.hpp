@@ -5,7 +5,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 // Sets the 39-character label of an accumulated dose; other q leave it.
 void dkstr(std::string& text, int q);
@@ -16,7 +16,7 @@ void drkstr(std::string& text, int q);
 std::string kept_quantity_text(std::string& kept, const char* const (&table)[8], int q);
 
 // The 16-character note and unit text of q; other q give the last valid text.
-std::string dknotes(Program& p, int q);
-std::string dkunits2(Program& p, int q);
+std::string dknotes(const EngineContext& p, int q);
+std::string dkunits2(const EngineContext& p, int q);
 
 }  // namespace tolv7

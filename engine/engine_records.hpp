@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/file_stamp.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/cutoff_grid.hpp"
 #include "engine/dose.hpp"
 #include "engine/file_rewrite.hpp"
-#include "app/file_stamp.hpp"
 #include "engine/kp_adjust.hpp"
 #include "engine/primary_spectrum.hpp"
 
@@ -37,6 +37,11 @@ struct EngineRecords {
 
     MvDates mvdates;
 
+    // SOLARMOD/MV-DATES.L99 and SOLARMOD/MORDATES.2K, opened at start-up and
+    // held open for the whole run (closed while the viewer edits them).
+    std::ifstream mv_dates_file;
+    std::ifstream mordates_file;
+
     // Average switches set by the runs: yearly, monthly, daily (-1 set, 0 clear).
     std::array<std::int32_t, 3> useaves{0, 0, 0};
 
@@ -47,8 +52,9 @@ struct EngineRecords {
     double vcut = 0.0;
     double isostats = 0.0;
 
-    // When false, every file-backed cache is dropped before each use, so that
-    // tests can compare the cached path with reading every file afresh.
+    // When false, every file-backed cache of the engine is dropped before each
+    // use, so that tests can compare the cached path with reading every file
+    // afresh.
     bool caching = true;
 
     // ---- altitude table, splines, shower lookup ----

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "engine/cutoff_grid.hpp"
+#include "engine/engine_context.hpp"
 #include "engine/kp_adjust.hpp"
 #include "engine/sky_geometry.hpp"
 
@@ -13,7 +13,7 @@ namespace tolv7 {
 
 namespace {
 
-void open_cutoff_log(Program& p) {
+void open_cutoff_log(const EngineContext& p) {
     if (p.engine.cutoff_log.is_open()) return;
     std::string name = os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY");
     p.engine.cutoff_log.open(name, std::ios::out | std::ios::trunc);
@@ -22,7 +22,7 @@ void open_cutoff_log(Program& p) {
 
 // Opens the six grid files at the first call and keeps them open; parses
 // them once, or before every call when caching is off.
-void load_cutoff_grids(Program& p) {
+void load_cutoff_grids(const EngineContext& p) {
     EngineRecords& e = p.engine;
     for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
         if (e.cutoff_files[g].is_open()) continue;
@@ -41,13 +41,13 @@ void load_cutoff_grids(Program& p) {
     e.cutoff_grids_parsed = true;
 }
 
-const CutoffGrid& grid(Program& p, int g) { return p.engine.cutoff_grids[static_cast<std::size_t>(g - 1)]; }
+const CutoffGrid& grid(const EngineContext& p, int g) { return p.engine.cutoff_grids[static_cast<std::size_t>(g - 1)]; }
 
 double epoch(int g) { return kCutoffEpochs[static_cast<std::size_t>(g - 1)]; }
 
 }  // namespace
 
-void cutoff_log_line(Program& p, const std::string& line) {
+void cutoff_log_line(const EngineContext& p, const std::string& line) {
     open_cutoff_log(p);
     p.engine.cutoff_log << line << '\n';
     flush_checked(p.engine.cutoff_log, os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY"));
@@ -65,7 +65,7 @@ CutoffEpochs cutoff_epochs(double date) {
     return {6, 6, 1};
 }
 
-void findcut(Program& p, int sectors, int bands, double date, double latitude, double longitude,
+void findcut(const EngineContext& p, int sectors, int bands, double date, double latitude, double longitude,
              double altitude_km, double& vcut, std::span<double> skycut, std::span<double> skypass,
              std::span<double> skywt) {
     p.engine.skydiag = "NO!";

@@ -7,9 +7,9 @@
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -43,14 +43,14 @@ double stored_factor(const std::vector<double>& fddata, const CalendarDate& d, i
     return fddata[fd_index(d.year, d.month, d.day, hour)];
 }
 
-void both(Program& p, const std::string& text) {
+void both(const EngineContext& p, const std::string& text) {
     p.con.line(text);
     p.log.line(text);
 }
 
 }  // namespace
 
-void loadforbush(Program& p) {
+void loadforbush(const EngineContext& p) {
     std::vector<double>& fddata = p.engine.fddata;
     fddata.assign(kFactors, 1.0);
     p.con.line(ListLine() << "Loading Forbush data");
@@ -78,7 +78,7 @@ void loadforbush(Program& p) {
     }
 }
 
-void forbush(Program& p, double date, std::span<double> flux, double& factor) {
+void forbush(const EngineContext& p, double date, std::span<double> flux, double& factor) {
     factor = 1.0;
     if (!(date >= kFirstDate && date <= kLastDate)) {
         both(p, ListLine() << "Date is out of range for Forbush data");

@@ -5,13 +5,13 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 // Rebuilds fddata from the file: 1.0 for every hour the file does not name.
-void loadforbush(Program& p);
+void loadforbush(const EngineContext& p);
 
 // Multiplies the primary flux table (27 primaries x 100 energies) by the
 // Forbush factor of the date and returns the factor in `factor`.
-void forbush(Program& p, double date, std::span<double> flux, double& factor);
+void forbush(const EngineContext& p, double date, std::span<double> flux, double& factor);
 
 }  // namespace tolv7

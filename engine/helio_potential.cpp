@@ -7,9 +7,9 @@
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -60,7 +60,7 @@ std::optional<EngineRecords::DailyPotential> read_daily_line(const std::string& 
 // The daily file's lines up to the first one that cannot be read. The file
 // is parsed again only when it changed (always, when caching is off); a
 // missing file stops the program.
-const std::vector<EngineRecords::DailyPotential>& daily_potentials(Program& p) {
+const std::vector<EngineRecords::DailyPotential>& daily_potentials(const EngineContext& p) {
     auto& daily = p.engine.daily_potentials;
     std::string path = os_path(p.set.init, "SOLARMOD", "MORDATES.2K");
     if (!p.engine.caching || daily.path != path) daily.stamp.clear();
@@ -86,7 +86,7 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(Program& p) {
 
 }  // namespace
 
-void load_hp(Program& p) {
+void load_hp(const EngineContext& p) {
     std::string loading = ListLine() << "Loading TOLV-6 heliocentric potential data";
     p.con.line(loading);
     p.log.line(loading);
@@ -121,7 +121,7 @@ void load_hp(Program& p) {
     p.log.line(ListLine() << "Finished HP read");
 }
 
-std::int32_t date2hp(Program& p, std::int32_t year, std::int32_t month, std::int32_t day) {
+std::int32_t date2hp(const EngineContext& p, std::int32_t year, std::int32_t month, std::int32_t day) {
     for (const auto& entry : daily_potentials(p))
         if (entry.year == year && entry.month == month && entry.day == day) return entry.mv;
     const MvDates& mv = p.engine.mvdates;

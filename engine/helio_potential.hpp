@@ -6,15 +6,15 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 // Loads the monthly table into mvdates.
-void load_hp(Program& p);
+void load_hp(const EngineContext& p);
 
 // The potential in MV for a date (month 0: yearly average, day 0: monthly
 // average): the first matching line of the daily file, else the monthly
 // table, else the most recent monthly entry with two warning lines in the
 // check log.
-std::int32_t date2hp(Program& p, std::int32_t year, std::int32_t month, std::int32_t day);
+std::int32_t date2hp(const EngineContext& p, std::int32_t year, std::int32_t month, std::int32_t day);
 
 }  // namespace tolv7

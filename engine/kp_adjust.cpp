@@ -7,9 +7,9 @@
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 #include "engine/findcut.hpp"
 
 namespace tolv7 {
@@ -43,7 +43,7 @@ std::int64_t date_key(std::int64_t year, std::int64_t month, std::int64_t day) {
 // Reads the Kp file again when it changed since the last reading (always
 // when caching is off). A missing file, or one without its heading line,
 // stops the program.
-const KpIndexFile& kp_index(Program& p) {
+const KpIndexFile& kp_index(const EngineContext& p) {
     KpIndexFile& kp = p.engine.kp_index;
     if (p.engine.caching && kp.loaded && !kp.stamp.changed(kKpIndexFile)) return kp;
     KpIndexFile fresh;
@@ -66,7 +66,7 @@ const KpIndexFile& kp_index(Program& p) {
 }
 
 // Kp of the date with its log lines; nullopt for an average date.
-std::optional<int> date_kp(Program& p, double date) {
+std::optional<int> date_kp(const EngineContext& p, double date) {
     if (average_date(p.engine.useaves)) {
         cutoff_log_line(p, ListLine() << "SKIPPED KP BASED ADJUSTMENT, TIME SCALE TOO LONG");
         return std::nullopt;
@@ -106,9 +106,9 @@ double storm_cutoff(double rc, int kp) {
     return 0.5 * (rc + 1.0 - 0.5400000214576721 * std::exp(-rc / 2.9000000953674316));
 }
 
-int getkp(Program& p, double date) { return date_kp(p, date).value_or(0); }
+int getkp(const EngineContext& p, double date) { return date_kp(p, date).value_or(0); }
 
-double anid(Program& p, double rc, double date) {
+double anid(const EngineContext& p, double rc, double date) {
     auto kp = date_kp(p, date);
     return kp ? storm_cutoff(rc, *kp) : rc;
 }

@@ -12,7 +12,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 // The Kp file; its name has a forward slash whatever the OS setting.
 inline constexpr const char* kKpIndexFile = "KP_INDEX/KP_INDEX.TXT";
@@ -44,9 +44,9 @@ double storm_cutoff(double rc, int kp);
 
 // The Kp index of the date from the Kp file, 0 when the file does not hold
 // the date or the date is an average. Writes the Kp lines to the cutoff log.
-int getkp(Program& p, double date);
+int getkp(const EngineContext& p, double date);
 
 // The vertical cutoff rc adjusted for the storm of the date.
-double anid(Program& p, double rc, double date);
+double anid(const EngineContext& p, double rc, double date);
 
 }  // namespace tolv7

@@ -9,11 +9,11 @@
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "engine/atomic.hpp"
-#include "engine/file_rewrite.hpp"
 #include "engine/energy_grid.hpp"
+#include "engine/engine_context.hpp"
+#include "engine/file_rewrite.hpp"
 #include "engine/helio_potential.hpp"
 
 namespace tolv7 {
@@ -93,7 +93,7 @@ double r(double e, int z) { return p(e) / z; }
 
 double fluxmod(double, int i) { return i >= 1 && i <= 100 ? 1.0 : 9.99999993922529e-9; }
 
-double findu(Program& prog, double date) {
+double findu(const EngineContext& prog, double date) {
     CalendarDate d = dates(date);
     return date2hp(prog, d.year, d.month, d.day);
 }
@@ -172,7 +172,7 @@ void compute_spectra(double phi, KeptSpectrum& cache) {
 
 // The spectra of the potential, computed unless kept (or when caching is
 // off); they become the newest kept.
-const KeptSpectrum& spectra_of(Program& prog, double phi) {
+const KeptSpectrum& spectra_of(const EngineContext& prog, double phi) {
     auto& kept = prog.engine.spectrum.kept;
     if (!prog.engine.caching) kept.clear();
     for (std::size_t k = kept.size(); k-- > 0;) {
@@ -195,7 +195,7 @@ const KeptSpectrum& spectra_of(Program& prog, double phi) {
 
 }  // namespace
 
-const PrimarySpectrum& get_hpd_iso(Program& prog, double date, double depth) {
+const PrimarySpectrum& get_hpd_iso(const EngineContext& prog, double date, double depth) {
     const std::string path = os_path(prog.set.init, "GCR_MODELS", "ISO_GCR2.OUT");
     double hp = findu(prog, date);
     if (hp < 0.0) {

@@ -11,7 +11,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 inline constexpr int kSpectrumElements = 28;
 inline constexpr int kSpectrumEnergies = 100;
@@ -52,7 +52,7 @@ struct SpectrumCache {
 // (the depth only goes to the first line) and returns them as read back.
 // The spectra of an unchanged potential are not computed again (unless
 // caching is off); the file is written at every call.
-const PrimarySpectrum& get_hpd_iso(Program& p, double date, double depth);
+const PrimarySpectrum& get_hpd_iso(const EngineContext& p, double date, double depth);
 
 struct GcrFlux {
     double total_energy = 0.0;   // E x N, GeV
@@ -72,7 +72,7 @@ double kinetic(int z, double r);
 double p(double e);
 double r(double e, int z);
 // Heliocentric potential in MV of a decimal-year date.
-double findu(Program& prog, double date);
+double findu(const EngineContext& prog, double date);
 // 1.0 on the energy grid (1 <= i <= 100), else the single-precision 1e-8.
 double fluxmod(double any, int i);
 

@@ -8,9 +8,9 @@
 
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/engine_context.hpp"
 
 namespace tolv7 {
 
@@ -195,7 +195,7 @@ std::optional<double> shower_field(std::string_view field) {
     return parse_fixed_real(field, kImpliedDecimals);
 }
 
-void loadftdccs(Program& p) {
+void loadftdccs(const EngineContext& p) {
     const std::string os = pad_to(p.set.init.os, 3);
     p.con.line(ListLine() << "OS is " << os);
     std::vector<std::string> paths;

@@ -10,7 +10,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct EngineContext;
 
 inline constexpr int kShowerSlots = 27;      // slot Z + 1 holds element Z; slot 1 is never looked up
 inline constexpr int kShowerEnergies = 19;   // the coefficient energy grid
@@ -41,6 +41,6 @@ inline constexpr std::array<const char*, 29> kShowerFiles = {
 std::optional<double> shower_field(std::string_view field);
 
 // Reads the 27 files into p.engine.ftdcc and ftdccs and adjusts the top depth.
-void loadftdccs(Program& p);
+void loadftdccs(const EngineContext& p);
 
 }  // namespace tolv7

@@ -1,6 +1,6 @@
 #include "batch_inputs.hpp"
 
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 
 namespace tolv7::fuzz {
 

@@ -2,7 +2,7 @@
 // One input as a data file of the tree, read after the configuration.
 #include <string_view>
 
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 #include "session.hpp"
 
 namespace tolv7::fuzz {

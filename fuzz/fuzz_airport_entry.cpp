@@ -1,7 +1,7 @@
 // Keyboard answers of the airport entry form, through the rewrite of the
 // user airport file and the rebuilt index files.
 #include "airports/airport_entry.hpp"
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 #include "session.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

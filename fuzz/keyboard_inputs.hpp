@@ -2,13 +2,13 @@
 // One input as the keyboard answers of a dialogue, in menu mode.
 #include <string_view>
 
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 #include "session.hpp"
 
 namespace tolv7::fuzz {
 
 // The dialogue after the whole start-up (it computes doses).
-inline void dialogue_after_start_up(std::string_view keyboard, void (*dialogue)(Program&)) {
+inline void dialogue_after_start_up(std::string_view keyboard, void (*dialogue)(const RunContext&)) {
     WorkFolder work;
     FuzzProgram fp(keyboard);
     run_to_stop([&] {

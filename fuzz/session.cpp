@@ -12,9 +12,9 @@
 
 #include "airports/index_files.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "engine/forbush.hpp"
 #include "engine/helio_potential.hpp"
+#include "program/startup.hpp"
 #include "tools/data_tree.hpp"
 
 namespace tolv7::fuzz {

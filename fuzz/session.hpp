@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/program.hpp"
+#include "program/program.hpp"
 
 namespace tolv7::fuzz {
 

@@ -6,7 +6,7 @@
 #include "airports/code_file.hpp"
 #include "airports/find_airport.hpp"
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kTextWidth = 50;
 
-void show_menu(Program& p) {
+void show_menu(const RunContext& p) {
     cls(p);
     menuheader(p);
     p.con.line(indented("                AIRPORT MENU                      ", kTextWidth));
@@ -34,7 +34,7 @@ void show_menu(Program& p) {
 
 }  // namespace
 
-NextMenu menu_airport(Program& p) {
+NextMenu menu_airport(const RunContext& p) {
     std::string answer;
     do {
         show_menu(p);

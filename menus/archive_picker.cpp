@@ -1,11 +1,11 @@
 #include "menus/archive_picker.hpp"
 
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
-PickResult pickfromlist(Program& p, const std::string& type) {
+PickResult pickfromlist(const RunContext& p, const std::string& type) {
     make_filelist(p, type);
     // Read afresh at every call: no name of an earlier listing is offered.
     std::vector<std::string> names = read_filelist(kMaxArchives);

@@ -7,13 +7,13 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // At most this many archives are offered, in listing order.
 inline constexpr std::size_t kMaxArchives = 80;
 
 // Picked: the file was shown; NoFiles: the message was given; MainMenu: the
 // user quit, and the main menu follows whatever the caller is.
-PickResult pickfromlist(Program& p, const std::string& type);
+PickResult pickfromlist(const RunContext& p, const std::string& type);
 
 }  // namespace tolv7

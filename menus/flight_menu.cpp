@@ -1,13 +1,13 @@
 #include "menus/flight_menu.hpp"
 
-#include "app/program.hpp"
 #include "menus/menu_screen.hpp"
 #include "runs/city_pair_run.hpp"
+#include "runs/run_context.hpp"
 #include "runs/waypoint_run.hpp"
 
 namespace tolv7 {
 
-NextMenu menu_flight(Program& p) {
+NextMenu menu_flight(const RunContext& p) {
     menu_screen(p, {"                FLIGHT MENU                       ", " ",
                     "Indicate which kind of flight data you are using. ", " ",
                     "<1>  Flight path(s) nearly geodesic (i.e., great  ",

@@ -4,8 +4,8 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
-NextMenu menu_flight(Program& p);
+NextMenu menu_flight(const RunContext& p);
 
 }  // namespace tolv7

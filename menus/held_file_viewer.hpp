@@ -7,11 +7,11 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // Closes `handle`, shows `shown` (the name written with forward slashes) in
 // the viewer, then reopens `handle` on `held_path` (the name start-up used).
 // A file the editor removed stays closed; whoever reads it next reports it.
-void show_held_file(Program& p, std::ifstream& handle, const std::string& shown, const std::string& held_path);
+void show_held_file(const RunContext& p, std::ifstream& handle, const std::string& shown, const std::string& held_path);
 
 }  // namespace tolv7

@@ -3,11 +3,11 @@
 #include "app/console_routines.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "menus/archive_picker.hpp"
 #include "menus/menu_screen.hpp"
 #include "menus/menu_state.hpp"
 #include "runs/location_run.hpp"
+#include "runs/run_context.hpp"
 #include "runs/single_place.hpp"
 
 namespace tolv7 {
@@ -16,7 +16,7 @@ namespace {
 
 // Item 3: pick a location list (the last pick is kept when none exists) and
 // open it in the editor; Q in the picker leaves for the main menu.
-NextMenu edit_location_list(Program& p, MenuState& state) {
+NextMenu edit_location_list(const RunContext& p, MenuState& state) {
     p.log.line(ListLine() << "CALLING NEWLOCS");
     PickOutcome picked = pick_infile(p, "LOC");
     if (picked.result == PickResult::MainMenu) return NextMenu::Main;
@@ -27,7 +27,7 @@ NextMenu edit_location_list(Program& p, MenuState& state) {
 
 }  // namespace
 
-NextMenu menu_locations(Program& p, MenuState& state) {
+NextMenu menu_locations(const RunContext& p, MenuState& state) {
     menu_screen(p, {"               LOCATION MENU                      ", " ",
                     "<1>  Calculate the dose rate at a single location.", " ",
                     "<2>  Calculate dose rates for locations in a      ",

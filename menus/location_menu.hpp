@@ -5,9 +5,9 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 struct MenuState;
 
-NextMenu menu_locations(Program& p, MenuState& state);
+NextMenu menu_locations(const RunContext& p, MenuState& state);
 
 }  // namespace tolv7

@@ -1,12 +1,12 @@
 #include "menus/main_menu.hpp"
 
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
 #include "menus/menu_screen.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
-NextMenu main_menu(Program& p) {
+NextMenu main_menu(const RunContext& p) {
     menu_screen(p, {"                 MAIN MENU                        ", " ",
                     "<1>  HELP file (Read me).                         ", " ",
                     // 51 characters: the screen cuts the final period.

@@ -4,14 +4,14 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // The interactive program: shows the main menu, then whatever each menu
 // hands back, until an exit item. Returns normally at the exit; the end of
 // keyboard input stops it (status 3).
-void menu_main(Program& p);
+void menu_main(const RunContext& p);
 
 // The MAIN MENU: one screen, one answer, what comes next.
-NextMenu main_menu(Program& p);
+NextMenu main_menu(const RunContext& p);
 
 }  // namespace tolv7

@@ -1,4 +1,4 @@
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 #include "menus/airport_menu.hpp"
 #include "menus/flight_menu.hpp"
 #include "menus/location_menu.hpp"
@@ -12,7 +12,7 @@ namespace tolv7 {
 
 namespace {
 
-NextMenu show_menu(Program& p, NextMenu menu, MenuState& state) {
+NextMenu show_menu(const RunContext& p, NextMenu menu, MenuState& state) {
     switch (menu) {
         case NextMenu::Flight: return menu_flight(p);
         case NextMenu::Location: return menu_locations(p, state);
@@ -29,7 +29,7 @@ NextMenu show_menu(Program& p, NextMenu menu, MenuState& state) {
 
 // Every menu returns what comes next to this one loop, so going back and
 // forth between menus never nests a call.
-void menu_main(Program& p) {
+void menu_main(const RunContext& p) {
     MenuState state;
     NextMenu current = NextMenu::Main;
     for (;;) {

@@ -7,19 +7,19 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // Body lines: " " is written as a line holding one blank, "" as an empty
 // line, any other text as 10 blanks and the text in 50 columns.
-void menu_body(Program& p, std::initializer_list<const char*> lines);
+void menu_body(const RunContext& p, std::initializer_list<const char*> lines);
 
 // 50 blank lines, the banner and the body.
-void menu_screen(Program& p, std::initializer_list<const char*> lines);
+void menu_screen(const RunContext& p, std::initializer_list<const char*> lines);
 
 // The usual prompt line: 10 blanks, the text and ".".
 std::string menu_prompt(const std::string& text);
 
 // One answer of one character, upper-cased (no hint line).
-char menu_answer(Program& p);
+char menu_answer(const RunContext& p);
 
 }  // namespace tolv7

@@ -2,13 +2,13 @@
 
 #include "app/config.hpp"
 #include "app/console_routines.hpp"
-#include "app/program.hpp"
 #include "menus/archive_picker.hpp"
 #include "menus/menu_screen.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
-NextMenu menu_output(Program& p) {
+NextMenu menu_output(const RunContext& p) {
     menu_screen(p, {"                OUTPUT MENU                       ", " ",
                     "<1>  Review/Edit the default settings in TOLV.INI.", " ",
                     "<2>  Review/Edit defaults specified for shell     ",

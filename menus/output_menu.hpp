@@ -5,8 +5,8 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
-NextMenu menu_output(Program& p);
+NextMenu menu_output(const RunContext& p);
 
 }  // namespace tolv7

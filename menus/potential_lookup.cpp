@@ -1,7 +1,7 @@
 #include "app/calendar.hpp"
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 #include "app/text_lines.hpp"
 #include "engine/helio_potential.hpp"
 #include "menus/menu_screen.hpp"
@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kAnswerWidth = 10;  // the look-up reads one 10-column field
 
-void show_lookup(Program& p) {
+void show_lookup(const RunContext& p) {
     menuheader(p);
     menu_body(p, {"     VIEW HELIOCENTRIC POTENTIALS                 ", " ",
                   "     Enter a date as YYYY/MM/DD                   ",
@@ -28,7 +28,7 @@ void show_lookup(Program& p) {
 
 }  // namespace
 
-NextMenu viewhp(Program& p) {
+NextMenu viewhp(const RunContext& p) {
     cls(p);
     for (;;) {
         show_lookup(p);

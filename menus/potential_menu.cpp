@@ -1,11 +1,11 @@
 #include "menus/potential_menu.hpp"
 
-#include "app/program.hpp"
 #include "menus/menu_screen.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
-NextMenu menu_potentials(Program& p) {
+NextMenu menu_potentials(const RunContext& p) {
     menu_screen(p, {"     HELIOCENTRIC POTENTIAL MENU                  ", " ",
                     "<1>  Look up the potential for a date.            ", " ",
                     "<2>  Add a potential to the monthly database.     ", " ",

@@ -2,9 +2,9 @@
 
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "engine/forbush.hpp"
 #include "menus/menu_screen.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -12,7 +12,7 @@ namespace {
 
 // The Forbush file in the editor, then the table loaded again at once (its
 // loader holds no handle on the file).
-void edit_forbush(Program& p) {
+void edit_forbush(const RunContext& p) {
     cls(p);
     showpick(p, "FORBUSH/FORBUSH.DAT");
     p.con.line(ListLine() << "Press any character and then <Enter>");
@@ -22,7 +22,7 @@ void edit_forbush(Program& p) {
 
 // The Kp file in the editor; the next dose point reads it again, even when
 // the edit kept its size and time stamp.
-void edit_kp(Program& p) {
+void edit_kp(const RunContext& p) {
     cls(p);
     showpick(p, "KP_INDEX/KP_INDEX.TXT");
     p.engine.kp_index.loaded = false;
@@ -30,7 +30,7 @@ void edit_kp(Program& p) {
 
 }  // namespace
 
-NextMenu menu_solarmod(Program& p) {
+NextMenu menu_solarmod(const RunContext& p) {
     menu_screen(p, {"           SOLAR DATA MENU                        ", " ",
                     "<1>  View/modify heliocentric potential data.     ", " ",
                     "<2>  View/modify Forbush effect data.             ", " ",

@@ -5,8 +5,8 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
-NextMenu menu_solarmod(Program& p);
+NextMenu menu_solarmod(const RunContext& p);
 
 }  // namespace tolv7

@@ -4,17 +4,17 @@
 
 #include "airports/port_lookup.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-void trace_record(Program& p, const BigFlightRecord& r) {
+void trace_record(const RunContext& p, const BigFlightRecord& r) {
     p.log.line(ListLine() << "RDBIGFLT RETURNS FLIGHTNAME: " << r.name);
     p.log.line(ListLine() << "RDBIGFLT RETURNS ORIGIN PORT: " << r.origin);
     p.log.line(ListLine() << "RDBIGFLT RETURNS DESTINATION: " << r.destination);
@@ -38,7 +38,7 @@ bool bad_profile_data(const BigFlightRecord& r) {
     return false;
 }
 
-void trace_airport(Program& p, const char* title, const AirportInfo& a) {
+void trace_airport(const RunContext& p, const char* title, const AirportInfo& a) {
     p.log.line(ListLine() << title);
     p.log.line(ListLine() << "CITY AND PORTNAMES " << a.city << a.name);
     p.log.line(ListLine() << "READING LAT AND LON " << a.ns << a.latitude << a.ew << a.longitude);
@@ -84,7 +84,7 @@ void thin_cruise(int cruise, int climb, std::vector<double>& weights) {
     }
 }
 
-FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightEnd& origin,
+FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin,
                              const FlightEnd& destination) {
     FlightProfile f;
     const int G = r.climb;
@@ -182,7 +182,7 @@ FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightE
     return f;
 }
 
-double profile_dose(Program& p, FlightProfile& profile, double t0, int particle, int quantity) {
+double profile_dose(const RunContext& p, FlightProfile& profile, double t0, int particle, int quantity) {
     const int kind = particle + 38 * (quantity - 1);
     const int gcr_model = p.set.ini.gcr_model;
     const int superposition = p.set.ini.superposition;
@@ -203,7 +203,7 @@ double profile_dose(Program& p, FlightProfile& profile, double t0, int particle,
     return total;
 }
 
-BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
+BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
                            int quantity) {
     BigFlightDose out;
     out.record = rdbigflt(p, file);

@@ -14,7 +14,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 inline constexpr int kMaxFlightMinutes = 1996;  // total + 4 profile points fit in 2000
 inline constexpr int kMaxProfilePoints = 2000;
@@ -67,13 +67,13 @@ void thin_cruise(int cruise, int climb, std::vector<double>& weights);
 
 // Builds the profile of a record read with status 0 (at least one step, no
 // negative minutes, at least one minute in all), with its trace lines.
-FlightProfile flight_profile(Program& p, const BigFlightRecord& r, const FlightEnd& origin,
+FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin,
                              const FlightEnd& destination);
 
 // The dose of a profile from the take-off time t0 (decimal year): the rate
 // of each point of non-zero weight is taken at the time reached before its
 // own weight is added. Writes the trace lines of the sum.
-double profile_dose(Program& p, FlightProfile& profile, double t0, int particle, int quantity);
+double profile_dose(const RunContext& p, FlightProfile& profile, double t0, int particle, int quantity);
 
 struct BigFlightDose {
     BigFlightRecord record;  // name, date and airport codes as read
@@ -86,7 +86,7 @@ struct BigFlightDose {
 // Reads the next record of the flight file and computes its dose. The run
 // date "0000/00/00" keeps each record's own date and ignores the take-off
 // time (HHMM); any other run date replaces the record's.
-BigFlightDose big_flt_dose(Program& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
+BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
                            int quantity);
 
 }  // namespace tolv7

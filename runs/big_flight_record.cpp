@@ -3,9 +3,9 @@
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -81,7 +81,7 @@ std::string big_flight_date(const std::string& text) {
     return "";
 }
 
-BigFlightRecord rdbigflt(Program& p, FlightFile& f) {
+BigFlightRecord rdbigflt(const RunContext& p, FlightFile& f) {
     BigFlightRecord r;
     auto exit_with = [&](FlightStatus status) {
         r.status = status;

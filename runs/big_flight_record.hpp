@@ -8,7 +8,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 inline constexpr int kMaxCruiseSteps = 20;
 
@@ -43,6 +43,6 @@ struct FlightFile {
 std::string big_flight_date(const std::string& text);
 
 // Reads the next record, writing its trace lines to the check log.
-BigFlightRecord rdbigflt(Program& p, FlightFile& file);
+BigFlightRecord rdbigflt(const RunContext& p, FlightFile& file);
 
 }  // namespace tolv7

@@ -3,10 +3,10 @@
 #include "airports/port_lookup.hpp"
 #include "app/calendar.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/text_lines.hpp"
 #include "engine/dose_labels.hpp"
 #include "engine/helio_potential.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -22,7 +22,7 @@ const char* const kUnits[8] = {
     " microgray      ", " microgray      ", " microgray      ", " unnormal counts",
 };
 
-std::string airport_line(Program& p, const char* title, const std::string& code) {
+std::string airport_line(const RunContext& p, const char* title, const std::string& code) {
     auto airport = port_info(p, code);
     std::string city = airport ? trim_right(airport->city) : std::string();
     return ListLine() << title + city + " (" + trim_right(code) + ")";
@@ -30,11 +30,11 @@ std::string airport_line(Program& p, const char* title, const std::string& code)
 
 }  // namespace
 
-std::string dknames(Program& p, int quantity) { return kept_quantity_text(p.runs.kept_name, kNames, quantity); }
+std::string dknames(const RunContext& p, int quantity) { return kept_quantity_text(p.runs.kept_name, kNames, quantity); }
 
-std::string dkunits(Program& p, int quantity) { return kept_quantity_text(p.runs.kept_unit, kUnits, quantity); }
+std::string dkunits(const RunContext& p, int quantity) { return kept_quantity_text(p.runs.kept_unit, kUnits, quantity); }
 
-std::string report_dose_line(Program& p, double dose, int quantity) {
+std::string report_dose_line(const RunContext& p, double dose, int quantity) {
     std::string line = dknames(p, quantity);
     if (quantity == 1 || quantity == 8) return line + fmt_f(dose, 7, 2) + dkunits(p, quantity) + dknotes(p, quantity);
     if (dose < 10.0) line += fmt_f(dose, 4, 2);
@@ -44,7 +44,7 @@ std::string report_dose_line(Program& p, double dose, int quantity) {
            dknotes(p, quantity);
 }
 
-void big_flt_rpt(Program& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
+void big_flt_rpt(const RunContext& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
                  const std::string& destination, const std::string& run_date, double dose, int quantity) {
     // A run date of 0000/00/00 (each flight by its own date) looks up year 0.
     CalendarDate date = date2ymd(run_date).value_or(CalendarDate{});

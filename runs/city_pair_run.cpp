@@ -5,7 +5,6 @@
 
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/dose_labels.hpp"
@@ -13,6 +12,7 @@
 #include "runs/big_flight_report.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/run_context.hpp"
 #include "runs/stop_context.hpp"
 
 namespace tolv7 {
@@ -24,7 +24,7 @@ const char kReportFile[] = "TOLV-7.RPT";
 void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
 
 // All flights of one input file into its .OUT file and the report.
-void run_big_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
+void run_big_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {
     std::ifstream in = open_flight_file(p, filename, number, count);
     auto out_name = result_file_name(p, filename, ".OUT");
     if (!out_name) return;
@@ -80,8 +80,8 @@ std::string big_result_line(const BigFlightRecord& r, double dose, int particle,
            fmt_e(dose, 11, 4) + " " + "   " + label + " " + partstr(particle);
 }
 
-NextMenu runbig(Program& p) {
-    QuietDiagnostics quiet(p);
+NextMenu runbig(const RunContext& p) {
+    QuietDiagnostics quiet(p.set.init);
     FlightRunStart run = run_listed_files(p, "BIG", std::bind_front(run_big_file, std::ref(p)));
     return run.started ? NextMenu::Main : run.leave;
 }

@@ -8,12 +8,12 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 struct BigFlightRecord;
 
 // Runs in batch mode (MENUS "NO!") from DEFAULT.INP, else from the menus;
 // returns which menu comes next.
-NextMenu runbig(Program& p);
+NextMenu runbig(const RunContext& p);
 
 // The 110-column result line of a computed flight.
 std::string big_result_line(const BigFlightRecord& r, double dose, int particle, int quantity);

@@ -6,15 +6,15 @@
 #include "app/console_routines.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-void tell(Program& p, const std::string& line) {
+void tell(const RunContext& p, const std::string& line) {
     p.log.line(line);
     p.con.line(line);
 }
@@ -34,7 +34,7 @@ int count_lines(const std::string& file) {
 
 }  // namespace
 
-std::optional<int> pick_flt_files(Program& p, const std::string& input_name) {
+std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_name) {
     std::string trimmed = left_trimmed(trim_right(input_name));
     std::string name = pad_to(trimmed, 30);
     std::size_t length = trimmed.size();

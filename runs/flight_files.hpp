@@ -6,12 +6,12 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // Lists the files to run into FILELIST.TXT and returns their count (at
 // least 1). A pattern that finds no file writes the warning lines and stops
 // the program; a name that may not go into a shell command is refused with a
 // message (nullopt).
-std::optional<int> pick_flt_files(Program& p, const std::string& input_name);
+std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_name);
 
 }  // namespace tolv7

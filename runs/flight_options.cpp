@@ -4,18 +4,18 @@
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "runs/particle_menus.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-void show(Program& p, const char* text) { p.con.line(ListLine() << text); }
+void show(const RunContext& p, const char* text) { p.con.line(ListLine() << text); }
 
 }  // namespace
 
-FlightOptions pick_flt_options(Program& p) {
+FlightOptions pick_flt_options(const RunContext& p) {
     FlightOptions o;
     cls(p);
     menuheader(p);
@@ -63,7 +63,7 @@ FlightOptions pick_flt_options(Program& p) {
     }
 }
 
-FlightOptions batch_flight_options(Program& p) {
+FlightOptions batch_flight_options(const RunContext& p) {
     BatchControl bc = read_default_inp();
     auto refuse = [&](int line, const std::string& what) {
         epitath(p, " DEFAULT.INP LINE " + std::to_string(line) + ": " + what);

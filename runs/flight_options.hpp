@@ -5,7 +5,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 struct FlightOptions {
     int particle = 38;                 // 1-38, 38 all particles
@@ -16,11 +16,11 @@ struct FlightOptions {
 };
 
 // The options dialogue; also sets the GCR model number of ini to 4.
-FlightOptions pick_flt_options(Program& p);
+FlightOptions pick_flt_options(const RunContext& p);
 
 // The settings of DEFAULT.INP, checked before anything is written: particle
 // 0-37 (0 stored as 38), quantity 1-8, take-off time 0-2400; a value out of
 // range stops the program with a message naming the file and line.
-FlightOptions batch_flight_options(Program& p);
+FlightOptions batch_flight_options(const RunContext& p);
 
 }  // namespace tolv7

@@ -4,11 +4,11 @@
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/flight_files.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -22,11 +22,11 @@ std::string next_listed_file(std::istream& list) {
 
 }  // namespace
 
-QuietDiagnostics::QuietDiagnostics(Program& p) : p_(p), diagall_(p.set.init.diag) { p.set.init.diag = "NO!"; }
+QuietDiagnostics::QuietDiagnostics(InitRecord& init) : init_(init), diagall_(init.diag) { init.diag = "NO!"; }
 
-QuietDiagnostics::~QuietDiagnostics() { p_.set.init.diag = diagall_; }
+QuietDiagnostics::~QuietDiagnostics() { init_.diag = diagall_; }
 
-FlightRunStart start_flight_run(Program& p, const std::string& type) {
+FlightRunStart start_flight_run(const RunContext& p, const std::string& type) {
     FlightRunStart run;
     if (p.set.init.menus == "NO!") {
         run.options = batch_flight_options(p);
@@ -46,21 +46,21 @@ FlightRunStart start_flight_run(Program& p, const std::string& type) {
     return run;
 }
 
-std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count) {
+std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count) {
     std::string name = trim_right(filename);
     std::ifstream in = open_existing(name);
     p.con.line(ListLine() << "Processing " << pad_to(filename, 30) << ":" << number << " OF " << count << "FILES");
     return in;
 }
 
-std::optional<std::string> result_file_name(Program& p, const std::string& filename, const std::string& extension) {
+std::optional<std::string> result_file_name(const RunContext& p, const std::string& filename, const std::string& extension) {
     auto name = archive_name(filename, extension);
     if (!name) oops(p, " " + trim_right(filename) + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
     return name;
 }
 
 
-FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file) {
+FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file) {
     FlightRunStart run = start_flight_run(p, type);
     if (!run.started) return run;
     std::ifstream list = open_existing("FILELIST.TXT");

@@ -8,22 +8,23 @@
 #include <string>
 
 #include "app/menu_flow.hpp"
+#include "app/settings.hpp"
 #include "runs/flight_options.hpp"
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // Keeps the global diagnostic switch and sets it to "NO!" for its lifetime.
 class QuietDiagnostics {
 public:
-    explicit QuietDiagnostics(Program& p);
+    explicit QuietDiagnostics(InitRecord& init);
     ~QuietDiagnostics();
     QuietDiagnostics(const QuietDiagnostics&) = delete;
     QuietDiagnostics& operator=(const QuietDiagnostics&) = delete;
 
 private:
-    Program& p_;
+    InitRecord& init_;
     std::string diagall_;
 };
 
@@ -38,7 +39,7 @@ struct FlightRunStart {
 // ("BIG" or "DEG") and the options dialogue; a picker that finds nothing
 // leaves for the same menu, its quit answer for the main menu. Then the
 // input files are listed into FILELIST.TXT.
-FlightRunStart start_flight_run(Program& p, const std::string& type);
+FlightRunStart start_flight_run(const RunContext& p, const std::string& type);
 
 // One input file of a run: the options, the name (30 characters), its
 // number and the number of files.
@@ -47,14 +48,14 @@ using FlightFileRun = std::function<void(const FlightOptions&, const std::string
 // start_flight_run, then `run_file` for each name of FILELIST.TXT in order
 // (the first word of a line, cut to 30 characters; a list shorter than its
 // count stops the program).
-FlightRunStart run_listed_files(Program& p, const std::string& type, const FlightFileRun& run_file);
+FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file);
 
 // Opens input file `number` of `count` (it must exist) and shows the
 // "Processing" line.
-std::ifstream open_flight_file(Program& p, const std::string& filename, int number, int count);
+std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count);
 
 // The result file of an input file with the extension; nullopt, with a
 // message, when it would be the input file itself.
-std::optional<std::string> result_file_name(Program& p, const std::string& filename, const std::string& extension);
+std::optional<std::string> result_file_name(const RunContext& p, const std::string& filename, const std::string& extension);
 
 }  // namespace tolv7

@@ -1,11 +1,11 @@
 #include "runs/flight_time.hpp"
 
 #include "app/calendar.hpp"
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
-std::optional<double> flight_start(Program& p, const std::string& ymd, int hour, int minute) {
+std::optional<double> flight_start(const RunContext& p, const std::string& ymd, int hour, int minute) {
     auto date = date2ymd(ymd);
     if (!date || !possible_date(*date)) return std::nullopt;
     auto& aves = p.engine.useaves;

@@ -6,7 +6,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // One minute of flight in years: the single-precision 1.9026E-6 widened.
 inline constexpr double kMinuteYears = 1.9026000472877058E-6;
@@ -17,6 +17,6 @@ inline constexpr double kMinuteYears = 1.9026000472877058E-6;
 // the day is 0, daily when hour and minute are both 0. nullopt, with the
 // switches left alone, when a part of the date is not a number or the date
 // cannot be (a month above 12, a day past the month's end).
-std::optional<double> flight_start(Program& p, const std::string& ymd, int hour, int minute);
+std::optional<double> flight_start(const RunContext& p, const std::string& ymd, int hour, int minute);
 
 }  // namespace tolv7

@@ -11,7 +11,6 @@
 #include "app/conversions.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
@@ -19,6 +18,7 @@
 #include "engine/dose_labels.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/location_line.hpp"
+#include "runs/run_context.hpp"
 #include "runs/single_place.hpp"
 #include "runs/stop_context.hpp"
 
@@ -57,7 +57,7 @@ std::string result_line(const LocationLine& l, double latitude, double longitude
 
 class LocationRun {
 public:
-    LocationRun(Program& p, std::istream& list, std::string list_name, std::ostream& results,
+    LocationRun(const RunContext& p, std::istream& list, std::string list_name, std::ostream& results,
                 std::string results_name)
         : p_(p), list_(list), list_name_(std::move(list_name)), results_(results),
           results_name_(std::move(results_name)), diag_(p.set.init.diag == "YES") {}
@@ -76,7 +76,7 @@ private:
         if (diag_) p_.log.line(text);
     }
 
-    Program& p_;
+    RunContext p_;
     std::istream& list_;
     std::string list_name_;
     std::ostream& results_;
@@ -253,7 +253,7 @@ struct ListChoice {
     NextMenu next = NextMenu::Same;
 };
 
-ListChoice choose_list(Program& p) {
+ListChoice choose_list(const RunContext& p) {
     if (p.set.init.menus == "NO!") return {read_default_inp().name, NextMenu::Same};
     PickOutcome picked = pick_infile(p, "LOC");
     switch (picked.result) {
@@ -266,7 +266,7 @@ ListChoice choose_list(Program& p) {
 
 }  // namespace
 
-NextMenu readit(Program& p) {
+NextMenu readit(const RunContext& p) {
     ListChoice choice = choose_list(p);
     if (!choice.name) return choice.next;
     std::string list_name = trim_right(*choice.name);

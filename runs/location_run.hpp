@@ -5,10 +5,10 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // Runs the list named in DEFAULT.INP in batch mode (MENUS "NO!"), else the
 // list the user picks; returns which menu comes next.
-NextMenu readit(Program& p);
+NextMenu readit(const RunContext& p);
 
 }  // namespace tolv7

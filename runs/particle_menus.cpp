@@ -2,7 +2,7 @@
 
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -35,11 +35,11 @@ const char* const kDoseMenuTail[] = {
 };
 
 template <std::size_t N>
-void show_lines(Program& p, const char* const (&lines)[N]) {
+void show_lines(const RunContext& p, const char* const (&lines)[N]) {
     for (const char* line : lines) p.con.line(ListLine() << line);
 }
 
-void show_dose_menu(Program& p, const char* first_item) {
+void show_dose_menu(const RunContext& p, const char* first_item) {
     p.con.line(ListLine() << "      SELECT DOSE TYPE");
     p.con.line(ListLine() << first_item);
     show_lines(p, kDoseMenuTail);
@@ -47,7 +47,7 @@ void show_dose_menu(Program& p, const char* first_item) {
 
 }  // namespace
 
-int ask_particle(Program& p, const char* refusal, bool echo) {
+int ask_particle(const RunContext& p, const char* refusal, bool echo) {
     for (;;) {
         show_lines(p, kParticleMenu);
         auto code = read_kb_integer(p);
@@ -62,7 +62,7 @@ int ask_particle(Program& p, const char* refusal, bool echo) {
     }
 }
 
-int ask_dose_type(Program& p, DoseMenu menu) {
+int ask_dose_type(const RunContext& p, DoseMenu menu) {
     for (;;) {
         if (menu == DoseMenu::Flight) {
             p.con.line(" ");

@@ -8,12 +8,12 @@
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "engine/helio_potential.hpp"
 #include "runs/particle_menus.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -29,16 +29,16 @@ const char* const kDstr[12] = {
 
 std::string dstr(int entry) { return pad_to(kDstr[entry - 1], 32); }
 
-void say(Program& p, const char* text) { p.con.line(ListLine() << text); }
+void say(const RunContext& p, const char* text) { p.con.line(ListLine() << text); }
 
 // A value shown to the user and kept in the check log.
-void echo(Program& p, const std::string& line) {
+void echo(const RunContext& p, const std::string& line) {
     p.log.line(line);
     p.con.line(line);
 }
 
 // Asks until the first n characters of the answer read as a whole number.
-std::int32_t ask_integer(Program& p, std::initializer_list<const char*> question, int n) {
+std::int32_t ask_integer(const RunContext& p, std::initializer_list<const char*> question, int n) {
     for (;;) {
         for (const char* line : question) say(p, line);
         std::string answer = readkb(p, n);
@@ -48,7 +48,7 @@ std::int32_t ask_integer(Program& p, std::initializer_list<const char*> question
 
 // One hemisphere letter out of two; anything else gets `refusal` and the
 // question again (after `before`, when given).
-char ask_hemisphere(Program& p, const char* before, std::initializer_list<const char*> question, const char* letters,
+char ask_hemisphere(const RunContext& p, const char* before, std::initializer_list<const char*> question, const char* letters,
                     const char* refusal) {
     for (;;) {
         if (before) p.con.line(before);
@@ -61,7 +61,7 @@ char ask_hemisphere(Program& p, const char* before, std::initializer_list<const 
 }
 
 // Minutes or seconds of an angle, echoed.
-std::int32_t ask_angle_part(Program& p, const char* question) {
+std::int32_t ask_angle_part(const RunContext& p, const char* question) {
     for (;;) {
         say(p, question);
         std::string answer = readkb(p, 2);
@@ -72,7 +72,7 @@ std::int32_t ask_angle_part(Program& p, const char* question) {
 
 // Unsigned degrees: fractional when the answer holds a point, otherwise the
 // first `whole_digits` characters as degrees followed by minutes and seconds.
-double ask_degrees(Program& p, const char* question, int whole_digits) {
+double ask_degrees(const RunContext& p, const char* question, int whole_digits) {
     for (;;) {
         say(p, question);
         std::string answer = readkb(p, 12);
@@ -97,7 +97,7 @@ struct Altitude {
     double depth = 0.0;  // g/cm2
 };
 
-Altitude ask_altitude(Program& p) {
+Altitude ask_altitude(const RunContext& p) {
     for (;;) {
         say(p, "      ALTITUDE");
         say(p, "      ARE UNITS FT, KM, OR G/CM^2 <F/K/G>.");
@@ -125,7 +125,7 @@ struct Selection {
     int dose_type = 2;  // 1-8
 };
 
-Selection ask_selection(Program& p) {
+Selection ask_selection(const RunContext& p) {
     Selection s;
     if (p.set.init.menus != "FEW") {
         int code = ask_particle(p, "      Entry must be 0 to 37", true);
@@ -152,7 +152,7 @@ std::string dose_line(int dose_type, double rate, int particle) {
 
 }  // namespace
 
-double ymdh2t(Program& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
+double ymdh2t(const RunContext& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
     auto& aves = p.engine.useaves;
     if (month == 0) aves[0] = -1;
     if (day == 0) aves[1] = -1;
@@ -160,7 +160,7 @@ double ymdh2t(Program& p, std::int32_t year, std::int32_t month, std::int32_t da
     return year + dsf(year, month, day, hour) / (365 + (leap(year) ? 1 : 0));
 }
 
-void onespot(Program& p) {
+void onespot(const RunContext& p) {
     p.log.line(ListLine() << "CALLING ONESPOT");
     auto& aves = p.engine.useaves;
     aves = {0, 0, 0};

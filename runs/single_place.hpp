@@ -5,15 +5,15 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 // The decimal year of a date and UT hour: year + day of the year / 365 (366
 // in a Gregorian leap year). Month 0 sets the yearly average switch, day 0
 // the monthly one and hour 0 the daily one; no switch is ever cleared here.
-double ymdh2t(Program& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
+double ymdh2t(const RunContext& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
 
 // The single-place dialogue: date, latitude, longitude, altitude, particle
 // and dose type, one dose computation and the result screen.
-void onespot(Program& p);
+void onespot(const RunContext& p);
 
 }  // namespace tolv7

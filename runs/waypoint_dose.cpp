@@ -6,13 +6,13 @@
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
+#include "runs/run_context.hpp"
 
 namespace tolv7 {
 
@@ -78,7 +78,7 @@ std::string waypoint_file_date(const std::string& date_text) {
     return "";
 }
 
-WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_name, std::ostream& dat,
+WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::string& file_name, std::ostream& dat,
                           const std::string& run_date, int takeoff, int particle, int quantity) {
     WaypointDose out;
     out.date = pad_to(run_date, 10);

@@ -11,7 +11,7 @@
 
 namespace tolv7 {
 
-struct Program;
+struct RunContext;
 
 inline constexpr int kMaxWaypoints = 2000;
 inline constexpr int kMaxWaypointMinutes = 2000;
@@ -34,7 +34,7 @@ std::string waypoint_file_date(const std::string& date_text);
 // and writes one step line per minute to `dat`. The run date "0000/00/00"
 // uses the file's date as a daily average; any other run date is used with
 // the take-off time (HHMM).
-WaypointDose deg_flt_dose(Program& p, std::istream& in, const std::string& file_name, std::ostream& dat,
+WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::string& file_name, std::ostream& dat,
                           const std::string& run_date, int takeoff, int particle, int quantity);
 
 }  // namespace tolv7

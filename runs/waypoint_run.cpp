@@ -5,12 +5,12 @@
 
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/dose_labels.hpp"
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
+#include "runs/run_context.hpp"
 #include "runs/stop_context.hpp"
 #include "runs/waypoint_dose.hpp"
 
@@ -26,7 +26,7 @@ std::ofstream create(const std::string& name) {
     return file;
 }
 
-void run_deg_file(Program& p, const FlightOptions& o, const std::string& filename, int number, int count) {
+void run_deg_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {
     std::ifstream in = open_flight_file(p, filename, number, count);
     auto sum_name = result_file_name(p, filename, ".SUM");
     auto dat_name = sum_name ? result_file_name(p, filename, ".DAT") : std::nullopt;
@@ -65,7 +65,7 @@ void run_deg_file(Program& p, const FlightOptions& o, const std::string& filenam
 
 }  // namespace
 
-std::string waypoint_model_line(Program& p) {
+std::string waypoint_model_line(const RunContext& p) {
     return " GCR MODEL" + fmt_i(p.set.ini.gcr_model, 4) + "  TRANSPORT AND CUTOFFS: " + p.set.nvc_tf.ch +
            "   SUPERPOSITION:" + fmt_i(p.set.ini.superposition, 4);
 }
@@ -76,8 +76,8 @@ std::string waypoint_total_line(double total, int particle, int quantity) {
     return fmt_e(total, 11, 4) + " " + partstr(particle) + " " + "   " + label;
 }
 
-NextMenu rundeg(Program& p) {
-    QuietDiagnostics quiet(p);
+NextMenu rundeg(const RunContext& p) {
+    QuietDiagnostics quiet(p.set.init);
     FlightRunStart run = run_listed_files(p, "DEG", std::bind_front(run_deg_file, std::ref(p)));
     if (!run.started) return run.leave;
     p.con.line(ListLine() << "Finished all" << run.count << " requested DEG files");

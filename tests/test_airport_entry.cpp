@@ -11,8 +11,8 @@
 #include "airports/index_files.hpp"
 #include "airports/port_lookup.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "app/text_lines.hpp"
+#include "program/startup.hpp"
 #include "runs/location_run.hpp"
 #include "support/data_tree_fixture.hpp"
 #include "support/menu_rig.hpp"
@@ -115,7 +115,7 @@ TEST_F(EntryForm, FirstAirportIntoTheEndRecordOnlyFileIsFoundAtOnce) {
                                "330700" "0" "}" "1514530" "0" "}" "-00500";
     EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), record + "\n" + kEnd + "\n");
     EXPECT_FALSE(fs::exists("AIRPORTS/NEWPORTS.TMP"));
-    EXPECT_TRUE(tp->files.newports.is_open());
+    EXPECT_TRUE(tp->airports.newports_file.is_open());
 
     auto found = port_info(*tp, "ZZSE");
     ASSERT_TRUE(found);
@@ -231,7 +231,7 @@ TEST_F(EntryForm, FailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(airport_folder(), before);
     EXPECT_NE(tp.screen().find("          NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED"), std::string::npos);
     EXPECT_EQ(tp.screen().find("Generating sorted airport lists"), std::string::npos);
-    EXPECT_TRUE(tp->files.newports.is_open());
+    EXPECT_TRUE(tp->airports.newports_file.is_open());
     EXPECT_FALSE(port_info(*tp, "ZZZB"));
 }
 

@@ -119,7 +119,7 @@ TEST_F(CodeFile, EditingShowsTheInstructionsAndReadsTheEditedFile) {
     altcode(*tp, "AAAA");
     tp->set.init.os = "WIN  ";  // the editing item names the file with a slash all the same
     tp.shell.handler = [&](const std::string&) {
-        EXPECT_FALSE(tp->files.codes.is_open());  // closed while the viewer runs
+        EXPECT_FALSE(tp->airports.codes_file.is_open());  // closed while the viewer runs
         write_file("AIRPORTS/CODES", "NEW,NNNN\nAAA,AAAA\n");
     };
     addacode(*tp);

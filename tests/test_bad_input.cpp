@@ -5,8 +5,8 @@
 
 #include "app/calendar.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "engine/dose.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace tolv7::test {

@@ -8,12 +8,12 @@
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "engine/atomic.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "engine/primary_spectrum.hpp"
 #include "engine/sky_geometry.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace tolv7::test {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "engine/helio_potential.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace tolv7 {

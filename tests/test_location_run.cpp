@@ -10,11 +10,11 @@
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "engine/dose_labels.hpp"
+#include "program/startup.hpp"
 #include "runs/location_run.hpp"
 #include "support/data_tree_fixture.hpp"
 

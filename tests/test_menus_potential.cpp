@@ -121,18 +121,18 @@ TEST(PotentialFiles, TheHandleStartUpHoldsIsClosedWhileTheViewerRuns) {
     MenuRig rig("");
     write_potentials();
     Program& p = *rig.tp;
-    p.files.mv_dates.open("SOLARMOD/MV-DATES.L99");
-    p.files.mordates.open("SOLARMOD/MORDATES.2K");
+    p.engine.mv_dates_file.open("SOLARMOD/MV-DATES.L99");
+    p.engine.mordates_file.open("SOLARMOD/MORDATES.2K");
     std::vector<bool> open_during;
     rig.on_command = [&](const std::string&) {
-        open_during.push_back(p.files.mv_dates.is_open());
-        open_during.push_back(p.files.mordates.is_open());
+        open_during.push_back(p.engine.mv_dates_file.is_open());
+        open_during.push_back(p.engine.mordates_file.is_open());
     };
     add2l99(p);
     addadaily(p);
     EXPECT_EQ(open_during, (std::vector<bool>{false, true, true, false}));
-    EXPECT_TRUE(p.files.mv_dates.is_open());
-    EXPECT_TRUE(p.files.mordates.is_open());
+    EXPECT_TRUE(p.engine.mv_dates_file.is_open());
+    EXPECT_TRUE(p.engine.mordates_file.is_open());
 }
 
 // A Forbush file of one hour's factor.

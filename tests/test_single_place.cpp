@@ -6,11 +6,11 @@
 #include "app/calendar.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "engine/helio_potential.hpp"
+#include "program/startup.hpp"
 #include "runs/single_place.hpp"
 #include "support/data_tree_fixture.hpp"
 

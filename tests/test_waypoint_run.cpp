@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "app/fortran_format.hpp"
-#include "app/startup.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
+#include "program/startup.hpp"
 #include "runs/flight_status.hpp"
 #include "runs/geodesy.hpp"
 #include "runs/waypoint_dose.hpp"

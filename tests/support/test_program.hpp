@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.hpp"
+#include "program/program.hpp"
 
 namespace tolv7::test {
 

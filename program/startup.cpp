@@ -1,14 +1,14 @@
-#include "app/startup.hpp"
+#include "program/startup.hpp"
 
 #include "airports/index_files.hpp"
 #include "app/batch_control.hpp"
 #include "app/config.hpp"
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "engine/forbush.hpp"
 #include "engine/helio_potential.hpp"
 #include "engine/shower_library.hpp"
 #include "menus/main_menu.hpp"
+#include "program/program.hpp"
 #include "runs/city_pair_run.hpp"
 #include "runs/location_run.hpp"
 #include "runs/waypoint_run.hpp"
@@ -27,13 +27,13 @@ void run_batch(Program& p) {
 void open_program_files(Program& p) {
     getini(p);
     const InitRecord& init = p.set.init;
-    p.files.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
-    if (!p.files.debugger) stop_file_error("DEBUGGER.DAT", "cannot be created");
-    p.files.airports = open_existing(os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
-    p.files.mv_dates = open_existing(os_path(init, "SOLARMOD", "MV-DATES.L99"));
-    p.files.codes = open_existing(os_path(init, "AIRPORTS", "CODES"));
-    p.files.mordates = open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
-    p.files.newports = open_existing(os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
+    p.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
+    if (!p.debugger) stop_file_error("DEBUGGER.DAT", "cannot be created");
+    p.airports.airports_file = open_existing(os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
+    p.engine.mv_dates_file = open_existing(os_path(init, "SOLARMOD", "MV-DATES.L99"));
+    p.airports.codes_file = open_existing(os_path(init, "AIRPORTS", "CODES"));
+    p.engine.mordates_file = open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
+    p.airports.newports_file = open_existing(os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
     p.log.open(os_path(init, "DIAGNOSE", "TOLV7CHK.DAT"));
 }
 

@@ -2,9 +2,9 @@
 #include <iostream>
 #include <memory>
 
-#include "app/program.hpp"
 #include "app/program_stop.hpp"
-#include "app/startup.hpp"
+#include "program/program.hpp"
+#include "program/startup.hpp"
 
 int main() {
     tolv7::Console console(std::cin, std::cout);
