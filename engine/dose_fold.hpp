@@ -87,8 +87,8 @@ struct FoldStep {
 };
 
 // The same fold, the coefficients asked of `coefficients_of(z, i)` bin by bin
-// in the fold's order and each bin shown to `step` once added, so that a
-// caller can interleave its own lines with the bins'. Gives the same result
+// in the fold's order and each bin shown to `step` (when given) once added,
+// so that a caller can interleave its own lines with the bins'. Gives the same result
 // as fold_dose for the same coefficients.
 FoldResult fold_dose_by_bin(const FoldSpectrum& spectrum, const FoldSky& sky,
                             const std::function<BinCoefficients(int z, int i)>& coefficients_of,
