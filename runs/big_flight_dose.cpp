@@ -1,3 +1,15 @@
+// The dose of a city-pair flight: its profile, phase by phase, and the sum
+// of the rates over the profile.
+//
+// Notation of the profile (minutes, nautical miles, feet):
+//   G, K, D, T  climb, cruise, descent and total minutes of the record r
+//   S, A        distance from origin to destination and the azimuth of the
+//               geodesic at the origin (radians)
+//   V           ground speed: S over K plus half of G and D (nm per minute)
+//   P           points of the profile, T + 4; point i is element i - 1 of f
+//   S_c, S_e    distance flown at the top of climb and at the end of cruise
+//   h, m, j     minute of climb, of cruise and of descent
+//   w, t        a point's weight (minutes) and the time (decimal year)
 #include "runs/big_flight_dose.hpp"
 
 #include <algorithm>
@@ -84,6 +96,126 @@ void thin_cruise(int cruise, int climb, std::vector<double>& weights) {
     }
 }
 
+namespace {
+
+// Builds a profile phase by phase (notation above); each point placed on
+// the geodesic gets its trace line in the check log.
+class ProfileBuilder {
+public:
+    ProfileBuilder(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin, const FlightEnd& destination,
+                   FlightProfile& f)
+        : p_(p),
+          r_(r),
+          origin_(origin),
+          destination_(destination),
+          f_(f),
+          first_step_(r.step_feet[0]),
+          last_step_(r.step_feet[static_cast<std::size_t>(std::min(r.steps, kMaxCruiseSteps) - 1)]),
+          top_of_climb_(0.5 * f.speed * r.climb),                      // S_c
+          end_of_cruise_(top_of_climb_ + (r.cruise + 0.5) * f.speed) {}  // S_e
+
+    // The origin, then a point a minute at half the ground speed, the
+    // altitude linear up to the first cruise step.
+    bool climb() {
+        const int G = r_.climb;
+        const double V = f_.speed;
+        p_.log.line(ListLine() << "CALCULATING CLIMB");
+        size_to(G + 1);
+        f_.weight[0] = 0.5;
+        f_.depth[0] = ft2gpcms(p_, origin_.elevation);
+        f_.lat[0] = origin_.lat;
+        f_.lon[0] = origin_.lon;
+        if (G >= 1) p_.log.line(ListLine() << 1 << f_.depth[0] << 0.0 << f_.azimuth << f_.lat[0] << f_.lon[0]);
+        for (int h = 1; h <= G; ++h) {
+            double feet = h * ((first_step_ - origin_.elevation) / G) + origin_.elevation;
+            if (!place(1 + h, h == G ? 0.5 : 1.0, feet, 0.5 * V * h)) return false;
+        }
+        return true;
+    }
+
+    // The start of cruise, at the altitude of the last cruise minute (with
+    // no cruise minutes, at the first step's), then a point a minute at the
+    // ground speed on the cruise walk's altitudes.
+    bool cruise() {
+        const int G = r_.climb;
+        const int K = r_.cruise;
+        const double V = f_.speed;
+        size_to(r_.total + 4);
+        double start_feet = first_step_;
+        altnow(r_, G + 2 + K, start_feet);
+        if (!place(G + 2, 0.0, start_feet, top_of_climb_ + 0.5 * V)) return false;
+        CruiseWalk walk(r_);
+        for (int m = 1; m <= K; ++m)
+            if (!place(G + 2 + m, 1.0, walk.next(), top_of_climb_ + (m + 0.5) * V)) return false;
+        return true;
+    }
+
+    // The top of descent where the cruise ended, a point a minute at half
+    // the ground speed, the altitude linear down to the destination, then
+    // the destination.
+    bool descent() {
+        const int G = r_.climb;
+        const int K = r_.cruise;
+        const int D = r_.descent;
+        const double V = f_.speed;
+        p_.log.line(ListLine() << "CALCULATING DESCENT");
+        const auto top_of_descent = static_cast<std::size_t>(G + 2 + K);  // index of point G + 3 + K
+        f_.weight[top_of_descent] = 0.5;
+        f_.depth[top_of_descent] = f_.depth[top_of_descent - 1];
+        f_.lat[top_of_descent] = f_.lat[top_of_descent - 1];
+        f_.lon[top_of_descent] = f_.lon[top_of_descent - 1];
+        double distance = 0.0;
+        for (int j = 1; j <= D; ++j) {
+            double feet = last_step_ - j * ((last_step_ - destination_.elevation) / D);
+            distance = end_of_cruise_ + 0.5 * V * j;
+            if (!place(G + 3 + K + j, (D - 1.0) / D, feet, distance)) return false;
+        }
+        const int P = r_.total + 4;
+        auto last = static_cast<std::size_t>(P - 1);
+        f_.weight[last] = 0.5;
+        f_.depth[last] = ft2gpcms(p_, destination_.elevation);
+        f_.lat[last] = destination_.lat;
+        f_.lon[last] = destination_.lon;
+        p_.log.line(ListLine() << P << f_.depth[last] << 0.5 * distance << f_.azimuth << f_.lat[last] << f_.lon[last]
+                               << P);
+        return true;
+    }
+
+private:
+    void size_to(int points) {
+        auto n = static_cast<std::size_t>(points);
+        f_.weight.resize(n, 0.0);
+        f_.depth.resize(n, 0.0);
+        f_.lat.resize(n, 0.0);
+        f_.lon.resize(n, 0.0);
+    }
+
+    // Point i at `distance` nautical miles from the origin along A.
+    bool place(int i, double weight, double feet, double distance) {
+        auto k = static_cast<std::size_t>(i - 1);
+        f_.weight[k] = weight;
+        f_.depth[k] = ft2gpcms(p_, feet);
+        auto at = use_forward(p_.runs, origin_.lat, origin_.lon, distance, f_.azimuth);
+        if (!at) return false;
+        f_.lat[k] = at->lat;
+        f_.lon[k] = at->lon;
+        p_.log.line(ListLine() << i << f_.depth[k] << distance << f_.azimuth << f_.lat[k] << f_.lon[k]);
+        return true;
+    }
+
+    const RunContext& p_;
+    const BigFlightRecord& r_;
+    const FlightEnd& origin_;
+    const FlightEnd& destination_;
+    FlightProfile& f_;
+    const double first_step_;
+    const double last_step_;
+    const double top_of_climb_;
+    const double end_of_cruise_;
+};
+
+}  // namespace
+
 FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin,
                              const FlightEnd& destination) {
     FlightProfile f;
@@ -93,8 +225,7 @@ FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, cons
     const int T = r.total;
     NauticalInverse leg = use_inverse(p.runs, origin.lat, origin.lon, destination.lat, destination.lon);
     const double S = leg.distance;
-    const double A = leg.azimuth;
-    f.azimuth = A;
+    f.azimuth = leg.azimuth;
     float divisor = static_cast<float>(K) + static_cast<float>(G + D) * 0.5f;
     const double V = S / static_cast<double>(divisor);
     f.speed = V;
@@ -104,81 +235,17 @@ FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, cons
         return f;
     }
 
-    auto size_to = [&f](int points) {
-        auto n = static_cast<std::size_t>(points);
-        f.weight.resize(n, 0.0);
-        f.depth.resize(n, 0.0);
-        f.lat.resize(n, 0.0);
-        f.lon.resize(n, 0.0);
-    };
-    // Point i at `distance` nautical miles from the origin along A.
-    auto place = [&](int i, double weight, double feet, double distance) {
-        auto k = static_cast<std::size_t>(i - 1);
-        f.weight[k] = weight;
-        f.depth[k] = ft2gpcms(p, feet);
-        auto at = use_forward(p.runs, origin.lat, origin.lon, distance, A);
-        if (!at) return false;
-        f.lat[k] = at->lat;
-        f.lon[k] = at->lon;
-        p.log.line(ListLine() << i << f.depth[k] << distance << A << f.lat[k] << f.lon[k]);
-        return true;
-    };
-    auto fail = [&f] {
+    ProfileBuilder build(p, r, origin, destination, f);
+    if (!build.climb()) {
         f.status = FlightStatus::BadProfile;
         return f;
-    };
-
-    const double first_step = r.step_feet[0];
-    const double last_step = r.step_feet[static_cast<std::size_t>(std::min(r.steps, kMaxCruiseSteps) - 1)];
-    const double top_of_climb = 0.5 * V * G;  // S_c
-    const double end_of_cruise = top_of_climb + (K + 0.5) * V;  // S_e
-
-    p.log.line(ListLine() << "CALCULATING CLIMB");
-    size_to(G + 1);
-    f.weight[0] = 0.5;
-    f.depth[0] = ft2gpcms(p, origin.elevation);
-    f.lat[0] = origin.lat;
-    f.lon[0] = origin.lon;
-    if (G >= 1) p.log.line(ListLine() << 1 << f.depth[0] << 0.0 << A << f.lat[0] << f.lon[0]);
-    for (int h = 1; h <= G; ++h) {
-        double feet = h * ((first_step - origin.elevation) / G) + origin.elevation;
-        if (!place(1 + h, h == G ? 0.5 : 1.0, feet, 0.5 * V * h)) return fail();
     }
-
     p.log.line(ListLine() << "CALCULATING CRUISE COORDS");
     if (T > kMaxFlightMinutes) {
         f.status = FlightStatus::TooLong;
         return f;
     }
-    size_to(T + 4);
-    // The start of cruise flies at the altitude of the last cruise minute
-    // (with no cruise minutes, at the first step's).
-    double start_feet = first_step;
-    altnow(r, G + 2 + K, start_feet);
-    if (!place(G + 2, 0.0, start_feet, top_of_climb + 0.5 * V)) return fail();
-    CruiseWalk walk(r);
-    for (int m = 1; m <= K; ++m)
-        if (!place(G + 2 + m, 1.0, walk.next(), top_of_climb + (m + 0.5) * V)) return fail();
-
-    p.log.line(ListLine() << "CALCULATING DESCENT");
-    const auto top_of_descent = static_cast<std::size_t>(G + 2 + K);  // index of point G + 3 + K
-    f.weight[top_of_descent] = 0.5;
-    f.depth[top_of_descent] = f.depth[top_of_descent - 1];
-    f.lat[top_of_descent] = f.lat[top_of_descent - 1];
-    f.lon[top_of_descent] = f.lon[top_of_descent - 1];
-    double distance = 0.0;
-    for (int j = 1; j <= D; ++j) {
-        double feet = last_step - j * ((last_step - destination.elevation) / D);
-        distance = end_of_cruise + 0.5 * V * j;
-        if (!place(G + 3 + K + j, (D - 1.0) / D, feet, distance)) return fail();
-    }
-    const int P = T + 4;
-    auto last = static_cast<std::size_t>(P - 1);
-    f.weight[last] = 0.5;
-    f.depth[last] = ft2gpcms(p, destination.elevation);
-    f.lat[last] = destination.lat;
-    f.lon[last] = destination.lon;
-    p.log.line(ListLine() << P << f.depth[last] << 0.5 * distance << A << f.lat[last] << f.lon[last] << P);
+    if (!build.cruise() || !build.descent()) f.status = FlightStatus::BadProfile;
     return f;
 }
 

@@ -1,5 +1,8 @@
 #include "runs/big_flight_record.hpp"
 
+#include <optional>
+
+#include "app/check_log.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
@@ -81,89 +84,121 @@ std::string big_flight_date(const std::string& text) {
     return "";
 }
 
-BigFlightRecord rdbigflt(const RunContext& p, FlightFile& f) {
-    BigFlightRecord r;
-    auto exit_with = [&](FlightStatus status) {
-        r.status = status;
-        p.log.line(ListLine() << "EXITING RDBIGFLT, BAD=" << static_cast<int>(status));
-        return r;
-    };
+namespace {
+
+// The name and date lines. A date that cannot be read costs this record
+// only: the record is passed over up to its separator line.
+std::optional<FlightStatus> read_name_and_date(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     std::string line;
-    if (!read_line(f.in, line)) return exit_with(FlightStatus::EndOfFile);
+    if (!read_line(f.in, line)) return FlightStatus::EndOfFile;
     ++f.line;
     r.name = column_text(line, 1, 30);
     f.flight = trim_right(r.name);
-    if (!read_line(f.in, line)) return exit_with(FlightStatus::EndOfFile);
+    if (!read_line(f.in, line)) return FlightStatus::EndOfFile;
     ++f.line;
     std::string written_date = column_text(line, 1, 10);
-    p.log.line(ListLine() << "READING" << r.name);
-    p.log.line(ListLine() << "READING DATE" << written_date);
+    log.line(ListLine() << "READING" << r.name);
+    log.line(ListLine() << "READING DATE" << written_date);
 
     r.date = big_flight_date(written_date);
-    if (r.date.empty()) {
-        r.date = written_date;
-        for (;;) {  // pass over the record up to its separator line
-            std::string endstr;
-            if (read_text(f, 6, endstr) == Read::End) return exit_with(FlightStatus::EndOfFile);
-            if (endstr.find_first_of("-_") != std::string::npos) return exit_with(FlightStatus::DateUnreadable);
-        }
+    if (!r.date.empty()) return std::nullopt;
+    r.date = written_date;
+    for (;;) {
+        std::string endstr;
+        if (read_text(f, 6, endstr) == Read::End) return FlightStatus::EndOfFile;
+        if (endstr.find_first_of("-_") != std::string::npos) return FlightStatus::DateUnreadable;
     }
+}
 
+void read_airports(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     if (read_text(f, 6, r.origin) == Read::End) stop_at(f, "the origin airport is missing");
     r.origin = pad_to(left_adjusted(r.origin), 6);
-    p.log.line(ListLine() << "OPORT " << r.origin);
+    log.line(ListLine() << "OPORT " << r.origin);
     if (read_text(f, 6, r.destination) == Read::End) stop_at(f, "the destination airport is missing");
     r.destination = pad_to(left_adjusted(r.destination), 6);
-    p.log.line(ListLine() << "DPORT " << r.destination);
+    log.line(ListLine() << "DPORT " << r.destination);
+}
 
-    auto whole_number = [&](int* value, const std::string& what) {
-        int line = f.line + 1;
-        Read got = read_ints(f, 1, value);
-        if (got == Read::End) stop_at(f, what + " are missing at the end of the file");
-        if (got == Read::Error)
-            stop_file_error(f.name, "line " + std::to_string(line) + ": " + what + " are not a whole number");
-    };
-    whole_number(&r.steps, "the cruise steps");
-    whole_number(&r.climb, "the climb minutes");
-    p.log.line(ListLine() << "STEPS " << r.steps);
-    p.log.line(ListLine() << "CLIMB MIN " << r.climb);
+// A count the record cannot be read without; missing or not a whole number,
+// it stops the run.
+void read_count(FlightFile& f, int* value, const std::string& what) {
+    int line = f.line + 1;
+    Read got = read_ints(f, 1, value);
+    if (got == Read::End) stop_at(f, what + " are missing at the end of the file");
+    if (got == Read::Error)
+        stop_file_error(f.name, "line " + std::to_string(line) + ": " + what + " are not a whole number");
+}
 
-    // One unreadable line costs this record only.
-    auto unreadable = [&](bool separator_read) {
-        if (!separator_read && !skip_to_separator(f)) return exit_with(FlightStatus::EndOfFile);
-        return exit_with(FlightStatus::RecordUnreadable);
-    };
-    bool too_many = r.steps > kMaxCruiseSteps;
+// One unreadable line costs this record only: the rest of it is passed over.
+FlightStatus unreadable(FlightFile& f, bool separator_read) {
+    if (!separator_read && !skip_to_separator(f)) return FlightStatus::EndOfFile;
+    return FlightStatus::RecordUnreadable;
+}
+
+// The cruise steps (altitude in feet, minutes); the tables keep the first
+// twenty.
+std::optional<FlightStatus> read_steps(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     for (int k = 0; k < r.steps; ++k) {
         int step[2] = {0, 0};
         bool separator_read = false;
         Read got = read_ints(f, 2, step, &separator_read);
-        if (got == Read::End) return exit_with(FlightStatus::EndOfFile);
-        if (got == Read::Error) return unreadable(separator_read);
+        if (got == Read::End) return FlightStatus::EndOfFile;
+        if (got == Read::Error) return unreadable(f, separator_read);
         if (k < kMaxCruiseSteps) {
             r.step_feet[static_cast<std::size_t>(k)] = step[0];
             r.step_min[static_cast<std::size_t>(k)] = step[1];
         }
-        p.log.line(ListLine() << step[0] << step[1]);
+        log.line(ListLine() << step[0] << step[1]);
     }
+    return std::nullopt;
+}
 
+// The descent minutes and the separator line.
+std::optional<FlightStatus> read_descent(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     bool separator_read = false;
     Read got = read_ints(f, 1, &r.descent, &separator_read);
-    if (got == Read::End) return exit_with(FlightStatus::EndOfFile);
-    if (got == Read::Error) return unreadable(separator_read);
+    if (got == Read::End) return FlightStatus::EndOfFile;
+    if (got == Read::Error) return unreadable(f, separator_read);
     std::string endstr;
-    if (read_text(f, 6, endstr) == Read::End) return exit_with(FlightStatus::EndOfFile);
-    p.log.line(ListLine() << r.descent << endstr);
-    if (too_many) return exit_with(FlightStatus::RecordUnreadable);  // the step tables hold twenty steps
+    if (read_text(f, 6, endstr) == Read::End) return FlightStatus::EndOfFile;
+    log.line(ListLine() << r.descent << endstr);
+    return std::nullopt;
+}
 
+// Cruise and total minutes; a sum past the range of an int makes the
+// record unreadable.
+FlightStatus sum_minutes(BigFlightRecord& r) {
     long long cruise = 0;
     for (int k = 0; k < r.steps; ++k) cruise += r.step_min[static_cast<std::size_t>(k)];
     long long total = cruise + r.climb + r.descent;
     if (cruise > INT32_MAX || cruise < INT32_MIN || total > INT32_MAX || total < INT32_MIN)
-        return exit_with(FlightStatus::RecordUnreadable);
+        return FlightStatus::RecordUnreadable;
     r.cruise = static_cast<int>(cruise);
     r.total = static_cast<int>(total);
-    return exit_with(FlightStatus::Computed);
+    return FlightStatus::Computed;
+}
+
+// One record into r; the status the reader leaves with.
+FlightStatus read_record(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
+    if (auto status = read_name_and_date(log, f, r)) return *status;
+    read_airports(log, f, r);
+    read_count(f, &r.steps, "the cruise steps");
+    read_count(f, &r.climb, "the climb minutes");
+    log.line(ListLine() << "STEPS " << r.steps);
+    log.line(ListLine() << "CLIMB MIN " << r.climb);
+    if (auto status = read_steps(log, f, r)) return *status;
+    if (auto status = read_descent(log, f, r)) return *status;
+    if (r.steps > kMaxCruiseSteps) return FlightStatus::RecordUnreadable;  // the step tables hold twenty steps
+    return sum_minutes(r);
+}
+
+}  // namespace
+
+BigFlightRecord rdbigflt(const RunContext& p, FlightFile& f) {
+    BigFlightRecord r;
+    r.status = read_record(p.log, f, r);
+    p.log.line(ListLine() << "EXITING RDBIGFLT, BAD=" << static_cast<int>(r.status));
+    return r;
 }
 
 }  // namespace tolv7

@@ -1,3 +1,27 @@
+// Geodesics on the GRS 80 ellipsoid: the inverse problem by the iteration on
+// the auxiliary sphere (gpnhri, with gpnloa for points half way round on the
+// equator and gpnarc along a meridian) and the direct problem (dirct1).
+//
+// Notation:
+//   a, f, b     semi-major axis (m), flattening, semi-minor axis a (1 - f);
+//               f0 = r = 1 - f; f2, f3, f4 powers of f
+//   esq, epsq   first and second eccentricity squared
+//   p1, p2      latitudes; e1, e2 longitudes (radians, 0 to 2 pi)
+//   u1, u2      reduced latitudes; an s or c prefix means sin or cos (su1)
+//   dlon        longitude difference; lambda the same on the auxiliary sphere
+//   sig         arc between the points on the auxiliary sphere
+//   alf, w      azimuth of the geodesic at the equator (sinalf) and
+//               w = cos^2 alf; z = epsq w
+//   a0-a6, bb0-bb6  series coefficients of the longitude and the distance;
+//               q2-q6, r2, r3 the trigonometric terms they multiply
+//   s           distance (m); az1, az2 forward azimuth at point 1 and back
+//               azimuth at point 2 (radians clockwise from north)
+//   In dirct1: r = 1 - f; tu tan of the start's reduced latitude (cu, su
+//   its cos and sin), later s / (b c); sf and cf sin and cos of the azimuth;
+//   sa sin of the azimuth at the equator, c2a its cos^2; baz first twice
+//   the arc from the equator to the start; y the arc on the auxiliary sphere
+//   (sy, cy its sin and cos), cz cos of twice the arc's midpoint from the
+//   equator, e = 2 cz^2 - 1; x, c and d hold series terms in turn.
 #include "runs/geodesy.hpp"
 
 #include <cmath>
@@ -57,6 +81,8 @@ std::optional<LatLon> use_forward(RunRecords& r, double lat1, double lon1, doubl
     return point;
 }
 
+// Kept whole, over 80 lines: the published inverse iteration step for step;
+// split, its state shared across the passes would hide the algorithm.
 InverseSolution gpnhri(double a, double f, double esq, double pi, double p1, double e1, double p2, double& e2) {
     constexpr double TOL0 = 5e-15;
     constexpr double TOL1 = 5e-14;

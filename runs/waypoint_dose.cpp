@@ -1,3 +1,9 @@
+// The dose of a waypoint flight, minute by minute.
+//
+// Notation: a, b the waypoints at the ends of a leg; j a minute of flight
+// from take-off and k its element in the minute profile m; tau the time into
+// the leg (minutes) of the middle of minute j; dt the leg's minutes; t the
+// time (decimal year); w a waypoint as read.
 #include "runs/waypoint_dose.hpp"
 
 #include <cmath>
@@ -67,6 +73,87 @@ std::string step_line(double lat, double lon, double depth, int minute, double r
            fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4);
 }
 
+// The date written in the file's first line: what stands before its first
+// comma, 10 characters (blank without a comma).
+std::string date_of_line(const std::string& line) {
+    std::string headers = column_text(line, 1, 60);
+    std::size_t comma = headers.find(',');
+    return comma == std::string::npos ? std::string(10, ' ') : pad_to(headers.substr(0, comma), 10);
+}
+
+// The minutes of the waypoints: each within 0-2000 (else TooLong), rising
+// (else MinutesDoNotRise), the first at minute 0, since minutes before it
+// would have no position (else BadProfile).
+FlightStatus check_minutes(const std::vector<Waypoint>& waypoints) {
+    long long previous = -1;
+    for (const Waypoint& w : waypoints) {
+        if (w.minute < 0 || w.minute > kMaxWaypointMinutes) return FlightStatus::TooLong;
+        if (w.minute <= previous) return FlightStatus::MinutesDoNotRise;
+        previous = w.minute;
+    }
+    if (!waypoints.empty() && waypoints.front().minute != 0) return FlightStatus::BadProfile;
+    return FlightStatus::Computed;
+}
+
+// The waypoints to the end of the file, then their minutes checked.
+// BadProfile for a waypoint that cannot be read or more than 2000.
+FlightStatus read_waypoints(std::istream& in, std::vector<Waypoint>& waypoints) {
+    for (;;) {
+        Waypoint w;
+        WaypointRead got = read_waypoint(in, w);
+        if (got == WaypointRead::End) break;
+        if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) return FlightStatus::BadProfile;
+        waypoints.push_back(w);
+    }
+    return check_minutes(waypoints);
+}
+
+// The point of each minute of flight, element minute (element 0 unused).
+struct MinuteProfile {
+    std::vector<double> lat, lon, depth;
+};
+
+// The minutes of the leg from a to b: the middle of each minute on the
+// leg's geodesic, its altitude linear between the waypoints'. False when a
+// position cannot be computed.
+bool fly_leg(const RunContext& p, const Waypoint& a, const Waypoint& b, MinuteProfile& m) {
+    NauticalInverse leg = use_inverse(p.runs, a.lat, a.lon, b.lat, b.lon);
+    auto dt = static_cast<float>(b.minute - a.minute);
+    double speed = leg.distance / static_cast<double>(dt);
+    float climb = static_cast<float>(b.feet - a.feet) / dt;
+    for (long long j = a.minute + 1; j <= b.minute; ++j) {
+        float tau = static_cast<float>(j - a.minute) - 0.5f;  // the middle of the minute
+        double feet =
+            static_cast<double>(static_cast<float>(a.feet)) + static_cast<double>(climb) * static_cast<double>(tau);
+        auto k = static_cast<std::size_t>(j);
+        m.depth[k] = ft2gpcms(p, feet);
+        auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
+        if (!at) return false;
+        m.lat[k] = at->lat;
+        m.lon[k] = at->lon;
+    }
+    return true;
+}
+
+// The rate of each minute in turn from the start time (decimal year), one
+// step line each to `dat`; the total dose. The dose turns each longitude
+// into 0-360 in place.
+double minute_doses(const RunContext& p, MinuteProfile& m, double start, int kind, std::ostream& dat) {
+    double t = start;
+    double total = 0.0;
+    const int gcr_model = p.set.ini.gcr_model;
+    const int superposition = p.set.ini.superposition;
+    const auto last_minute = static_cast<int>(m.lat.size()) - 1;
+    for (int j = 1; j <= last_minute; ++j) {
+        auto k = static_cast<std::size_t>(j);
+        double rate = dose(p, m.lat[k], m.lon[k], m.depth[k], t, kind, gcr_model, 0, superposition);
+        t += 1.9026e-6;
+        total += rate / 60.0;
+        dat << step_line(m.lat[k], m.lon[k], m.depth[k], j, rate, total) << '\n';
+    }
+    return total;
+}
+
 }  // namespace
 
 std::string waypoint_file_date(const std::string& date_text) {
@@ -85,15 +172,12 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
     const int kind = particle + 38 * (quantity - 1);
     std::string line;
     if (!read_line(in, line)) stop_file_error(file_name, "has no date line");
-    std::string headers = column_text(line, 1, 60);
-    std::size_t comma = headers.find(',');
-    std::string flight_date = comma == std::string::npos ? std::string(10, ' ') : pad_to(headers.substr(0, comma), 10);
 
     std::string ymd = out.date;
     int hour = takeoff / 100;
     int minute = takeoff % 100;
     if (out.date == "0000/00/00") {
-        ymd = waypoint_file_date(flight_date);
+        ymd = waypoint_file_date(date_of_line(line));
         if (ymd.empty()) {
             out.status = FlightStatus::DateUnreadable;
             return out;
@@ -111,71 +195,18 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
     if (!read_line(in, line)) stop_file_error(file_name, "has no column title line");
 
     std::vector<Waypoint> waypoints;
-    for (;;) {
-        Waypoint w;
-        WaypointRead got = read_waypoint(in, w);
-        if (got == WaypointRead::End) break;
-        if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) {
+    out.status = read_waypoints(in, waypoints);
+    if (out.status != FlightStatus::Computed) return out;
+    const std::size_t minutes = waypoints.empty() ? 0 : static_cast<std::size_t>(waypoints.back().minute);
+    MinuteProfile m{std::vector<double>(minutes + 1, 0.0), std::vector<double>(minutes + 1, 0.0),
+                    std::vector<double>(minutes + 1, 0.0)};
+    for (std::size_t i = 0; i + 1 < waypoints.size(); ++i) {
+        if (!fly_leg(p, waypoints[i], waypoints[i + 1], m)) {
             out.status = FlightStatus::BadProfile;
             return out;
         }
-        waypoints.push_back(w);
     }
-    long long previous = -1;
-    for (const Waypoint& w : waypoints) {
-        if (w.minute < 0 || w.minute > kMaxWaypointMinutes) {
-            out.status = FlightStatus::TooLong;
-            return out;
-        }
-        if (w.minute <= previous) {
-            out.status = FlightStatus::MinutesDoNotRise;
-            return out;
-        }
-        previous = w.minute;
-    }
-    // Minutes before the first waypoint would have no position.
-    if (!waypoints.empty() && waypoints.front().minute != 0) {
-        out.status = FlightStatus::BadProfile;
-        return out;
-    }
-
-    const int last_minute = waypoints.empty() ? 0 : static_cast<int>(waypoints.back().minute);
-    std::vector<double> lat(static_cast<std::size_t>(last_minute) + 1, 0.0);
-    std::vector<double> lon(lat.size(), 0.0);
-    std::vector<double> depth(lat.size(), 0.0);
-    for (std::size_t i = 0; i + 1 < waypoints.size(); ++i) {
-        const Waypoint& a = waypoints[i];
-        const Waypoint& b = waypoints[i + 1];
-        NauticalInverse leg = use_inverse(p.runs, a.lat, a.lon, b.lat, b.lon);
-        auto dt = static_cast<float>(b.minute - a.minute);
-        double speed = leg.distance / static_cast<double>(dt);
-        float climb = static_cast<float>(b.feet - a.feet) / dt;
-        for (long long j = a.minute + 1; j <= b.minute; ++j) {
-            float tau = static_cast<float>(j - a.minute) - 0.5f;  // the middle of the minute
-            double feet = static_cast<double>(static_cast<float>(a.feet)) +
-                          static_cast<double>(climb) * static_cast<double>(tau);
-            auto k = static_cast<std::size_t>(j);
-            depth[k] = ft2gpcms(p, feet);
-            auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
-            if (!at) {
-                out.status = FlightStatus::BadProfile;
-                return out;
-            }
-            lat[k] = at->lat;
-            lon[k] = at->lon;
-        }
-    }
-
-    double t = *start;
-    const int gcr_model = p.set.ini.gcr_model;
-    const int superposition = p.set.ini.superposition;
-    for (int j = 1; j <= last_minute; ++j) {
-        auto k = static_cast<std::size_t>(j);
-        double rate = dose(p, lat[k], lon[k], depth[k], t, kind, gcr_model, 0, superposition);
-        t += 1.9026e-6;
-        out.total += rate / 60.0;
-        dat << step_line(lat[k], lon[k], depth[k], j, rate, out.total) << '\n';
-    }
+    out.total = minute_doses(p, m, *start, kind, dat);
     return out;
 }
 

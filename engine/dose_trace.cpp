@@ -1,0 +1,108 @@
+#include "engine/dose_trace.hpp"
+
+#include <ctime>
+
+#include "app/fortran_format.hpp"
+#include "app/program_stop.hpp"
+
+namespace tolv7 {
+
+namespace {
+
+float processor_seconds() { return static_cast<float>(std::clock()) / static_cast<float>(CLOCKS_PER_SEC); }
+
+const char* const kLoading = "Loading fluence conversion coefficients";
+
+}  // namespace
+
+DoseTrace::DoseTrace(CheckLog& log, Console& con, RewrittenFile& dap, const std::string& dap_path, bool trace)
+    : log_(log), con_(con), dap_(dap), trace_(trace), entry_(processor_seconds()), last_lap_(entry_) {
+    dap_.open(dap_path);
+}
+
+DoseTrace::~DoseTrace() {
+    if (dap_.is_open()) dap_.close();
+}
+
+void DoseTrace::traced_line(const std::string& text) {
+    if (trace_) dap_ << text << '\n';
+}
+
+void DoseTrace::starting(const DoseCall& c) {
+    std::string starting = ListLine() << " Starting " << c.latitude << c.longitude << c.depth << c.date << c.dose_kind
+                                      << c.gcr_model << c.test << c.superposition;
+    log_.line(starting);
+    log_.line(ListLine() << kLoading);
+    if (trace_) {
+        traced_line(starting);
+        con_.line(ListLine() << kLoading);
+        traced_line(ListLine() << kLoading);
+    }
+}
+
+void DoseTrace::lap(const char* title, bool traced) {
+    const float now = processor_seconds();
+    std::string line = ListLine() << title << static_cast<double>(now - last_lap_);
+    last_lap_ = now;
+    log_.line(line);
+    if (traced) traced_line(line);
+}
+
+void DoseTrace::spectrum(std::span<const double> energy, std::span<const double> flux) {
+    for (int z = 1; trace_ && z <= kFoldElements; ++z)
+        for (int i = 1; i <= kFoldBins; ++i)
+            traced_line(ListLine() << z << energy[fold_flux_index(z, i)] << flux[fold_flux_index(z, i)]);
+}
+
+void DoseTrace::filters(double vcut, double skycut, double skypass, double skyweight) {
+    traced_line(ListLine() << "Geophysical and magnetic filters built");
+    traced_line(ListLine() << " Vertical cutoff rigidity = " << vcut);
+    traced_line(ListLine() << " SkyCut Skypass Skyweight");
+    traced_line(ListLine() << skycut << skypass << skyweight);
+}
+
+void DoseTrace::forbush(double factor) { traced_line(ListLine() << " GCR Adjusted by " << factor << "for Forbush effects"); }
+
+void DoseTrace::calculating() {
+    if (!trace_) return;
+    traced_line(ListLine() << "Calculating Dose Rate");
+    con_.line(ListLine() << "Calculating Dose Rate");
+}
+
+void DoseTrace::dose_kind_outside(int dose_kind) {
+    log_.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; the dose rate is 0");
+}
+
+void DoseTrace::bin(const FoldStep& s, const BinTraceContext& c) {
+    const BinCoefficients& k = s.coefficients;
+    log_.line(ListLine() << "z,e,i,ii" << s.z << s.i << 1 << 1);
+    log_.line(ListLine() << "Rigidities" << s.lr << s.ur);
+    log_.line(ListLine() << "UE:" << s.ue << " LE:" << s.le << " LL:" << s.last_ec);
+    log_.line(ListLine() << "Skycut" << c.skycut << "Vcut" << c.vcut);
+    log_.line(ListLine() << "Sky " << c.weight << " afluence " << s.last_o);
+    log_.line(ListLine() << "zenith step:" << c.zenith);
+    log_.line(ListLine() << "flux" << s.flux << " norm" << kFoldNorm);
+    log_.line(ListLine() << "dosekind, alt" << c.dose_kind << c.depth);
+    log_.line(ListLine() << "Slant:" << 1.0 << " nonvertical alt:" << c.depth_used);
+    log_.line(ListLine() << "hifix:" << k.h << " hdfix: " << 1.0);
+    log_.line(ListLine() << "ftdcc " << k.u << " dd " << s.term << " VS " << s.sum.variance);
+    log_.line(ListLine() << "dose=" << s.sum.rate);
+    dap_ << " z,e,ftdcc,dose,flux" << fmt_i(s.z, 4) << fmt_i(s.i, 4) << fmt_e(k.u, 12, 4) << fmt_e(s.sum.rate, 12, 4)
+         << fmt_e(s.flux, 12, 4) << '\n';
+}
+
+void DoseTrace::finished(const DoseCall& c, double rate) {
+    std::string adjusted = ListLine() << " Adjusted Dose of type " << c.dose_kind << " is " << rate;
+    if (trace_) {
+        traced_line(adjusted);
+        con_.line(adjusted);
+    }
+    log_.line(fmt_a(" Finished: ", 11) + fmt_e(c.latitude, 12, 4) + fmt_e(c.longitude, 12, 4) + fmt_e(c.depth, 12, 4) +
+              fmt_e(c.date, 12, 4) + fmt_i(c.dose_kind, 4) + fmt_i(c.gcr_model, 4) + fmt_i(c.test, 4) +
+              fmt_i(c.superposition, 4));
+    log_.line(adjusted);
+    log_.line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds() - entry_));
+    if (!dap_.close()) stop_file_error(dap_.path(), "cannot be written");
+}
+
+}  // namespace tolv7
