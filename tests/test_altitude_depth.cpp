@@ -13,6 +13,7 @@
 namespace tolv7 {
 namespace {
 
+using test::stop_status;
 using test::TestProgram;
 namespace fs = std::filesystem;
 
@@ -48,17 +49,6 @@ protected:
     test::ScopedCwd cwd_;
     TestProgram tp_;
 };
-
-// Runs the call and returns the status it stopped with (-1 when it did not stop).
-template <typename Call>
-int stop_status(Call call) {
-    try {
-        call();
-    } catch (const ProgramStop& stop) {
-        return stop.status();
-    }
-    return -1;
-}
 
 TEST_F(AltitudeDepth, WrittenTableFallsStrictlyFromSeaLevelToAboveTheRange) {
     auto rows = table_rows();
@@ -154,7 +144,7 @@ TEST_F(AltitudeDepth, AltitudesThatDoNotRiseStopAtLoadNamingTheFileLine) {
     std::swap(rows[9], rows[10]);
     write_table(rows);
     std::string message;
-    EXPECT_EQ(test::stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
+    EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
     EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 13: the altitude"), std::string::npos) << message;
 
     // Lines count as the file has them: a blank line before the rows moves
@@ -163,7 +153,7 @@ TEST_F(AltitudeDepth, AltitudesThatDoNotRiseStopAtLoadNamingTheFileLine) {
     std::string text = test::read_file(kAltitudeTableFile);
     text.insert(text.find("header two\n") + 11, "\n");
     test::write_file(kAltitudeTableFile, text);
-    EXPECT_EQ(test::stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
+    EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
     EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 14:"), std::string::npos) << message;
 }
 

@@ -128,16 +128,12 @@ TEST_F(Forbush, ReloadMirrorsTheFileAndBadFilesStop) {
 
     std::string bad = fd_line(2005, 1, 17, 5, 0.9) + fd_line(2005, 1, 17, 6, 0.9);
     bad[bad.size() - 3] = 'x';
-    try {
-        load(bad);
-        FAIL() << "no stop";
-    } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), kExitFileError);
-        EXPECT_NE(std::string(stop.what()).find("FORBUSH/FORBUSH.DAT"), std::string::npos);
-        EXPECT_NE(std::string(stop.what()).find("line 2"), std::string::npos);
-    }
+    std::string message;
+    EXPECT_EQ(test::stop_status([&] { load(bad); }, &message), kExitFileError);
+    EXPECT_NE(message.find("FORBUSH/FORBUSH.DAT"), std::string::npos);
+    EXPECT_NE(message.find("line 2"), std::string::npos);
     test::fs::remove("FORBUSH/FORBUSH.DAT");
-    EXPECT_THROW(loadforbush(*tp), ProgramStop);
+    EXPECT_EQ(test::stop_status([&] { loadforbush(*tp); }), kExitFileError);
 }
 
 TEST_F(Forbush, FactorNotAboveZeroStopsNamingTheFileAndLine) {
