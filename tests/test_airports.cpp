@@ -26,16 +26,15 @@ const std::string kEnd = end_of_file_record();
 
 class AirportFiles : public ::testing::Test {
 protected:
-    AirportFiles() : cwd_(dir_.path()) { std::filesystem::create_directories("DIAGNOSE"); }
+    AirportFiles() : cwd_(dir_.path()) {}
 
     // make_ndx over the two files; the check log is opened so its lines can be read.
     void index(const std::string& primary, const std::string& user) {
         write_file("AIRPORTS/AIRPORTS.DAT", primary);
         write_file("AIRPORTS/NEWPORTS.DAT", user);
         tp->set.init.os = "LINUX";
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+        test::open_check_log(tp);
         make_ndx(*tp, 91, 7000);
-        tp.log.flush();
     }
 
     test::TempDir dir_;
@@ -60,7 +59,7 @@ TEST_F(AirportFiles, IndexesSortByNameOrCityThenCode) {
               (std::vector<std::string>{city(dash), city(nines), city(a), city(b), city(c)}));
 
     // Every record read, the end records included, numbered within its file.
-    auto log = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], "    1  " + pad(a));
     EXPECT_EQ(log[3], "    4  " + pad(kEnd));

@@ -221,10 +221,6 @@ protected:
     BigFlightDose fly(const std::string& run_date = "0000/00/00", int takeoff = 0) {
         return big_flt_dose(*tp, file, run_date, takeoff, 38, 2);
     }
-    std::vector<std::string> log() {
-        tp.log.flush();
-        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     TreeWorkdir wd{even_rate_tree()};
     TestProgram tp;
     std::istringstream in;
@@ -243,7 +239,7 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
     for (FlightStatus status :
          {BadProfile, BadProfile, BadProfile, UnknownOrigin, UnknownDestination, TooLong, Computed, EndOfFile})
         EXPECT_EQ(fly().status, status);
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
     ASSERT_NE(missing, lines.end());
@@ -259,7 +255,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
     double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, 2 * 38, 4, 0, 0);
     EXPECT_NEAR(f.dose, rate * 62 / 60, 1e-12 * (1 + rate));
 
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
     ASSERT_NE(title, lines.end());
     EXPECT_EQ(*(title - 1), std::string(ListLine() << "CALCULATING FLIGHT DOSE " << 2019.0 + 166.0 / 365.0 << 76
@@ -271,7 +267,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
 TEST_F(CityPairFlights, RunDateAndTakeOffTimeReplaceTheRecordDate) {
     in.str(big_record("TIMED", "2001/01/01", "ZZHA", "ZZHB", 10, {{35000, 20}}, 10));
     ASSERT_EQ(fly("2019/06/15", 1230).status, FlightStatus::Computed);
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
     ASSERT_NE(title, lines.end());
     EXPECT_EQ(*(title - 1),
@@ -293,19 +289,14 @@ TEST_F(CityPairFlights, ReportBlockNamesTheCitiesAndThePotential) {
 }
 
 // Whole runs inside the test, with the shell's listing written by the test.
-class CityPairRun : public CityPairFlights {
-protected:
-    void listing(const std::string& names) {
-        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
-    }
-};
+using CityPairRun = CityPairFlights;
 
 TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\n*.BIG\n");
     for (const char* name : {"A.BIG", "B.BIG", "C.BIG"})
         write_file(name, big_record(std::string("FLIGHT ") + name[0], "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}},
                                     5));
-    listing("A.BIG\nB.BIG\nC.BIG\n");
+    tp.shell.answer_listings("A.BIG\nB.BIG\nC.BIG\n");
     EXPECT_EQ(runbig(*tp), NextMenu::Main);
     EXPECT_EQ(tp->set.init.diag, "NO!");
     auto screen = tp.screen_lines();
@@ -331,11 +322,11 @@ TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
 TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
     TestProgram nothing("x\n");  // the answer to the message's pause
     nothing->set.init.menus = "YES";
-    nothing.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", ""); };
+    nothing.shell.answer_listings("");
     EXPECT_EQ(runbig(*nothing), NextMenu::Same);
     TestProgram quitting("q\n");
     quitting->set.init.menus = "YES";
-    quitting.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "A.BIG\n"); };
+    quitting.shell.answer_listings("A.BIG\n");
     EXPECT_EQ(runbig(*quitting), NextMenu::Main);
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
     EXPECT_FALSE(fs::exists("A.OUT"));

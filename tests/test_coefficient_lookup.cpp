@@ -54,12 +54,6 @@ Spectrum power_law(double index) {
     return s;
 }
 
-// The check log's lines so far; the log is opened in the working folder.
-std::vector<std::string> log_lines(TestProgram& tp) {
-    tp.log.flush();
-    return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
-}
-
 TEST(DoseKinds, SplitIntoQuantityAndParticle) {
     auto parts = [](int kind) {
         DoseKindParts k = decoder(kind);
@@ -168,15 +162,14 @@ TEST(CoefficientLookup, UncertaintiesUseTheWholeMassNumber) {
 TEST(CoefficientLookup, DoseKindsOutside1To304GiveNeutralValuesAndOneWarningEach) {
     test::TempDir dir;
     test::ScopedCwd cwd(dir.path());
-    fs::create_directories("DIAGNOSE");
     TestProgram tp;  // no library loaded: nothing may be read from it
-    tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+    test::open_check_log(tp);
     Spectrum s = power_law(2.7);
     EXPECT_EQ(ftd(*tp, 1, 50, 0, 500.0), 0.0);
     EXPECT_EQ(shows(*tp, 1, 50, 305, 500.0), 0.0);
     EXPECT_EQ(hff(*tp, s.flux, s.energy, 1, 100, -4, 500.0), 1.0);
     EXPECT_EQ(hff(*tp, s.flux, s.energy, 1, 99, 400, 500.0), 1.0);  // bins below 100 look at nothing
-    auto lines = log_lines(tp);
+    auto lines = test::check_log_lines(tp);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], " Warning, dose kind           0 is outside 1 to 304; FTD gives 0");
     EXPECT_EQ(lines[1], " Warning, dose kind         305 is outside 1 to 304; SHOWS gives 0");

@@ -148,17 +148,11 @@ TEST(DoseFold, DoseKindOutsideTheTablesGivesZeroWithOneWarning) {
         EXPECT_EQ(s.tp->engine.isostats, 0.0);
     }
     s.tp.log.flush();
-    std::string log = read_file("DIAGNOSE/TOLV7CHK.DAT");
-    std::size_t count = 0;
-    for (std::size_t at = log.find("is outside 1 to 304"); at != std::string::npos;
-         at = log.find("is outside 1 to 304", at + 1))
-        ++count;
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(occurrences(read_file("DIAGNOSE/TOLV7CHK.DAT"), "is outside 1 to 304"), 2);
 }
 
 std::vector<std::string> dose_log_lines(TestProgram& tp) {
-    tp.log.flush();
-    auto lines = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    auto lines = check_log_lines(tp);
     auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  Starting", 0) == 0; });
     return {first, lines.end()};
 }

@@ -26,8 +26,7 @@ class Forbush : public ::testing::Test {
 protected:
     Forbush() : cwd_(dir_.path()) {
         tp->set.init.os = "LINUX";
-        test::fs::create_directories("DIAGNOSE");
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+        test::open_check_log(tp);
     }
     void load(const std::string& text) {
         test::write_file("FORBUSH/FORBUSH.DAT", text);
@@ -40,10 +39,6 @@ protected:
         forbush(*tp, date, flux, factor);
         for (double v : flux) EXPECT_EQ(v, 2.0 * factor);
         return factor;
-    }
-    std::vector<std::string> log_lines() {
-        tp.log.flush();
-        return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
     }
 
     test::TempDir dir_;
@@ -64,7 +59,7 @@ TEST_F(Forbush, HourlyFactorsAndTheirBound) {
     EXPECT_EQ(factor_at(decimal_year(2005, 1, 17, 8)), 1.0);
     // 23:45 rounds to hour 24, which is 0 h of the next day.
     EXPECT_DOUBLE_EQ(factor_at(2005 + (17 + 23.75 / 24) / 365), 0.75);
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 5u);
     EXPECT_EQ(log[0], " FORBUSH correction is:" + std::string(14, ' ') + "0.85");
     EXPECT_EQ(log[1], " FORBUSH correction is:" + std::string(15, ' ') + "1.0");
@@ -83,7 +78,7 @@ TEST_F(Forbush, AveragesGiveOneWithoutScaling) {
         tp->engine.useaves = aves;
         EXPECT_EQ(factor_at(decimal_year(2005, 1, 17, 12)), 1.0);
     }
-    EXPECT_EQ(log_lines(), (std::vector<std::string>{
+    EXPECT_EQ(test::check_log_lines(tp), (std::vector<std::string>{
                                "  Date is a monthly or yearly average, no FDs",
                                " Monthly average, FORBUSH correction:" + std::string(15, ' ') + "1.0",
                                "  Date is a monthly or yearly average, no FDs",
@@ -103,7 +98,7 @@ TEST_F(Forbush, DatesOutsideTheTableGiveOneWithWarnings) {
     EXPECT_EQ(factor, 1.0);
     const std::string w1 = " Date is out of range for Forbush data";
     const std::string w2 = " Warning: FORBUSH FACTOR IS ASSUMED AS " + std::string(15, ' ') + "1.0";
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], w1);
     EXPECT_EQ(log[1], w2);

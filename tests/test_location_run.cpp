@@ -81,10 +81,6 @@ protected:
         EXPECT_EQ(readit(*tp), NextMenu::Same);
         return read_lines("PLACES.ANS");
     }
-    std::vector<std::string> log() {
-        tp->log.flush();
-        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     TreeWorkdir wd;
     TestProgram tp;
 };
@@ -97,7 +93,7 @@ TEST_F(LocationRun, StartAndStopLinesFrameTheList) {
     for (const char* list : {"", "HEAD\nN,40,E,75,F,0,2019/06/15,H12,P00,D2\n", "START\n"})
         EXPECT_EQ(run(list), (std::vector<std::string>{kHeader, " " + kCorrupt})) << list;
     EXPECT_NE(tp.screen().find(std::string(10, ' ') + kCorrupt), std::string::npos);
-    EXPECT_TRUE(has_line(log(), " " + kCorrupt));
+    EXPECT_TRUE(has_line(check_log_lines(tp), " " + kCorrupt));
 
     auto lines = run(std::string("START-\n") + kPlace + "\n");  // no stop line
     Place place{40, 75, 35000, 'F', "2019/06/15", 12, 0, 2};
@@ -141,7 +137,7 @@ TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     auto screen = tp.screen_lines();
     EXPECT_TRUE(has_line(screen, ListLine() << " Analyzing data line: " << 11));
     EXPECT_FALSE(has_line(screen, ListLine() << " Analyzing data line: " << 12));
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_TRUE(has_line(checks, ListLine() << "TESTING LINE" << 3));
     EXPECT_TRUE(has_line(checks, ListLine() << "SKIPPING COMMENT LINE"));
     EXPECT_TRUE(has_line(checks, ListLine() << pad_to(longer, 66) + "      "));
@@ -162,7 +158,7 @@ TEST_F(LocationRun, CoordinateLinesReadSignsNumbersAndUnits) {
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(lines[1].size(), 127u);
 
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 43));
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 76 + 38));
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE altitude = " << km2depth(*tp, 10.0)));
@@ -207,12 +203,12 @@ TEST_F(LocationRun, DiagnosticSwitchAddsTheTrace) {
         return count;
     };
     run(list);
-    auto quiet = log();
+    auto quiet = check_log_lines(tp);
     EXPECT_EQ(traced(quiet), 0);
     EXPECT_TRUE(has_line(quiet, ListLine() << " Sending DOSE test = " << 0));
     tp->set.init.diag = "YES";
     run(list);
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_EQ(traced(checks), 5);
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE test = " << 1));
 }
@@ -230,7 +226,7 @@ TEST_F(LocationRun, ResultFileIsNamedAfterTheList) {
     TestProgram menus("1\n");  // the picker offers the same name
     start_up(*menus);
     menus->set.init.menus = "FEW";
-    menus.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "OLD.ANS\n"); };
+    menus.shell.answer_listings("OLD.ANS\n");
     EXPECT_EQ(readit(*menus), NextMenu::Same);
     EXPECT_NE(menus.screen().find("WOULD BE ITS OWN RESULT FILE"), std::string::npos);
     EXPECT_EQ(read_file("OLD.ANS"), list);

@@ -22,9 +22,8 @@ protected:
     Spectrum() : cwd_(dir_.path()) {
         tp->set.init.os = "LINUX";
         test::fs::create_directories("GCR_MODELS");
-        test::fs::create_directories("DIAGNOSE");
         test::write_file("SOLARMOD/MV-DATES.L99", " 7/2020,     500\n");
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+        test::open_check_log(tp);
         load_hp(*tp);
     }
     PrimarySpectrum compute(int mv) {
@@ -33,10 +32,6 @@ protected:
         return get_hpd_iso(*tp, kDate, 35.0);
     }
     std::vector<std::string> file_lines() { return test::read_lines("GCR_MODELS/ISO_GCR2.OUT"); }
-    std::vector<std::string> log_lines() {
-        tp.log.flush();
-        return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     // Line of element z at energy bin j.
     static std::size_t line_of(int z, int j) { return 2 + static_cast<std::size_t>(z - 1) * 100 + (j - 1); }
 
@@ -101,7 +96,7 @@ TEST_F(Spectrum, NegativePotentialCountsAsZeroWithAWarning) {
     auto lines = file_lines();
     EXPECT_EQ(negative.flux, zero.flux);
     EXPECT_TRUE(std::equal(lines.begin() + 2, lines.end(), zero_lines.begin() + 2));
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), " WARNING: Negative heliocentric potential         -50 MV, using 0 MV");
 }

@@ -155,19 +155,14 @@ TEST_F(WaypointFlights, FlightsWithoutLegsHaveNoMinutes) {
 }
 
 // The run inside the test, with the listing written by the test.
-class WaypointRun : public WaypointFlights {
-protected:
-    void listing(const std::string& names) {
-        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
-    }
-};
+using WaypointRun = WaypointFlights;
 
 TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
     write_file("DEFAULT.INP", "0000/00/00\n1230\n   0\n   2\n*.DEG\n");
     std::string legs = std::string(kTitles) + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
     write_file("ROUTE.A.DEG", "2019/06/15,FIRST\n" + legs);
     write_file("ROUTE.B.DEG", "2018/07,SECOND\n" + legs);
-    listing("ROUTE.A.DEG\nROUTE.B.DEG\n");
+    tp.shell.answer_listings("ROUTE.A.DEG\nROUTE.B.DEG\n");
     EXPECT_EQ(rundeg(*tp), NextMenu::Main);
     EXPECT_EQ(read_lines("ROUTE.A.SUM").at(2), " DATE: 2019/06/15 HOUR:         1230");
     EXPECT_EQ(read_lines("ROUTE.B.SUM").at(2), " DATE: 2018/07/00 HOUR:         1230");
@@ -179,7 +174,7 @@ TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
 TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\nROUTEDEG\n");
     write_file("ROUTEDEG", std::string("ANY,FLIGHT\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 2\n");
-    listing("ROUTEDEG\n");
+    tp.shell.answer_listings("ROUTEDEG\n");
     rundeg(*tp);
     EXPECT_EQ(read_lines("ROUTEDEG.SUM").size(), 4u);
     EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
