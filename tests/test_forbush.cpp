@@ -11,23 +11,20 @@
 #include "app/program_stop.hpp"
 #include "engine/forbush.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/decimal_year.hpp"
 
 namespace tolv7 {
 namespace {
 
-double decimal_year(int y, int m, int d, int h) { return y + dsf(y, m, d, h) / diy(y); }
+using test::decimal_year;
 
 std::string fd_line(int y, int m, int d, int h, double factor) {
     return fmt_i(y, 4) + fmt_i(m, 4) + fmt_i(d, 4) + fmt_i(h, 4) + fmt_i(1, 4) + fmt_f(6400.5, 10, 4) + fmt_i(12, 6) +
            fmt_f(factor, 10, 4) + "\n";
 }
 
-class Forbush : public ::testing::Test {
+class Forbush : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Forbush() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
-        test::open_check_log(tp);
-    }
     void load(const std::string& text) {
         test::write_file("FORBUSH/FORBUSH.DAT", text);
         loadforbush(*tp);
@@ -40,10 +37,6 @@ protected:
         for (double v : flux) EXPECT_EQ(v, 2.0 * factor);
         return factor;
     }
-
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
 };
 
 TEST_F(Forbush, HourlyFactorsAndTheirBound) {

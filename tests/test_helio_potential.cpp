@@ -13,12 +13,8 @@ namespace {
 using test::fs::path;
 
 // A working folder with the two potential files and an open check log.
-class Potentials : public ::testing::Test {
+class Potentials : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Potentials() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
-        test::open_check_log(tp);
-    }
     void monthly(const std::string& text) { test::write_file("SOLARMOD/MV-DATES.L99", text); }
     void daily(const std::string& text) {
         // A different size or a later time, so that the change is noticed
@@ -31,10 +27,6 @@ protected:
             test::fs::last_write_time(file, before + std::chrono::seconds(1));
     }
     std::int32_t hp(std::int32_t y, std::int32_t m, std::int32_t d) { return date2hp(*tp, y, m, d); }
-
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
 };
 
 const std::string kWarning1 = " WARNING: No data potential found for";

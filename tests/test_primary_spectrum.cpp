@@ -11,19 +11,18 @@
 #include "engine/atomic.hpp"
 #include "engine/helio_potential.hpp"
 #include "engine/primary_spectrum.hpp"
+#include "support/decimal_year.hpp"
 #include "support/test_program.hpp"
 
 namespace tolv7 {
 namespace {
 
 // A working folder whose daily potential file gives `mv` on 1 July 2020.
-class Spectrum : public ::testing::Test {
+class Spectrum : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Spectrum() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
+    Spectrum() {
         test::fs::create_directories("GCR_MODELS");
         test::write_file("SOLARMOD/MV-DATES.L99", " 7/2020,     500\n");
-        test::open_check_log(tp);
         load_hp(*tp);
     }
     PrimarySpectrum compute(int mv) {
@@ -35,10 +34,7 @@ protected:
     // Line of element z at energy bin j.
     static std::size_t line_of(int z, int j) { return 2 + static_cast<std::size_t>(z - 1) * 100 + (j - 1); }
 
-    const double kDate = 2020 + dsf(2020, 7, 1, 12) / diy(2020);
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
+    const double kDate = test::decimal_year(2020, 7, 1, 12);
 };
 
 TEST_F(Spectrum, FileLayoutWithoutModulation) {

@@ -157,6 +157,11 @@ std::vector<std::string> check_log_lines(TestProgram& tp) {
     return read_lines("DIAGNOSE/TOLV7CHK.DAT");
 }
 
+LoggedWorkdir::LoggedWorkdir() {
+    tp->set.init.os = "LINUX";
+    open_check_log(tp);
+}
+
 int stop_status(const std::function<void()>& f, std::string* what) {
     try {
         f();

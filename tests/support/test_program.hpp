@@ -112,6 +112,16 @@ void open_check_log(TestProgram& tp);
 // after flushing what the program has written to it.
 std::vector<std::string> check_log_lines(TestProgram& tp);
 
+// A fresh working folder, the working directory for the object's lifetime,
+// with a program whose OS setting is LINUX and whose check log is open there.
+// Fixtures of the models that read their own files derive from it.
+struct LoggedWorkdir {
+    LoggedWorkdir();
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+    TestProgram tp;
+};
+
 // Runs f and returns the status of the program stop it raised (-1 when it
 // returned normally); the stop's message goes to `what` when given.
 int stop_status(const std::function<void()>& f, std::string* what = nullptr);
