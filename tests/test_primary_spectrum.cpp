@@ -108,8 +108,9 @@ TEST(Kinematics, KineticEnergyInvertsRigidity) {
     for (int z : {1, 2, 3, 26, 28})
         for (double e : {0.01, 1.0, 932.6})
             EXPECT_NEAR(kinetic(z, rigidity(e, z)) / (atomic(z).atomic_mass * e), 1.0, 1e-9) << z << " " << e;
-    // A proton of 1 GeV: sqrt(1 x 2.876) GV.
-    EXPECT_DOUBLE_EQ(rigidity(1.0, 1), std::sqrt(1.0 + 2 * double(0.938f)));
+    // A proton of 1 GeV: sqrt(1 x (1 + 2 x 0.938)) GV, with the proton's rest
+    // energy in single precision (0.93800002336502075); worked with mpmath.
+    EXPECT_DOUBLE_EQ(rigidity(1.0, 1), 1.6958773678335475);
 }
 
 }  // namespace
