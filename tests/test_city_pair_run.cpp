@@ -332,6 +332,27 @@ TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
     EXPECT_FALSE(fs::exists("A.OUT"));
 }
 
+// A picked input named like its own archive (FLIGHTS.OUT) is left as it is:
+// no archive, no report, a message naming it, and back to the main menu.
+TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+    const std::string flights = big_record("FLIGHT A", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5);
+    write_file("FLIGHTS.OUT", flights);
+    TestProgram menus("1\nY\n");  // the only name offered, dates from the file
+    start_up(*menus);
+    menus->set.init.menus = "FEW";
+    menus.shell.answer_listings("FLIGHTS.OUT\n");
+    EXPECT_EQ(runbig(*menus), NextMenu::Main);
+    EXPECT_EQ(read_file("FLIGHTS.OUT"), flights);
+    auto screen = menus.screen_lines();
+    EXPECT_NE(std::find(screen.begin(), screen.end(),
+                        std::string(20, ' ') + " FLIGHTS.OUT WOULD BE ITS OWN RESULT FILE: NOT RUN"),
+              screen.end())
+        << menus.screen();
+    EXPECT_EQ(menus.screen().find("inished"), std::string::npos) << menus.screen();
+    EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+    EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
+}
+
 // The built program in batch mode, every kind of record, compared byte for
 // byte. The rate is that of any point at 35000 ft on the even tree.
 class CityPairProgram : public ::testing::Test {

@@ -3,6 +3,7 @@
 // program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/fortran_format.hpp"
@@ -178,6 +179,35 @@ TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     rundeg(*tp);
     EXPECT_EQ(read_lines("ROUTEDEG.SUM").size(), 4u);
     EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
+}
+
+// A picked input named like one of its archives (.SUM or .DAT) is left as it
+// is, and neither archive is written: a message names it instead.
+TEST_F(WaypointRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+    const std::string route = std::string("2019/06/15,HOP\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    struct Case {
+        const char* input;
+        const char* other_archive;
+        std::size_t indent;  // the message is right-aligned to column 70
+    };
+    for (const Case& c : {Case{"ROUTES.SUM", "ROUTES.DAT", 21}, Case{"X.DAT", "X.SUM", 26}}) {
+        SCOPED_TRACE(c.input);
+        write_file(c.input, route);
+        TestProgram menus("1\nY\n");  // the only name offered, dates from the file
+        start_up(*menus);
+        menus->set.init.menus = "FEW";
+        menus.shell.answer_listings(std::string(c.input) + "\n");
+        EXPECT_EQ(rundeg(*menus), NextMenu::Main);
+        EXPECT_EQ(read_file(c.input), route);
+        EXPECT_FALSE(fs::exists(c.other_archive));
+        auto screen = menus.screen_lines();
+        EXPECT_NE(std::find(screen.begin(), screen.end(),
+                            std::string(c.indent, ' ') + " " + c.input + " WOULD BE ITS OWN RESULT FILE: NOT RUN"),
+                  screen.end())
+            << menus.screen();
+        EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+        EXPECT_EQ(menus.screen().find("Finished reports"), std::string::npos) << menus.screen();
+    }
 }
 
 // The built program in batch mode over every waypoint file of the folder.
