@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <sstream>
 
 #include "app/fortran_format.hpp"
@@ -12,7 +13,6 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
 #include "runs/flight_status.hpp"
-#include "runs/geodesy.hpp"
 #include "runs/waypoint_dose.hpp"
 #include "runs/waypoint_run.hpp"
 #include "support/data_tree_fixture.hpp"
@@ -25,22 +25,83 @@ using Status = FlightStatus;
 
 const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
 
-// The expected step lines of one leg east of Greenwich that starts after
-// minute `before`: the point of its minute j lies j - 0.5 minutes along it.
-// On the even tree the rate of a point depends on its depth alone.
-std::string leg_lines(Program& p, double lat1, double lon1, double feet1, double lat2, double lon2, double feet2,
-                      int minutes, double& total, int before = 0) {
-    NauticalInverse leg = use_inverse(p.runs, lat1, lon1, lat2, lon2);
+// The point of minute j of a leg lies j - 0.5 minutes along it, on the
+// ellipsoid's geodesic, at the altitude interpolated in proportion. Worked
+// values: the positions from GeographicLib's WGS84 geodesic (a line from the
+// leg's ends, Position at distance x (j - 0.5) / minutes), the altitudes by hand.
+struct MinutePoint {
+    double lat, lon, feet;
+};
+
+// 46 N 8 E at 6000 ft to 46.5 N 9 E at 12000 ft in 10 minutes.
+const MinutePoint kClimbLeg[] = {
+    {46.0252076713, 8.0495695482, 6300.0},
+    {46.0755580869, 8.1488438701, 6900.0},
+    {46.1258216782, 8.2482987723, 7500.0},
+    {46.1759981385, 8.3479345888, 8100.0},
+    {46.2260871605, 8.4477516523, 8700.0},
+    {46.2760884358, 8.5477502937, 9300.0},
+    {46.3260016552, 8.6479308425, 9900.0},
+    {46.3758265087, 8.7482936263, 10500.0},
+    {46.4255626856, 8.8488389713, 11100.0},
+    {46.4752098740, 8.9495672018, 11700.0},
+};
+// Then on to 47 N 11 E at 12000 ft in 30 minutes.
+const MinutePoint kCruiseLeg[] = {
+    {46.5086184583, 9.0330285813, 12000.0},
+    {46.5258267101, 9.0991170481, 12000.0},
+    {46.5429967033, 9.1652472194, 12000.0},
+    {46.5601283912, 9.2314190535, 12000.0},
+    {46.5772217272, 9.2976325086, 12000.0},
+    {46.5942766646, 9.3638875423, 12000.0},
+    {46.6112931571, 9.4301841120, 12000.0},
+    {46.6282711579, 9.4965221745, 12000.0},
+    {46.6452106207, 9.5629016865, 12000.0},
+    {46.6621114989, 9.6293226040, 12000.0},
+    {46.6789737462, 9.6957848829, 12000.0},
+    {46.6957973161, 9.7622884786, 12000.0},
+    {46.7125821623, 9.8288333461, 12000.0},
+    {46.7293282385, 9.8954194400, 12000.0},
+    {46.7460354984, 9.9620467146, 12000.0},
+    {46.7627038957, 10.0287151237, 12000.0},
+    {46.7793333842, 10.0954246209, 12000.0},
+    {46.7959239179, 10.1621751593, 12000.0},
+    {46.8124754504, 10.2289666915, 12000.0},
+    {46.8289879358, 10.2957991700, 12000.0},
+    {46.8454613280, 10.3626725466, 12000.0},
+    {46.8618955810, 10.4295867729, 12000.0},
+    {46.8782906488, 10.4965418000, 12000.0},
+    {46.8946464855, 10.5635375789, 12000.0},
+    {46.9109630451, 10.6305740597, 12000.0},
+    {46.9272402819, 10.6976511927, 12000.0},
+    {46.9434781501, 10.7647689273, 12000.0},
+    {46.9596766038, 10.8319272128, 12000.0},
+    {46.9758355973, 10.8991259980, 12000.0},
+    {46.9919550851, 10.9663652314, 12000.0},
+};
+// 46 N 8 E at 8000 ft to 46.5 N 9 E at 33000 ft in 7 minutes.
+const MinutePoint kGoodLeg[] = {
+    {46.0360043399, 8.0708274321, 9785.714285714286},
+    {46.1078803819, 8.2127584135, 13357.142857142857},
+    {46.1795788292, 8.3550583644, 16928.571428571428},
+    {46.2510987858, 8.4977282551, 20500.0},
+    {46.3224393520, 8.6407690494, 24071.428571428572},
+    {46.3935996249, 8.7841817039, 27642.85714285714},
+    {46.4645786978, 8.9279671688, 31214.285714285714},
+};
+
+// The expected step lines of the points, numbered after minute `before`. On
+// the even tree the rate of a point depends on its depth alone.
+std::string step_lines(Program& p, std::span<const MinutePoint> points, double& total, int before = 0) {
     std::string lines;
-    for (int j = 1; j <= minutes; ++j) {
-        double tau = j - 0.5;
-        LatLon at = use_forward(p.runs, lat1, lon1, leg.distance / minutes * tau, leg.azimuth).value();
-        double depth = ft2gpcms(p, feet1 + (feet2 - feet1) / minutes * tau);
+    int j = before;
+    for (const MinutePoint& at : points) {
+        double depth = ft2gpcms(p, at.feet);
         double lon = at.lon;
         double rate = dose(p, at.lat, lon, depth, 2019.45, 38 + 38, 4, 0, 0);
         total += rate / 60.0;
-        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " +
-                 fmt_i(before + j, 4) + " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
+        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " + fmt_i(++j, 4) +
+                 " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
     }
     return lines;
 }
@@ -66,8 +127,8 @@ TEST_F(WaypointFlights, OnePointAtTheMiddleOfEveryMinute) {
     ASSERT_EQ(f.status, Status::Computed);
     EXPECT_EQ(f.date, "2019/06/15");
     double total = 0.0;
-    std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, total);
-    expected += leg_lines(*tp, 46.5, 9.0, 12000, 47.0, 11.0, 12000, 30, total, 10);
+    std::string expected = step_lines(*tp, kClimbLeg, total);
+    expected += step_lines(*tp, kCruiseLeg, total, 10);
     EXPECT_EQ(dat.str(), expected);
     EXPECT_EQ(f.total, total);
 }
@@ -225,7 +286,7 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     TestProgram tp;
     start_up(*tp);
     double total = 0.0;
-    std::string steps = leg_lines(*tp, 46.0, 8.0, 8000, 46.5, 9.0, 33000, 7, total);
+    std::string steps = step_lines(*tp, kGoodLeg, total);
     std::string closing = " GCR MODEL   4  TRANSPORT AND CUTOFFS: 0   SUPERPOSITION:   0\n"
                           " DATE: 2019/06/15 HOUR:            0\n";
     std::string total_line = fmt_e(total, 11, 4) + " TOTAL          microSv, ICRP Pub. 103 EFFECTIVE DOSE \n";
