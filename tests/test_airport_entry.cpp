@@ -178,7 +178,7 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
     EXPECT_EQ(read_lines("AIRPORTS/NEWPORTS.DAT").at(0), "REAL" + kTestField.substr(4));  // upper-cased
 
     // How often each prompt and message appears.
-    const std::pair<const char*, std::size_t> shown[] = {
+    const std::pair<const char*, int> shown[] = {
         {"<1>  Airport name (UP TO 30 CHARACTERS).", 2},
         {" Entry invalid, a name cannot begin END OF FILE.\n", 1},
         {"<3>  ICAO code (UP TO 6 CHARACTERS).", 4},
@@ -196,11 +196,7 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
         {" Entry invalid, must be a whole number -9999 to 99999.\n", 3},
     };
     const std::string screen = tp.screen();
-    for (const auto& [text, times] : shown) {
-        std::size_t n = 0;
-        for (std::size_t at = screen.find(text); at != std::string::npos; at = screen.find(text, at + 1)) ++n;
-        EXPECT_EQ(n, times) << text;
-    }
+    for (const auto& [text, times] : shown) EXPECT_EQ(occurrences(screen, text), times) << text;
 }
 
 TEST_F(EntryForm, EndOfInputMidFormStopsWithStatus3AndTouchesNothing) {

@@ -20,24 +20,20 @@ TEST(AirportMenuInATerminal, AddedAirportIsReportedWithItsCode) {
     const std::string earlier_users = read_file("AIRPORTS/NEWPORTS.DAT");
 
     TmuxSession term(wd.path(), program_with_viewer_recorder(wd.path(), kRecorder));
-    auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
-        term.send_line(keys);
-        ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
-    };
     ASSERT_TRUE(term.wait_for("MAIN MENU")) << term.capture();
-    step("3", "AIRPORT MENU");
-    step("4", "AIRPORT ENTRY FORM");
-    step("\"QUEXLEY FIELD\"", "<2>  City name");
-    step("QUEXLEY", "<3>  ICAO code");
-    step("ZQXA", "<4>  Add a 3 letter code?");
-    step("Y", "<6a>  NORTH OR SOUTH");  // the code file in the viewer, no pause
+    ASSERT_TRUE(term.answer("3", "AIRPORT MENU"));
+    ASSERT_TRUE(term.answer("4", "AIRPORT ENTRY FORM"));
+    ASSERT_TRUE(term.answer("\"QUEXLEY FIELD\"", "<2>  City name"));
+    ASSERT_TRUE(term.answer("QUEXLEY", "<3>  ICAO code"));
+    ASSERT_TRUE(term.answer("ZQXA", "<4>  Add a 3 letter code?"));
+    ASSERT_TRUE(term.answer("Y", "<6a>  NORTH OR SOUTH"));  // the code file in the viewer, no pause
     for (const char* answer : {"N", "45", "30", "0", "W", "100", "15", "30"}) term.send_line(answer);
-    step("1500", "IS THIS INFORMATION CORRECT <Y/N>?");
-    step("Y", "MAIN MENU", 2);
-    step("3", "AIRPORT MENU", 2);
-    step("3", "Please enter an ICAO code");
-    step("ZQXA", "Press a character then press <ENTER> to continue");
-    step("x", "AIRPORT MENU", 3);
+    ASSERT_TRUE(term.answer("1500", "IS THIS INFORMATION CORRECT <Y/N>?"));
+    ASSERT_TRUE(term.answer("Y", "MAIN MENU", 2));
+    ASSERT_TRUE(term.answer("3", "AIRPORT MENU", 2));
+    ASSERT_TRUE(term.answer("3", "Please enter an ICAO code"));
+    ASSERT_TRUE(term.answer("ZQXA", "Press a character then press <ENTER> to continue"));
+    ASSERT_TRUE(term.answer("x", "AIRPORT MENU", 3));
     term.send_line("7");
     EXPECT_EQ(term.wait_for_exit(), 0) << term.capture();
 

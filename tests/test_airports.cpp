@@ -26,26 +26,15 @@ const std::string kEnd = end_of_file_record();
 
 class AirportFiles : public ::testing::Test {
 protected:
-    AirportFiles() : cwd_(dir_.path()) { std::filesystem::create_directories("DIAGNOSE"); }
+    AirportFiles() : cwd_(dir_.path()) {}
 
     // make_ndx over the two files; the check log is opened so its lines can be read.
     void index(const std::string& primary, const std::string& user) {
         write_file("AIRPORTS/AIRPORTS.DAT", primary);
         write_file("AIRPORTS/NEWPORTS.DAT", user);
         tp->set.init.os = "LINUX";
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+        test::open_check_log(tp);
         make_ndx(*tp, 91, 7000);
-        tp.log.flush();
-    }
-
-    // The console text of a stop caused by make_ndx, and its status.
-    int stop_status(const std::string& primary, const std::string& user) {
-        try {
-            index(primary, user);
-        } catch (const ProgramStop& stop) {
-            return stop.status();
-        }
-        return -1;
     }
 
     test::TempDir dir_;
@@ -70,7 +59,7 @@ TEST_F(AirportFiles, IndexesSortByNameOrCityThenCode) {
               (std::vector<std::string>{city(dash), city(nines), city(a), city(b), city(c)}));
 
     // Every record read, the end records included, numbered within its file.
-    auto log = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], "    1  " + pad(a));
     EXPECT_EQ(log[3], "    4  " + pad(kEnd));
@@ -163,7 +152,7 @@ TEST_F(AirportFiles, LookupSeesTheIndexAsRebuiltOrChanged) {
     EXPECT_EQ(port_info(*tp, "GGGG")->name, pad_to("GOLF", 30));
     EXPECT_FALSE(port_info(*tp, "ABCD"));
     std::filesystem::remove("AIRPORTS/PORT.NDX");
-    EXPECT_THROW(port_info(*tp, "GGGG"), ProgramStop);
+    EXPECT_EQ(test::stop_status([&] { port_info(*tp, "GGGG"); }), kExitFileError);
 }
 
 TEST_F(AirportFiles, LookupReadsCoordinatesHemispheresAndElevation) {

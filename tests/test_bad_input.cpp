@@ -62,6 +62,30 @@ TEST_F(BatchRun, FailedWriteOfAnyArchiveOrLogStopsWithStatusTwoNamingTheFile) {
     for (const char* input : {"R.BIG", "R.DEG", "P.LOC"}) EXPECT_EQ(run(input), kExitNormal) << console;
 }
 
+// DEFAULT.INP picks the run by the input's last three letters: an input named
+// like a flight archive (.OUT, .SUM, .DAT) is read as a location list, whose
+// archive is the .ANS file, so nothing is written over the input.
+TEST_F(BatchRun, InputNamedLikeAFlightArchiveIsKeptAndReadAsALocationList) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"FLIGHTS.OUT", kFlights}, {"ROUTES.SUM", kRoute}, {"X.DAT", kRoute}};
+    for (const auto& [input, text] : cases) {
+        SCOPED_TRACE(input);
+        write_file(input, text);
+        EXPECT_EQ(run(input), kExitNormal) << console;
+        EXPECT_EQ(read_file(input), text);
+        EXPECT_NE(console.find("CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY"), std::string::npos) << console;
+        std::string stem(input, std::string(input).find('.'));
+        auto answers = read_lines(stem + ".ANS");
+        ASSERT_EQ(answers.size(), 2u);
+        EXPECT_EQ(answers[1], " CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY");
+        for (const char* archive : {".OUT", ".SUM", ".DAT"}) {
+            if (stem + archive != input) {
+                EXPECT_FALSE(fs::exists(stem + archive)) << archive;
+            }
+        }
+    }
+}
+
 TEST_F(BatchRun, BadStepLineCostsOnlyItsFlight) {
     write_file("R.BIG", std::string("BROKEN\n2019/06/15\nEGLL\nLFPG\n2\n15\n29000 x\n31000 10\n25\n-------\n") +
                             kFlights);

@@ -103,7 +103,9 @@ TEST(DateText, BothForms) {
 }
 
 TEST(SmallNumerics, LogarithmAndStraightLines) {
-    EXPECT_DOUBLE_EQ(fmath::log10(100.0), std::log(100.0) / 2.3025851249694824);
+    // ln 100 over ln 10 in single precision (2.3025851249694824): worked
+    // with mpmath, a little below 2.
+    EXPECT_DOUBLE_EQ(fmath::log10(100.0), 1.9999999722264889);
     EXPECT_NE(fmath::log10(100.0), 2.0);
     EXPECT_DOUBLE_EQ(linterp(1, 2, 10, 20, 3), 30.0);
     EXPECT_DOUBLE_EQ(linterp(1, 2, 10, 20, 1.5), 15.0);

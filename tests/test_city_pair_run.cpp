@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <sstream>
 
@@ -125,14 +126,18 @@ TEST_F(Profile, ClimbHoldsEachStepAndDescends) {
     EXPECT_EQ(f.lon[17], 11.0);
 
     // Climb and descent at half the cruise speed; the last descent point
-    // lies half a minute beyond the destination.
-    NauticalInverse whole = use_inverse(tp->runs, 46.0, 8.0, 47.0, 11.0);
-    double v = whole.distance / 9.5;
-    EXPECT_NEAR(f.speed, v, 1e-12);
-    auto from_origin = [&](std::size_t k) { return use_inverse(tp->runs, 46.0, 8.0, f.lat[k], f.lon[k]).distance; };
-    EXPECT_NEAR(from_origin(2), 0.5 * v * 2, 1e-4);
-    EXPECT_NEAR(from_origin(6), 0.5 * v * 4 + 1.5 * v, 1e-4);
-    EXPECT_NEAR(from_origin(16), whole.distance + 0.5 * v, 1e-4);
+    // lies half a minute beyond the destination. Worked values from
+    // GeographicLib's WGS84 geodesic: 46 N 8 E to 47 N 11 E is 255689.326 m,
+    // 138.06119 nautical miles, flown in 9.5 minutes' worth of cruise speed v;
+    // the points v, 3.5 v and 10 v along that geodesic.
+    EXPECT_NEAR(f.speed, 14.532756951, 1e-5);
+    const std::array<std::pair<std::size_t, LatLon>, 3> along = {{{2, {46.1089421882, 8.3106043043}},
+                                                                 {6, {46.3775673748, 9.0924583800}},
+                                                                 {16, {47.0504185307, 11.1609373543}}}};
+    for (const auto& [k, at] : along) {
+        EXPECT_NEAR(f.lat[k], at.lat, 1e-6) << k;
+        EXPECT_NEAR(f.lon[k], at.lon, 1e-6) << k;
+    }
 }
 
 TEST_F(Profile, NoCruiseMinutesFlyTheFirstStep) {
@@ -221,10 +226,6 @@ protected:
     BigFlightDose fly(const std::string& run_date = "0000/00/00", int takeoff = 0) {
         return big_flt_dose(*tp, file, run_date, takeoff, 38, 2);
     }
-    std::vector<std::string> log() {
-        tp.log.flush();
-        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     TreeWorkdir wd{even_rate_tree()};
     TestProgram tp;
     std::istringstream in;
@@ -243,7 +244,7 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
     for (FlightStatus status :
          {BadProfile, BadProfile, BadProfile, UnknownOrigin, UnknownDestination, TooLong, Computed, EndOfFile})
         EXPECT_EQ(fly().status, status);
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
     ASSERT_NE(missing, lines.end());
@@ -259,7 +260,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
     double rate = dose(*tp, 46.5, lon, ft2gpcms(*tp, 35000), 2019.45, 2 * 38, 4, 0, 0);
     EXPECT_NEAR(f.dose, rate * 62 / 60, 1e-12 * (1 + rate));
 
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
     ASSERT_NE(title, lines.end());
     EXPECT_EQ(*(title - 1), std::string(ListLine() << "CALCULATING FLIGHT DOSE " << 2019.0 + 166.0 / 365.0 << 76
@@ -271,7 +272,7 @@ TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
 TEST_F(CityPairFlights, RunDateAndTakeOffTimeReplaceTheRecordDate) {
     in.str(big_record("TIMED", "2001/01/01", "ZZHA", "ZZHB", 10, {{35000, 20}}, 10));
     ASSERT_EQ(fly("2019/06/15", 1230).status, FlightStatus::Computed);
-    auto lines = log();
+    auto lines = check_log_lines(tp);
     auto title = std::find(lines.begin(), lines.end(), " STEP, LAT, LON, ALT, DOSERATE, TIME, CUMDOSE");
     ASSERT_NE(title, lines.end());
     EXPECT_EQ(*(title - 1),
@@ -293,19 +294,14 @@ TEST_F(CityPairFlights, ReportBlockNamesTheCitiesAndThePotential) {
 }
 
 // Whole runs inside the test, with the shell's listing written by the test.
-class CityPairRun : public CityPairFlights {
-protected:
-    void listing(const std::string& names) {
-        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
-    }
-};
+using CityPairRun = CityPairFlights;
 
 TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\n*.BIG\n");
     for (const char* name : {"A.BIG", "B.BIG", "C.BIG"})
         write_file(name, big_record(std::string("FLIGHT ") + name[0], "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}},
                                     5));
-    listing("A.BIG\nB.BIG\nC.BIG\n");
+    tp.shell.answer_listings("A.BIG\nB.BIG\nC.BIG\n");
     EXPECT_EQ(runbig(*tp), NextMenu::Main);
     EXPECT_EQ(tp->set.init.diag, "NO!");
     auto screen = tp.screen_lines();
@@ -331,14 +327,35 @@ TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
 TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
     TestProgram nothing("x\n");  // the answer to the message's pause
     nothing->set.init.menus = "YES";
-    nothing.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", ""); };
+    nothing.shell.answer_listings("");
     EXPECT_EQ(runbig(*nothing), NextMenu::Same);
     TestProgram quitting("q\n");
     quitting->set.init.menus = "YES";
-    quitting.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "A.BIG\n"); };
+    quitting.shell.answer_listings("A.BIG\n");
     EXPECT_EQ(runbig(*quitting), NextMenu::Main);
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
     EXPECT_FALSE(fs::exists("A.OUT"));
+}
+
+// A picked input named like its own archive (FLIGHTS.OUT) is left as it is:
+// no archive, no report, a message naming it, and back to the main menu.
+TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+    const std::string flights = big_record("FLIGHT A", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5);
+    write_file("FLIGHTS.OUT", flights);
+    TestProgram menus("1\nY\n");  // the only name offered, dates from the file
+    start_up(*menus);
+    menus->set.init.menus = "FEW";
+    menus.shell.answer_listings("FLIGHTS.OUT\n");
+    EXPECT_EQ(runbig(*menus), NextMenu::Main);
+    EXPECT_EQ(read_file("FLIGHTS.OUT"), flights);
+    auto screen = menus.screen_lines();
+    EXPECT_NE(std::find(screen.begin(), screen.end(),
+                        std::string(20, ' ') + " FLIGHTS.OUT WOULD BE ITS OWN RESULT FILE: NOT RUN"),
+              screen.end())
+        << menus.screen();
+    EXPECT_EQ(menus.screen().find("inished"), std::string::npos) << menus.screen();
+    EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+    EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 }
 
 // The built program in batch mode, every kind of record, compared byte for

@@ -15,11 +15,12 @@
 #include "engine/sky_geometry.hpp"
 #include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/decimal_year.hpp"
 
 namespace tolv7::test {
 namespace {
 
-double year_of(int y, int m, int d, int h) { return y + dsf(y, m, d, h) / diy(y); }
+constexpr auto year_of = decimal_year;
 
 void set_averages(Program& p, int month, int day, int hour) {
     p.engine.useaves = {month == 0 ? -1 : 0, day == 0 ? -1 : 0, hour == 0 ? -1 : 0};
@@ -157,8 +158,7 @@ TEST(DoseFold, DoseKindOutsideTheTablesGivesZeroWithOneWarning) {
 }
 
 std::vector<std::string> dose_log_lines(TestProgram& tp) {
-    tp.log.flush();
-    auto lines = read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    auto lines = check_log_lines(tp);
     auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  Starting", 0) == 0; });
     return {first, lines.end()};
 }

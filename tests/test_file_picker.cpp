@@ -18,18 +18,9 @@ std::vector<std::string> numbered(int count, const std::string& stem = "FLIGHT")
 struct Picker {
     explicit Picker(const std::string& answers, const std::string& os = "LINUX") : tp(answers) {
         tp->set.init.os = os;
-        tp.shell.handler = [this](const std::string&) {
-            std::string text;
-            for (const auto& name : listing) text += name + "\n";
-            test::write_file("FILELIST.TXT", text);
-        };
+        tp.shell.handler = [this](const std::string&) { test::write_listing(listing); };
     }
-    int count(const std::string& text) const {
-        int n = 0;
-        std::string screen = tp.screen();
-        for (auto at = screen.find(text); at != std::string::npos; at = screen.find(text, at + 1)) ++n;
-        return n;
-    }
+    int count(const std::string& text) const { return test::occurrences(tp.screen(), text); }
     test::TempDir dir;
     test::ScopedCwd cwd{dir.path()};
     test::TestProgram tp;

@@ -11,24 +11,20 @@
 #include "app/program_stop.hpp"
 #include "engine/forbush.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/decimal_year.hpp"
 
 namespace tolv7 {
 namespace {
 
-double decimal_year(int y, int m, int d, int h) { return y + dsf(y, m, d, h) / diy(y); }
+using test::decimal_year;
 
 std::string fd_line(int y, int m, int d, int h, double factor) {
     return fmt_i(y, 4) + fmt_i(m, 4) + fmt_i(d, 4) + fmt_i(h, 4) + fmt_i(1, 4) + fmt_f(6400.5, 10, 4) + fmt_i(12, 6) +
            fmt_f(factor, 10, 4) + "\n";
 }
 
-class Forbush : public ::testing::Test {
+class Forbush : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Forbush() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
-        test::fs::create_directories("DIAGNOSE");
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
-    }
     void load(const std::string& text) {
         test::write_file("FORBUSH/FORBUSH.DAT", text);
         loadforbush(*tp);
@@ -41,14 +37,6 @@ protected:
         for (double v : flux) EXPECT_EQ(v, 2.0 * factor);
         return factor;
     }
-    std::vector<std::string> log_lines() {
-        tp.log.flush();
-        return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
-
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
 };
 
 TEST_F(Forbush, HourlyFactorsAndTheirBound) {
@@ -64,7 +52,7 @@ TEST_F(Forbush, HourlyFactorsAndTheirBound) {
     EXPECT_EQ(factor_at(decimal_year(2005, 1, 17, 8)), 1.0);
     // 23:45 rounds to hour 24, which is 0 h of the next day.
     EXPECT_DOUBLE_EQ(factor_at(2005 + (17 + 23.75 / 24) / 365), 0.75);
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 5u);
     EXPECT_EQ(log[0], " FORBUSH correction is:" + std::string(14, ' ') + "0.85");
     EXPECT_EQ(log[1], " FORBUSH correction is:" + std::string(15, ' ') + "1.0");
@@ -83,7 +71,7 @@ TEST_F(Forbush, AveragesGiveOneWithoutScaling) {
         tp->engine.useaves = aves;
         EXPECT_EQ(factor_at(decimal_year(2005, 1, 17, 12)), 1.0);
     }
-    EXPECT_EQ(log_lines(), (std::vector<std::string>{
+    EXPECT_EQ(test::check_log_lines(tp), (std::vector<std::string>{
                                "  Date is a monthly or yearly average, no FDs",
                                " Monthly average, FORBUSH correction:" + std::string(15, ' ') + "1.0",
                                "  Date is a monthly or yearly average, no FDs",
@@ -103,7 +91,7 @@ TEST_F(Forbush, DatesOutsideTheTableGiveOneWithWarnings) {
     EXPECT_EQ(factor, 1.0);
     const std::string w1 = " Date is out of range for Forbush data";
     const std::string w2 = " Warning: FORBUSH FACTOR IS ASSUMED AS " + std::string(15, ' ') + "1.0";
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], w1);
     EXPECT_EQ(log[1], w2);
@@ -128,16 +116,12 @@ TEST_F(Forbush, ReloadMirrorsTheFileAndBadFilesStop) {
 
     std::string bad = fd_line(2005, 1, 17, 5, 0.9) + fd_line(2005, 1, 17, 6, 0.9);
     bad[bad.size() - 3] = 'x';
-    try {
-        load(bad);
-        FAIL() << "no stop";
-    } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), kExitFileError);
-        EXPECT_NE(std::string(stop.what()).find("FORBUSH/FORBUSH.DAT"), std::string::npos);
-        EXPECT_NE(std::string(stop.what()).find("line 2"), std::string::npos);
-    }
+    std::string message;
+    EXPECT_EQ(test::stop_status([&] { load(bad); }, &message), kExitFileError);
+    EXPECT_NE(message.find("FORBUSH/FORBUSH.DAT"), std::string::npos);
+    EXPECT_NE(message.find("line 2"), std::string::npos);
     test::fs::remove("FORBUSH/FORBUSH.DAT");
-    EXPECT_THROW(loadforbush(*tp), ProgramStop);
+    EXPECT_EQ(test::stop_status([&] { loadforbush(*tp); }), kExitFileError);
 }
 
 TEST_F(Forbush, FactorNotAboveZeroStopsNamingTheFileAndLine) {

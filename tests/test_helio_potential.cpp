@@ -13,13 +13,8 @@ namespace {
 using test::fs::path;
 
 // A working folder with the two potential files and an open check log.
-class Potentials : public ::testing::Test {
+class Potentials : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Potentials() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
-        test::fs::create_directories("DIAGNOSE");
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
-    }
     void monthly(const std::string& text) { test::write_file("SOLARMOD/MV-DATES.L99", text); }
     void daily(const std::string& text) {
         // A different size or a later time, so that the change is noticed
@@ -31,15 +26,7 @@ protected:
         if (existed && test::fs::last_write_time(file) <= before)
             test::fs::last_write_time(file, before + std::chrono::seconds(1));
     }
-    std::vector<std::string> log_lines() {
-        tp.log.flush();
-        return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     std::int32_t hp(std::int32_t y, std::int32_t m, std::int32_t d) { return date2hp(*tp, y, m, d); }
-
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
 };
 
 const std::string kWarning1 = " WARNING: No data potential found for";
@@ -53,7 +40,7 @@ TEST_F(Potentials, LoadHpReadsTheTableAndTakesTheLastLineAsMostRecent) {
     daily("");
     load_hp(*tp);
     EXPECT_EQ(tp.screen(), " Loading TOLV-6 heliocentric potential data\n");
-    EXPECT_EQ(log_lines(), (std::vector<std::string>{" Loading TOLV-6 heliocentric potential data",
+    EXPECT_EQ(test::check_log_lines(tp), (std::vector<std::string>{" Loading TOLV-6 heliocentric potential data",
                                                      " Finished HP read"}));
     EXPECT_EQ(hp(2020, 12, 5), 1345);
     EXPECT_EQ(hp(2019, 3, 0), 700);
@@ -62,7 +49,7 @@ TEST_F(Potentials, LoadHpReadsTheTableAndTakesTheLastLineAsMostRecent) {
     EXPECT_EQ(tp->engine.mvdates.last_month, 1);
     // A gap in the table gives the most recent entry, the last line.
     EXPECT_EQ(hp(2019, 2, 10), 550);
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[2], kWarning1 + "        2019           2");
     EXPECT_EQ(log[3], kWarning2 + "         550");
@@ -83,7 +70,7 @@ TEST_F(Potentials, LoadHpSkipsLinesOutsideTheTable) {
     EXPECT_EQ(hp(2101, 6, 1), 800);
     EXPECT_EQ(hp(2018, 0, 0), 800);
     EXPECT_EQ(hp(0, 5, 1), 800);
-    EXPECT_EQ(log_lines().size(), 2u + 4 * 2);
+    EXPECT_EQ(test::check_log_lines(tp).size(), 2u + 4 * 2);
 }
 
 TEST_F(Potentials, TableWithNoUsableLineStopsAtLoad) {
@@ -130,7 +117,7 @@ TEST_F(Potentials, DailyFileComesFirstThenTheTable) {
     EXPECT_EQ(hp(2020, 0, 0), 650);   // yearly value
     EXPECT_EQ(hp(2020, 6, 16), 600);  // a day never matches a month line
     EXPECT_EQ(hp(2020, 7, 31), 700);
-    EXPECT_EQ(log_lines().size(), 2u);  // no warnings
+    EXPECT_EQ(test::check_log_lines(tp).size(), 2u);  // no warnings
 }
 
 TEST_F(Potentials, SearchEndsAtTheFirstUnreadableLine) {
@@ -228,8 +215,7 @@ TEST(PotentialTree, ConstantTreeGivesOneValueForEveryDate) {
         EXPECT_EQ(date2hp(*tp, y, 2, 0), 432);
         EXPECT_EQ(date2hp(*tp, y, 12, 31), 432);
     }
-    tp.log.flush();
-    EXPECT_EQ(test::read_lines("DIAGNOSE/TOLV7CHK.DAT").size(), 2u);
+    EXPECT_EQ(test::check_log_lines(tp).size(), 2u);
 }
 
 TEST(PotentialTree, StartUpLoadsForbushThenPotentials) {
@@ -243,8 +229,7 @@ TEST(PotentialTree, StartUpLoadsForbushThenPotentials) {
     ASSERT_NE(potentials, std::string::npos);
     EXPECT_LT(forbush, potentials);
     EXPECT_EQ(tp->engine.mvdates.last_year, 2030);
-    tp.log.flush();
-    auto log = test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
+    auto log = test::check_log_lines(tp);
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[log.size() - 2], " Loading TOLV-6 heliocentric potential data");
     EXPECT_EQ(log.back(), " Finished HP read");

@@ -7,6 +7,7 @@
 #include "engine/findcut.hpp"
 #include "engine/kp_adjust.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/decimal_year.hpp"
 
 namespace tolv7 {
 namespace {
@@ -36,7 +37,7 @@ private:
 const std::string kHeading = "HEADING OF THE KP FILE\n";
 
 // The date of a calendar day and hour, as the runs form it.
-double at(int year, int month, int day, int hour) { return year + dsf(year, month, day, hour) / diy(year); }
+constexpr auto at = test::decimal_year;
 
 TEST(KpStormCutoff, LowersTheCutoffFromKp5On) {
     EXPECT_EQ(storm_cutoff(10.0, 4), 10.0);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <map>
 
 #include "airports/port_lookup.hpp"
 #include "app/calendar.hpp"
@@ -35,24 +37,45 @@ tree::TreeOptions constant_tree() {
     return o;
 }
 
-// A place as a list line gives it: signed degrees, altitude in its unit.
+// A place as a list line gives it: signed degrees, altitude in its unit;
+// `kind` is its dose kind, worked by hand: the particle (38 for P00) plus 38
+// for each quantity after the first.
 struct Place {
     double lat, lon, alt;
     char unit;
     std::string ymd;
-    int hour, particle, quantity;
+    int hour, particle, quantity, kind;
 };
 
+// The decimal year of a list line's date and hour, and the averaging
+// switches (month, day, hour) that its zero fields set. Worked by hand: the
+// days of the months before, the day (15 for a zero day), the hour's share
+// of a day, over the days of the year.
+struct WorkedDate {
+    double t;
+    std::array<std::int32_t, 3> aves;
+};
+
+WorkedDate worked_date(const std::string& ymd, int hour) {
+    static const std::map<std::pair<std::string, int>, WorkedDate> dates = {
+        {{"2019/06/15", 12}, {2019.4561643835616, {0, 0, 0}}},     // 2019 + (151 + 15 + 0.5) / 365
+        {{"2019/06/15", 6}, {2019.4554794520548, {0, 0, 0}}},      // 2019 + (151 + 15 + 0.25) / 365
+        {{"2020/03/01", 6}, {2020.167349726776, {0, 0, 0}}},       // 2020 + (60 + 1 + 0.25) / 366
+        {{"2012/03/10", 12}, {2012.1926229508197, {0, 0, 0}}},     // 2012 + (60 + 10 + 0.5) / 366
+        {{"2019/11/00", 0}, {2019.8739726027397, {0, -1, -1}}},    // 2019 + (304 + 15) / 365
+        {{"2015/00/00", 0}, {2015.041095890411, {-1, -1, -1}}}};  // 2015 + 15 / 365
+    return dates.at({ymd, hour});
+}
+
 // The result line of a place, with the rate and cutoff that the dose engine
-// gives for the same inputs.
+// gives for the worked inputs.
 std::string expected_line(Program& p, const Place& x) {
-    int y = std::stoi(x.ymd.substr(0, 4)), m = std::stoi(x.ymd.substr(5, 2)), d = std::stoi(x.ymd.substr(8, 2));
-    p.engine.useaves = {m == 0 ? -1 : 0, d == 0 ? -1 : 0, x.hour == 0 ? -1 : 0};
-    double t = y + dsf(y, m, d, x.hour) / (leap(y) ? 366 : 365);
+    WorkedDate date = worked_date(x.ymd, x.hour);
+    p.engine.useaves = date.aves;
     double depth = x.unit == 'F' ? ft2gpcms(p, x.alt) : x.unit == 'K' ? km2depth(p, x.alt) : x.alt;
     int particle = x.particle == 0 ? 38 : x.particle;
     double lon = x.lon;
-    double rate = dose(p, x.lat, lon, depth, t, particle + 38 * (x.quantity - 1), 4, 0, 0);
+    double rate = dose(p, x.lat, lon, depth, date.t, x.kind, 4, 0, 0);
     std::string label(39, ' ');
     dkstr(label, x.quantity);
     return fmt_f(x.lat, 10, 5) + "," + fmt_f(x.lon, 10, 5) + "," + fmt_f(x.alt, 11, 4) + "," + x.unit + "," + x.ymd +
@@ -81,10 +104,6 @@ protected:
         EXPECT_EQ(readit(*tp), NextMenu::Same);
         return read_lines("PLACES.ANS");
     }
-    std::vector<std::string> log() {
-        tp->log.flush();
-        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     TreeWorkdir wd;
     TestProgram tp;
 };
@@ -97,10 +116,10 @@ TEST_F(LocationRun, StartAndStopLinesFrameTheList) {
     for (const char* list : {"", "HEAD\nN,40,E,75,F,0,2019/06/15,H12,P00,D2\n", "START\n"})
         EXPECT_EQ(run(list), (std::vector<std::string>{kHeader, " " + kCorrupt})) << list;
     EXPECT_NE(tp.screen().find(std::string(10, ' ') + kCorrupt), std::string::npos);
-    EXPECT_TRUE(has_line(log(), " " + kCorrupt));
+    EXPECT_TRUE(has_line(check_log_lines(tp), " " + kCorrupt));
 
     auto lines = run(std::string("START-\n") + kPlace + "\n");  // no stop line
-    Place place{40, 75, 35000, 'F', "2019/06/15", 12, 0, 2};
+    Place place{40, 75, 35000, 'F', "2019/06/15", 12, 0, 2, 76};
     EXPECT_EQ(lines, (std::vector<std::string>{kHeader, expected_line(*tp, place), " " + kCorrupt}));
 }
 
@@ -127,7 +146,7 @@ TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     std::string list = "HEADER ONE\nHEADER TWO\nSTART-\n! comment\n\n N,40,E,75,F,0,2019/06/15,H12,P00,D2\n"
                        "n,40,E,75,F,0,2019/06/15,H12,P00,D2\n" + exact + "\n" + longer + "\nX\nSTOP--\nX\n";
     auto lines = run(list);
-    std::string place = expected_line(*tp, {40, 75, 35000, 'F', "2019/06/15", 12, 0, 2});
+    std::string place = expected_line(*tp, {40, 75, 35000, 'F', "2019/06/15", 12, 0, 2, 76});
     std::vector<std::string> expected{kHeader};
     for (int n : {5, 6, 7}) {
         auto report = improper_report(n, split_lines(list)[static_cast<std::size_t>(n - 1)]);
@@ -141,7 +160,7 @@ TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     auto screen = tp.screen_lines();
     EXPECT_TRUE(has_line(screen, ListLine() << " Analyzing data line: " << 11));
     EXPECT_FALSE(has_line(screen, ListLine() << " Analyzing data line: " << 12));
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_TRUE(has_line(checks, ListLine() << "TESTING LINE" << 3));
     EXPECT_TRUE(has_line(checks, ListLine() << "SKIPPING COMMENT LINE"));
     EXPECT_TRUE(has_line(checks, ListLine() << pad_to(longer, 66) + "      "));
@@ -153,16 +172,16 @@ TEST_F(LocationRun, CoordinateLinesReadSignsNumbersAndUnits) {
                      "N,40.5,E,75,K,10.0,2020/03/01,H06,P01,D1\nN,40,E,75,f,200,2019/06/15,H12,P07,D5\n"
                      "N,40,W,75,G,1000,2019/06/15,H12,P37,D8\nSTOP--\n");
     std::vector<std::string> expected{kHeader};
-    for (const Place& x : {Place{-40.5, -75, 35000, 'F', "2019/06/15", 12, 5, 2},
-                           Place{40, 0, 10, 'G', "2019/06/15", 12, 0, 3},
-                           Place{40.5, 75, 10, 'K', "2020/03/01", 6, 1, 1},
-                           Place{40, 75, 200, 'f', "2019/06/15", 12, 7, 5},
-                           Place{40, -75, 1000, 'G', "2019/06/15", 12, 37, 8}})
+    for (const Place& x : {Place{-40.5, -75, 35000, 'F', "2019/06/15", 12, 5, 2, 43},
+                           Place{40, 0, 10, 'G', "2019/06/15", 12, 0, 3, 114},
+                           Place{40.5, 75, 10, 'K', "2020/03/01", 6, 1, 1, 1},
+                           Place{40, 75, 200, 'f', "2019/06/15", 12, 7, 5, 159},
+                           Place{40, -75, 1000, 'G', "2019/06/15", 12, 37, 8, 303}})
         expected.push_back(expected_line(*tp, x));
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(lines[1].size(), 127u);
 
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 43));
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE dosekind = " << 76 + 38));
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE altitude = " << km2depth(*tp, 10.0)));
@@ -189,8 +208,9 @@ TEST_F(LocationRun, AirportLinesTakeTheirPlaceFromTheAirportFiles) {
     auto london = *port_info(*tp, "EGLL");
     ASSERT_EQ(london.ew, 'W');
     std::vector<std::string> expected{
-        kHeader, expected_line(*tp, {hong_kong.latitude, hong_kong.longitude, 35000, 'F', "2019/06/15", 12, 5, 2}),
-        expected_line(*tp, {london.latitude, -london.longitude, 10, 'K', "2019/06/15", 6, 0, 4})};
+        kHeader,
+        expected_line(*tp, {hong_kong.latitude, hong_kong.longitude, 35000, 'F', "2019/06/15", 12, 5, 2, 43}),
+        expected_line(*tp, {london.latitude, -london.longitude, 10, 'K', "2019/06/15", 6, 0, 4, 152})};
     EXPECT_EQ(lines, expected);
     EXPECT_NE(tp.screen().find("PORT_INFO failed for ZZZZ"), std::string::npos);
 }
@@ -207,12 +227,12 @@ TEST_F(LocationRun, DiagnosticSwitchAddsTheTrace) {
         return count;
     };
     run(list);
-    auto quiet = log();
+    auto quiet = check_log_lines(tp);
     EXPECT_EQ(traced(quiet), 0);
     EXPECT_TRUE(has_line(quiet, ListLine() << " Sending DOSE test = " << 0));
     tp->set.init.diag = "YES";
     run(list);
-    auto checks = log();
+    auto checks = check_log_lines(tp);
     EXPECT_EQ(traced(checks), 5);
     EXPECT_TRUE(has_line(checks, ListLine() << " Sending DOSE test = " << 1));
 }
@@ -230,7 +250,7 @@ TEST_F(LocationRun, ResultFileIsNamedAfterTheList) {
     TestProgram menus("1\n");  // the picker offers the same name
     start_up(*menus);
     menus->set.init.menus = "FEW";
-    menus.shell.handler = [](const std::string&) { write_file("FILELIST.TXT", "OLD.ANS\n"); };
+    menus.shell.answer_listings("OLD.ANS\n");
     EXPECT_EQ(readit(*menus), NextMenu::Same);
     EXPECT_NE(menus.screen().find("WOULD BE ITS OWN RESULT FILE"), std::string::npos);
     EXPECT_EQ(read_file("OLD.ANS"), list);
@@ -267,9 +287,9 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
     start_up(*tp);
     auto tokyo = *port_info(*tp, "RJTT");
     std::string expected = kHeader + "\n";
-    for (const Place& x : {Place{-33.5, -70.25, 40000, 'F', "2012/03/10", 12, 0, 2},
-                           Place{78, 15, 12.5, 'K', "2019/11/00", 0, 1, 1},
-                           Place{tokyo.latitude, tokyo.longitude, 35000, 'F', "2015/00/00", 0, 0, 5}})
+    for (const Place& x : {Place{-33.5, -70.25, 40000, 'F', "2012/03/10", 12, 0, 2, 76},
+                           Place{78, 15, 12.5, 'K', "2019/11/00", 0, 1, 1, 1},
+                           Place{tokyo.latitude, tokyo.longitude, 35000, 'F', "2015/00/00", 0, 0, 5, 190}})
         expected += expected_line(*tp, x) + "\n";
     for (const auto& line : improper_report(7, "Z,WRONG")) expected += line + "\n";
     EXPECT_EQ(results, expected);

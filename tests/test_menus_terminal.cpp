@@ -19,25 +19,21 @@ TEST(MenusInATerminal, AWalkThroughTheMenus) {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
     TreeWorkdir wd;
     TmuxSession term(wd.path(), program_with_viewer_recorder(wd.path(), kRecorder));
-    auto step = [&](const std::string& keys, const std::string& shown, int times = 1) {
-        term.send_line(keys);
-        ASSERT_TRUE(term.wait_for(shown, times)) << "after " << keys << ":\n" << term.capture();
-    };
     ASSERT_TRUE(term.wait_for("MAIN MENU")) << term.capture();
-    step("4", "LOCATION MENU");
+    ASSERT_TRUE(term.answer("4", "LOCATION MENU"));
     // One place: yearly average of 2019, 45.5 N 10.5 E at 200 g/cm2, all
     // particles, effective dose; then the pause.
     for (const char* answer : {"1", "2019", "0", "N", "45.5", "E", "10.5", "G", "200", "0", "2"}) term.send_line(answer);
     ASSERT_TRUE(term.wait_for("MICROSIEVERTS/HOUR")) << term.capture();
-    step("x", "MAIN MENU", 2);
-    step("6", "OUTPUT MENU");
-    step("1", "MAIN MENU", 3);
-    step("5", "SOLAR DATA MENU");
-    step("1", "HELIOCENTRIC POTENTIAL MENU");
-    step("1", "VIEW HELIOCENTRIC POTENTIALS");
+    ASSERT_TRUE(term.answer("x", "MAIN MENU", 2));
+    ASSERT_TRUE(term.answer("6", "OUTPUT MENU"));
+    ASSERT_TRUE(term.answer("1", "MAIN MENU", 3));
+    ASSERT_TRUE(term.answer("5", "SOLAR DATA MENU"));
+    ASSERT_TRUE(term.answer("1", "HELIOCENTRIC POTENTIAL MENU"));
+    ASSERT_TRUE(term.answer("1", "VIEW HELIOCENTRIC POTENTIALS"));
     // MENUS is FEW now: no pause after the result.
-    step("2019/06/00", "HELIOCENTRIC POTENTIAL MENU", 2);
-    step("4", "MAIN MENU", 4);
+    ASSERT_TRUE(term.answer("2019/06/00", "HELIOCENTRIC POTENTIAL MENU", 2));
+    ASSERT_TRUE(term.answer("4", "MAIN MENU", 4));
     term.send_line("7");
     EXPECT_EQ(term.wait_for_exit(), 0) << term.capture();
 

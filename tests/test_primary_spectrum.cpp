@@ -11,20 +11,18 @@
 #include "engine/atomic.hpp"
 #include "engine/helio_potential.hpp"
 #include "engine/primary_spectrum.hpp"
+#include "support/decimal_year.hpp"
 #include "support/test_program.hpp"
 
 namespace tolv7 {
 namespace {
 
 // A working folder whose daily potential file gives `mv` on 1 July 2020.
-class Spectrum : public ::testing::Test {
+class Spectrum : public ::testing::Test, protected test::LoggedWorkdir {
 protected:
-    Spectrum() : cwd_(dir_.path()) {
-        tp->set.init.os = "LINUX";
+    Spectrum() {
         test::fs::create_directories("GCR_MODELS");
-        test::fs::create_directories("DIAGNOSE");
         test::write_file("SOLARMOD/MV-DATES.L99", " 7/2020,     500\n");
-        tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
         load_hp(*tp);
     }
     PrimarySpectrum compute(int mv) {
@@ -33,17 +31,10 @@ protected:
         return get_hpd_iso(*tp, kDate, 35.0);
     }
     std::vector<std::string> file_lines() { return test::read_lines("GCR_MODELS/ISO_GCR2.OUT"); }
-    std::vector<std::string> log_lines() {
-        tp.log.flush();
-        return test::read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     // Line of element z at energy bin j.
     static std::size_t line_of(int z, int j) { return 2 + static_cast<std::size_t>(z - 1) * 100 + (j - 1); }
 
-    const double kDate = 2020 + dsf(2020, 7, 1, 12) / diy(2020);
-    test::TempDir dir_;
-    test::ScopedCwd cwd_;
-    test::TestProgram tp;
+    const double kDate = test::decimal_year(2020, 7, 1, 12);
 };
 
 TEST_F(Spectrum, FileLayoutWithoutModulation) {
@@ -101,28 +92,25 @@ TEST_F(Spectrum, NegativePotentialCountsAsZeroWithAWarning) {
     auto lines = file_lines();
     EXPECT_EQ(negative.flux, zero.flux);
     EXPECT_TRUE(std::equal(lines.begin() + 2, lines.end(), zero_lines.begin() + 2));
-    auto log = log_lines();
+    auto log = test::check_log_lines(tp);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), " WARNING: Negative heliocentric potential         -50 MV, using 0 MV");
 }
 
 TEST_F(Spectrum, MissingModelFolderStopsWithFileError) {
     test::fs::remove_all("GCR_MODELS");
-    try {
-        compute(0);
-        FAIL() << "no stop";
-    } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), kExitFileError);
-        EXPECT_NE(std::string(stop.what()).find("GCR_MODELS/ISO_GCR2.OUT"), std::string::npos);
-    }
+    std::string message;
+    EXPECT_EQ(test::stop_status([&] { compute(0); }, &message), kExitFileError);
+    EXPECT_NE(message.find("GCR_MODELS/ISO_GCR2.OUT"), std::string::npos);
 }
 
 TEST(Kinematics, KineticEnergyInvertsRigidity) {
     for (int z : {1, 2, 3, 26, 28})
         for (double e : {0.01, 1.0, 932.6})
             EXPECT_NEAR(kinetic(z, rigidity(e, z)) / (atomic(z).atomic_mass * e), 1.0, 1e-9) << z << " " << e;
-    // A proton of 1 GeV: sqrt(1 x 2.876) GV.
-    EXPECT_DOUBLE_EQ(rigidity(1.0, 1), std::sqrt(1.0 + 2 * double(0.938f)));
+    // A proton of 1 GeV: sqrt(1 x (1 + 2 x 0.938)) GV, with the proton's rest
+    // energy in single precision (0.93800002336502075); worked with mpmath.
+    EXPECT_DOUBLE_EQ(rigidity(1.0, 1), 1.6958773678335475);
 }
 
 }  // namespace

@@ -93,13 +93,12 @@ private:
 // Loads in the working folder; returns the stop's message, empty when none.
 std::string load(TestProgram& tp, const std::string& os = "LINUX") {
     tp->set.init.os = os;
-    try {
-        loadftdccs(*tp);
-    } catch (const ProgramStop& stop) {
-        EXPECT_EQ(stop.status(), kExitFileError);
-        return stop.what();
+    std::string message;
+    const int status = test::stop_status([&] { loadftdccs(*tp); }, &message);
+    if (status != -1) {
+        EXPECT_EQ(status, kExitFileError);
     }
-    return "";
+    return message;
 }
 
 TEST(ShowerField, ReadsEveryFieldAsTheGeneralFieldReaderDoes) {

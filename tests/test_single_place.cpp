@@ -39,10 +39,6 @@ protected:
         auto lines = tp->screen_lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-    std::vector<std::string> log() {
-        p().log.flush();
-        return read_lines("DIAGNOSE/TOLV7CHK.DAT");
-    }
     TreeWorkdir wd{constant_tree()};
     std::unique_ptr<TestProgram> tp;
 };
@@ -69,7 +65,7 @@ TEST_F(SinglePlace, ResultScreenOfAWholeDialogue) {
     EXPECT_EQ(std::vector<std::string>(at, at + 8), expected);
     EXPECT_TRUE(shown(ListLine() << "CONVERTED " << 35000.0 << " ft TO " << depth));
     EXPECT_TRUE(shown(ListLine() << "(If entering more than a word, enclose answer in quotes)"));
-    auto checks = log();
+    auto checks = check_log_lines(*tp);
     EXPECT_NE(std::find(checks.begin(), checks.end(), expected[7]), checks.end());
     EXPECT_NE(std::find(checks.begin(), checks.end(),
                         (ListLine() << " HELIOCENTRIC POTENTIAL USED WILL  BE " << mv << " MV").str()),
@@ -124,7 +120,7 @@ TEST_F(SinglePlace, BadAnswersAreAskedAgain) {
     // month 13, day 40 and hour 30 are used as typed; the potential table
     // has no such month, so the most recent value is taken with warnings
     EXPECT_TRUE(shown(ListLine() << "DATE                     " << 2019 + dsf(2019, 13, 40, 30) / 365));
-    auto checks = log();
+    auto checks = check_log_lines(*tp);
     EXPECT_NE(std::find(checks.begin(), checks.end(), (ListLine() << "WARNING: No data potential found for" << 2019 << 13).str()),
               checks.end());
 }
@@ -157,7 +153,7 @@ TEST_F(SinglePlace, FewMenusComputeTheTotalEffectiveDoseWithoutPausing) {
     start("2019\n0\nN\n45.5\nE\n10.5\nG\n200\n", "FEW");
     onespot(p());
     EXPECT_FALSE(shown(ListLine() << "      SELECT RADIATION."));
-    auto checks = log();
+    auto checks = check_log_lines(*tp);
     EXPECT_TRUE(std::any_of(checks.begin(), checks.end(), [](const std::string& l) {
         return l.rfind(" SENDING data to DOSE", 0) == 0 && l.find(fmt_i(76, 12)) != std::string::npos;
     }));

@@ -22,22 +22,33 @@ Sky cells(char mode, int n, int m, double rv, double h) {
 
 double dip_degrees(double h) { return zeta(h) * kSkyRadToDeg; }
 
+// Worked values (mpmath, 40 digits) for an earth radius R of 6374.1 km: the
+// horizon at h km dips by acos(R / (R + h)), and the sky above it is
+// (1 + sin(dip)) / 2 of the sphere. The program's single-precision angle
+// constants (pi / 2 above all) move the shares by about 2e-8 and the
+// angles by about 2e-6 degrees.
+constexpr double kShare5Km = 0.51979270620154035;
+constexpr double kShare11Km = 0.52933663941046083;
+constexpr double kShare12Km = 0.53063752297185222;
+constexpr double kShare20Km = 0.53951576674155256;
+constexpr double kDip12KmDegrees = 3.5130022031659862;
+
 TEST(SkyWeights, OneCellHoldsTheWholeSkyAboveTheDippedHorizon) {
-    for (double h : {0.0, 5.0, 12.0, 20.0}) {
+    for (auto [h, share] : {std::pair{0.0, 0.5}, {5.0, kShare5Km}, {12.0, kShare12Km}, {20.0, kShare20Km}}) {
         SCOPED_TRACE(h);
         Sky s = cells('0', 1, 1, 8.0, h);
-        EXPECT_NEAR(s.wt[0], (1.0 + std::sin(zeta(h))) / 2.0, 1e-12);
+        EXPECT_NEAR(s.wt[0], share, 5e-8);
         EXPECT_EQ(s.pass[0], 1.0);
     }
-    EXPECT_NEAR(cells('0', 1, 1, 8.0, 0.0).wt[0], 0.5, 1e-6);
-    EXPECT_GT(cells('0', 1, 1, 8.0, 12.0).wt[0], cells('0', 1, 1, 8.0, 5.0).wt[0]);
-    EXPECT_NEAR(dip_degrees(12.0), 3.5, 0.2);  // the horizon dips about 3.5 degrees at 12 km
-    EXPECT_NEAR(zstep(1, 12.0), (dip_degrees(12.0) + 90.0) / 2.0, 1e-12);
+    EXPECT_NEAR(dip_degrees(12.0), kDip12KmDegrees, 5e-6);
+    // One band spans half the sky from the zenith to the dipped horizon:
+    // (90 + 3.5130022031659862) / 2 degrees.
+    EXPECT_NEAR(zstep(1, 12.0), 46.756501101582993, 5e-6);
 }
 
 TEST(SkyWeights, CellsSumToTheSameShareForAnyDivision) {
     double h = 11.0;
-    double whole = (1.0 + std::sin(zeta(h))) / 2.0;
+    double whole = kShare11Km;
     for (auto [n, m] : {std::pair{3, 4}, std::pair{7, 1}, std::pair{1, 6}, std::pair{20, 36}}) {
         Sky s = cells('0', n, m, 8.0, h);
         double sum = 0.0;
@@ -58,9 +69,11 @@ TEST(SkyCells, BandIndexVariesFastest) {
 }
 
 TEST(SkyCutoff, ApparentCutoffIsTheDefaultAndMode4TakesTheVerticalCutoff) {
-    EXPECT_EQ(cells('0', 1, 1, 8.0, 0.0).cut[0], 8.0 * (0.0002912 * 8 + 1.00005566));
-    EXPECT_EQ(cells('2', 1, 1, 9.5, 0.0).cut[0], 9.5 * (0.026416899636387825 * 9.5 + 0.7737244069576263));
-    EXPECT_EQ(cells('x', 1, 1, 12.0, 0.0).cut[0], 12.0 * (0.0013621150283142924 * 12 + 1.0343751013278961));
+    // The apparent cutoff of each of its three ranges, worked out by hand
+    // (mpmath) from the fitted quadratics rv (a rv + b).
+    EXPECT_DOUBLE_EQ(cells('0', 1, 1, 8.0, 0.0).cut[0], 8.01908208);
+    EXPECT_DOUBLE_EQ(cells('2', 1, 1, 9.5, 0.0).cut[0], 9.7345070582814511);
+    EXPECT_DOUBLE_EQ(cells('x', 1, 1, 12.0, 0.0).cut[0], 12.608645780012011);
     Sky s = cells('4', 3, 5, 9.25, 11.0);
     for (double c : s.cut) EXPECT_EQ(c, 9.25);
 }
@@ -74,8 +87,9 @@ TEST(SkyCutoff, StoermerFormHasTheEastWestEffect) {
     EXPECT_NEAR(s.cut[1], 20.0, 1e-4);
     EXPECT_LT(s.cut[2], 20.0);
     EXPECT_NEAR(s.cut[3], 20.0, 1e-4);
-    double sz = std::sin((90.0 - (90.0 - zstep(1, 11.0))) * kSkyPi / 180.0);
-    EXPECT_NEAR(s.cut[0], 80.0 / std::pow(1.0 + std::sqrt(1.0 - sz), 2), 1e-6);
+    // Facing east (azimuth 90) at the band centre, 46.681831532 degrees from
+    // the zenith at 11 km: 4 Rv / (1 + sqrt(1 - sin 46.68...))^2 (mpmath).
+    EXPECT_NEAR(s.cut[0], 34.536803351113939, 5e-6);
     EXPECT_EQ(maxvc(9.0), 15.0);
     EXPECT_EQ(maxvc(20.0), 20.0);
 }

@@ -20,6 +20,24 @@ TEST(Splines, NodesReturnTheirValues) {
     }
 }
 
+// Worked values: the second derivatives solved exactly (Python fractions)
+// from the continuity of the slope at the inner nodes, with zero second
+// derivatives at natural ends or the given slopes 1.5 and -2 at clamped ones.
+TEST(Splines, BetweenNodesTheCubicTakesWorkedValues) {
+    EXPECT_NEAR(tdspline(kX, kY, kNaturalEnd, kNaturalEnd, 0.5), 46563.0 / 14180, 1e-12);
+    EXPECT_NEAR(tdspline(kX, kY, kNaturalEnd, kNaturalEnd, 2.0), 56281.0 / 95715, 1e-12);
+    EXPECT_NEAR(tdspline(kX, kY, kNaturalEnd, kNaturalEnd, 6.0), 80604.0 / 17725, 1e-12);
+    EXPECT_NEAR(tdspline(kX, kY, 1.5, -2.0, 0.5), 4512359.0 / 1479360, 1e-12);
+    EXPECT_NEAR(tdspline(kX, kY, 1.5, -2.0, 2.0), 1093771.0 / 1664280, 1e-12);
+    EXPECT_NEAR(tdspline(kX, kY, 1.5, -2.0, 6.0), 1121291.0 / 308200, 1e-12);
+    // The guarded form keeps the cubic where it stays between the bracketing
+    // values (at 0.5: between 2 and 3.5) and takes the straight line where it
+    // does not (at 2: 0.588 is below 1; at 6: 4.55 is below 5.5).
+    EXPECT_NEAR(kcspline(kX, kY, kNaturalEnd, kNaturalEnd, 0.5), 46563.0 / 14180, 1e-12);
+    EXPECT_NEAR(kcspline(kX, kY, kNaturalEnd, kNaturalEnd, 2.0), 11.0 / 6, 1e-12);
+    EXPECT_NEAR(kcspline(kX, kY, kNaturalEnd, kNaturalEnd, 6.0), 5.7, 1e-12);
+}
+
 TEST(Splines, CollinearPointsStayOnTheLine) {
     std::vector<double> x = {-3.0, -1.0, 0.5, 2.0, 6.0, 6.5, 10.0};
     std::vector<double> y;

@@ -3,6 +3,8 @@
 // program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <sstream>
 
 #include "app/fortran_format.hpp"
@@ -11,7 +13,6 @@
 #include "engine/dose.hpp"
 #include "program/startup.hpp"
 #include "runs/flight_status.hpp"
-#include "runs/geodesy.hpp"
 #include "runs/waypoint_dose.hpp"
 #include "runs/waypoint_run.hpp"
 #include "support/data_tree_fixture.hpp"
@@ -24,22 +25,83 @@ using Status = FlightStatus;
 
 const char kTitles[] = "LAT DEG MIN N/S  LON DEG MIN E/W  ALT FT  MINUTES\n";
 
-// The expected step lines of one leg east of Greenwich that starts after
-// minute `before`: the point of its minute j lies j - 0.5 minutes along it.
-// On the even tree the rate of a point depends on its depth alone.
-std::string leg_lines(Program& p, double lat1, double lon1, double feet1, double lat2, double lon2, double feet2,
-                      int minutes, double& total, int before = 0) {
-    NauticalInverse leg = use_inverse(p.runs, lat1, lon1, lat2, lon2);
+// The point of minute j of a leg lies j - 0.5 minutes along it, on the
+// ellipsoid's geodesic, at the altitude interpolated in proportion. Worked
+// values: the positions from GeographicLib's WGS84 geodesic (a line from the
+// leg's ends, Position at distance x (j - 0.5) / minutes), the altitudes by hand.
+struct MinutePoint {
+    double lat, lon, feet;
+};
+
+// 46 N 8 E at 6000 ft to 46.5 N 9 E at 12000 ft in 10 minutes.
+const MinutePoint kClimbLeg[] = {
+    {46.0252076713, 8.0495695482, 6300.0},
+    {46.0755580869, 8.1488438701, 6900.0},
+    {46.1258216782, 8.2482987723, 7500.0},
+    {46.1759981385, 8.3479345888, 8100.0},
+    {46.2260871605, 8.4477516523, 8700.0},
+    {46.2760884358, 8.5477502937, 9300.0},
+    {46.3260016552, 8.6479308425, 9900.0},
+    {46.3758265087, 8.7482936263, 10500.0},
+    {46.4255626856, 8.8488389713, 11100.0},
+    {46.4752098740, 8.9495672018, 11700.0},
+};
+// Then on to 47 N 11 E at 12000 ft in 30 minutes.
+const MinutePoint kCruiseLeg[] = {
+    {46.5086184583, 9.0330285813, 12000.0},
+    {46.5258267101, 9.0991170481, 12000.0},
+    {46.5429967033, 9.1652472194, 12000.0},
+    {46.5601283912, 9.2314190535, 12000.0},
+    {46.5772217272, 9.2976325086, 12000.0},
+    {46.5942766646, 9.3638875423, 12000.0},
+    {46.6112931571, 9.4301841120, 12000.0},
+    {46.6282711579, 9.4965221745, 12000.0},
+    {46.6452106207, 9.5629016865, 12000.0},
+    {46.6621114989, 9.6293226040, 12000.0},
+    {46.6789737462, 9.6957848829, 12000.0},
+    {46.6957973161, 9.7622884786, 12000.0},
+    {46.7125821623, 9.8288333461, 12000.0},
+    {46.7293282385, 9.8954194400, 12000.0},
+    {46.7460354984, 9.9620467146, 12000.0},
+    {46.7627038957, 10.0287151237, 12000.0},
+    {46.7793333842, 10.0954246209, 12000.0},
+    {46.7959239179, 10.1621751593, 12000.0},
+    {46.8124754504, 10.2289666915, 12000.0},
+    {46.8289879358, 10.2957991700, 12000.0},
+    {46.8454613280, 10.3626725466, 12000.0},
+    {46.8618955810, 10.4295867729, 12000.0},
+    {46.8782906488, 10.4965418000, 12000.0},
+    {46.8946464855, 10.5635375789, 12000.0},
+    {46.9109630451, 10.6305740597, 12000.0},
+    {46.9272402819, 10.6976511927, 12000.0},
+    {46.9434781501, 10.7647689273, 12000.0},
+    {46.9596766038, 10.8319272128, 12000.0},
+    {46.9758355973, 10.8991259980, 12000.0},
+    {46.9919550851, 10.9663652314, 12000.0},
+};
+// 46 N 8 E at 8000 ft to 46.5 N 9 E at 33000 ft in 7 minutes.
+const MinutePoint kGoodLeg[] = {
+    {46.0360043399, 8.0708274321, 9785.714285714286},
+    {46.1078803819, 8.2127584135, 13357.142857142857},
+    {46.1795788292, 8.3550583644, 16928.571428571428},
+    {46.2510987858, 8.4977282551, 20500.0},
+    {46.3224393520, 8.6407690494, 24071.428571428572},
+    {46.3935996249, 8.7841817039, 27642.85714285714},
+    {46.4645786978, 8.9279671688, 31214.285714285714},
+};
+
+// The expected step lines of the points, numbered after minute `before`. On
+// the even tree the rate of a point depends on its depth alone.
+std::string step_lines(Program& p, std::span<const MinutePoint> points, double& total, int before = 0) {
     std::string lines;
-    for (int j = 1; j <= minutes; ++j) {
-        double tau = j - 0.5;
-        LatLon at = use_forward(p.runs, lat1, lon1, leg.distance / minutes * tau, leg.azimuth).value();
-        double depth = ft2gpcms(p, feet1 + (feet2 - feet1) / minutes * tau);
+    int j = before;
+    for (const MinutePoint& at : points) {
+        double depth = ft2gpcms(p, at.feet);
         double lon = at.lon;
         double rate = dose(p, at.lat, lon, depth, 2019.45, 38 + 38, 4, 0, 0);
         total += rate / 60.0;
-        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " +
-                 fmt_i(before + j, 4) + " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
+        lines += fmt_f(at.lat, 8, 4) + " " + fmt_f(at.lon, 8, 4) + " " + fmt_f(depth, 8, 3) + " " + fmt_i(++j, 4) +
+                 " " + fmt_e(rate, 11, 4) + " " + fmt_e(total, 11, 4) + "\n";
     }
     return lines;
 }
@@ -65,8 +127,8 @@ TEST_F(WaypointFlights, OnePointAtTheMiddleOfEveryMinute) {
     ASSERT_EQ(f.status, Status::Computed);
     EXPECT_EQ(f.date, "2019/06/15");
     double total = 0.0;
-    std::string expected = leg_lines(*tp, 46.0, 8.0, 6000, 46.5, 9.0, 12000, 10, total);
-    expected += leg_lines(*tp, 46.5, 9.0, 12000, 47.0, 11.0, 12000, 30, total, 10);
+    std::string expected = step_lines(*tp, kClimbLeg, total);
+    expected += step_lines(*tp, kCruiseLeg, total, 10);
     EXPECT_EQ(dat.str(), expected);
     EXPECT_EQ(f.total, total);
 }
@@ -155,19 +217,14 @@ TEST_F(WaypointFlights, FlightsWithoutLegsHaveNoMinutes) {
 }
 
 // The run inside the test, with the listing written by the test.
-class WaypointRun : public WaypointFlights {
-protected:
-    void listing(const std::string& names) {
-        tp.shell.handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
-    }
-};
+using WaypointRun = WaypointFlights;
 
 TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
     write_file("DEFAULT.INP", "0000/00/00\n1230\n   0\n   2\n*.DEG\n");
     std::string legs = std::string(kTitles) + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
     write_file("ROUTE.A.DEG", "2019/06/15,FIRST\n" + legs);
     write_file("ROUTE.B.DEG", "2018/07,SECOND\n" + legs);
-    listing("ROUTE.A.DEG\nROUTE.B.DEG\n");
+    tp.shell.answer_listings("ROUTE.A.DEG\nROUTE.B.DEG\n");
     EXPECT_EQ(rundeg(*tp), NextMenu::Main);
     EXPECT_EQ(read_lines("ROUTE.A.SUM").at(2), " DATE: 2019/06/15 HOUR:         1230");
     EXPECT_EQ(read_lines("ROUTE.B.SUM").at(2), " DATE: 2018/07/00 HOUR:         1230");
@@ -179,10 +236,39 @@ TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
 TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\nROUTEDEG\n");
     write_file("ROUTEDEG", std::string("ANY,FLIGHT\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 2\n");
-    listing("ROUTEDEG\n");
+    tp.shell.answer_listings("ROUTEDEG\n");
     rundeg(*tp);
     EXPECT_EQ(read_lines("ROUTEDEG.SUM").size(), 4u);
     EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
+}
+
+// A picked input named like one of its archives (.SUM or .DAT) is left as it
+// is, and neither archive is written: a message names it instead.
+TEST_F(WaypointRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+    const std::string route = std::string("2019/06/15,HOP\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    struct Case {
+        const char* input;
+        const char* other_archive;
+        std::size_t indent;  // the message is right-aligned to column 70
+    };
+    for (const Case& c : {Case{"ROUTES.SUM", "ROUTES.DAT", 21}, Case{"X.DAT", "X.SUM", 26}}) {
+        SCOPED_TRACE(c.input);
+        write_file(c.input, route);
+        TestProgram menus("1\nY\n");  // the only name offered, dates from the file
+        start_up(*menus);
+        menus->set.init.menus = "FEW";
+        menus.shell.answer_listings(std::string(c.input) + "\n");
+        EXPECT_EQ(rundeg(*menus), NextMenu::Main);
+        EXPECT_EQ(read_file(c.input), route);
+        EXPECT_FALSE(fs::exists(c.other_archive));
+        auto screen = menus.screen_lines();
+        EXPECT_NE(std::find(screen.begin(), screen.end(),
+                            std::string(c.indent, ' ') + " " + c.input + " WOULD BE ITS OWN RESULT FILE: NOT RUN"),
+                  screen.end())
+            << menus.screen();
+        EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+        EXPECT_EQ(menus.screen().find("Finished reports"), std::string::npos) << menus.screen();
+    }
 }
 
 // The built program in batch mode over every waypoint file of the folder.
@@ -200,7 +286,7 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     TestProgram tp;
     start_up(*tp);
     double total = 0.0;
-    std::string steps = leg_lines(*tp, 46.0, 8.0, 8000, 46.5, 9.0, 33000, 7, total);
+    std::string steps = step_lines(*tp, kGoodLeg, total);
     std::string closing = " GCR MODEL   4  TRANSPORT AND CUTOFFS: 0   SUPERPOSITION:   0\n"
                           " DATE: 2019/06/15 HOUR:            0\n";
     std::string total_line = fmt_e(total, 11, 4) + " TOTAL          microSv, ICRP Pub. 103 EFFECTIVE DOSE \n";

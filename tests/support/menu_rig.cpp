@@ -7,21 +7,12 @@ MenuRig::MenuRig(const std::string& answers, const std::string& menus, const std
     tp->set.init.os = os;
     write_file("TOLV.INI", "MENUS     = " + menus + "\nOS        = " + os + "\nVIEWER    = vi\nEND\n");
     tp.shell.handler = [this](const std::string& command) {
-        if (command.find("FILELIST.TXT") != std::string::npos) {
-            std::string text;
-            for (const auto& name : listing) text += name + "\n";
-            write_file("FILELIST.TXT", text);
-        }
+        if (command.find("FILELIST.TXT") != std::string::npos) write_listing(listing);
         if (on_command) on_command(command);
     };
 }
 
-int MenuRig::count(const std::string& text) const {
-    int n = 0;
-    std::string screen = tp.screen();
-    for (auto at = screen.find(text); at != std::string::npos; at = screen.find(text, at + text.size())) ++n;
-    return n;
-}
+int MenuRig::count(const std::string& text) const { return occurrences(tp.screen(), text); }
 
 std::string golden_screen(const std::string& name) {
     return read_file(fs::path(__FILE__).parent_path().parent_path() / "golden" / name);

@@ -20,8 +20,6 @@
 
 namespace tolv7::test {
 
-namespace {
-
 int process_id() {
 #ifdef _WIN32
     return ::_getpid();
@@ -30,7 +28,9 @@ int process_id() {
 #endif
 }
 
-}  // namespace
+void RecordingShell::answer_listings(const std::string& names) {
+    handler = [names](const std::string&) { write_file("FILELIST.TXT", names); };
+}
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
@@ -65,6 +65,18 @@ void write_file(const fs::path& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary);
     out << content;
     if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+void write_listing(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& name : names) text += name + "\n";
+    write_file("FILELIST.TXT", text);
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
+    return n;
 }
 
 void link_or_copy(const fs::path& target, const fs::path& link) {
@@ -133,6 +145,21 @@ int run_executable(const fs::path& dir, const std::string& input, std::string* c
 #endif
     if (console) *console = read_file(out);
     return status;
+}
+
+void open_check_log(TestProgram& tp) {
+    fs::create_directories("DIAGNOSE");
+    tp.log.open("DIAGNOSE/TOLV7CHK.DAT");
+}
+
+std::vector<std::string> check_log_lines(TestProgram& tp) {
+    tp.log.flush();
+    return read_lines("DIAGNOSE/TOLV7CHK.DAT");
+}
+
+LoggedWorkdir::LoggedWorkdir() {
+    tp->set.init.os = "LINUX";
+    open_check_log(tp);
 }
 
 int stop_status(const std::function<void()>& f, std::string* what) {

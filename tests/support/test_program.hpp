@@ -45,6 +45,9 @@ public:
         commands.push_back(command);
         if (handler) handler(command);
     }
+    // Answers every command as a listing command would: `names` (one a
+    // line) written to FILELIST.TXT in the working folder.
+    void answer_listings(const std::string& names);
     std::vector<std::string> commands;
     std::function<void(const std::string&)> handler;
 };
@@ -74,6 +77,12 @@ void write_file(const fs::path& path, const std::string& content);
 // allows no links (Windows allows them only to privileged users).
 void link_or_copy(const fs::path& target, const fs::path& link);
 
+// Writes the names, one a line, to FILELIST.TXT in the working folder.
+void write_listing(const std::vector<std::string>& names);
+
+// How often `part` occurs in `text`, occurrences not overlapping.
+int occurrences(const std::string& text, const std::string& part);
+
 // The file's text; on Windows with \r\n line ends read as \n.
 std::string read_file(const fs::path& path);
 std::vector<std::string> read_lines(const fs::path& path);
@@ -84,6 +93,9 @@ std::vector<std::string> split_lines(const std::string& text);
 // others empty), a DIAGNOSE folder.
 void write_minimal_tree(const fs::path& dir, const std::string& tolv_ini);
 
+// The identifier of the running test program's process.
+int process_id();
+
 // A program of this build, from its path relative to the folder of the
 // running test program (TOLV7_EXE, TOLV7_TREE_TOOL).
 fs::path built_program(const char* relative);
@@ -91,6 +103,24 @@ fs::path built_program(const char* relative);
 // Runs the built tolv7 executable in `dir` with `input` on its keyboard;
 // returns its exit status and fills the console text when asked.
 int run_executable(const fs::path& dir, const std::string& input, std::string* console = nullptr);
+
+// Opens the check log as DIAGNOSE/TOLV7CHK.DAT in the working folder (the
+// place start-up opens it), making the folder when it is missing.
+void open_check_log(TestProgram& tp);
+
+// The lines of the check log DIAGNOSE/TOLV7CHK.DAT in the working folder,
+// after flushing what the program has written to it.
+std::vector<std::string> check_log_lines(TestProgram& tp);
+
+// A fresh working folder, the working directory for the object's lifetime,
+// with a program whose OS setting is LINUX and whose check log is open there.
+// Fixtures of the models that read their own files derive from it.
+struct LoggedWorkdir {
+    LoggedWorkdir();
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+    TestProgram tp;
+};
 
 // Runs f and returns the status of the program stop it raised (-1 when it
 // returned normally); the stop's message goes to `what` when given.

@@ -7,11 +7,11 @@
 #include <sstream>
 #include <thread>
 
+#include "support/test_program.hpp"
+
 #ifdef _WIN32
 #define popen _popen
 #define pclose _pclose
-#else
-#include <unistd.h>
 #endif
 
 namespace tolv7::test {
@@ -30,20 +30,9 @@ std::string output_of(const std::string& command) {
     return text;
 }
 
-int count_of(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
-    return n;
-}
-
 std::string unique_socket() {
     static std::atomic<int> serial{0};
-#ifdef _WIN32
-    long pid = 0;
-#else
-    long pid = static_cast<long>(getpid());
-#endif
-    return "tolv7-test-" + std::to_string(pid) + "-" + std::to_string(serial++);
+    return "tolv7-test-" + std::to_string(process_id()) + "-" + std::to_string(serial++);
 }
 
 }  // namespace
@@ -95,10 +84,17 @@ std::string TmuxSession::capture() const { return tmux("capture-pane -p -t main 
 bool TmuxSession::wait_for(const std::string& text, int times, std::chrono::milliseconds deadline) const {
     auto end = std::chrono::steady_clock::now() + deadline;
     for (;;) {
-        if (count_of(capture(), text) >= times) return true;
+        if (occurrences(capture(), text) >= times) return true;
         if (std::chrono::steady_clock::now() > end) return false;
         std::this_thread::yield();
     }
+}
+
+::testing::AssertionResult TmuxSession::answer(const std::string& keys, const std::string& shown, int times) {
+    send_line(keys);
+    if (wait_for(shown, times)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "after " << keys << ", \"" << shown << "\" not shown " << times
+                                         << " times:\n" << capture();
 }
 
 std::optional<int> TmuxSession::wait_for_exit(std::chrono::milliseconds deadline) const {

@@ -2,6 +2,8 @@
 // Drives a program in a real terminal: a detached tmux session on a server
 // socket of its own, keys sent with send-keys, the screen read back with
 // capture-pane. Waiting is polling against a deadline, never a fixed sleep.
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -32,6 +34,10 @@ public:
     // when the deadline passes first.
     bool wait_for(const std::string& text, int times = 1,
                   std::chrono::milliseconds deadline = std::chrono::seconds(20)) const;
+
+    // Types the keys (then <ENTER>) and waits until `shown` occurs at least
+    // `times` times; a failure carries the screen.
+    ::testing::AssertionResult answer(const std::string& keys, const std::string& shown, int times = 1);
 
     // Polls until the command has ended; its exit status, or nullopt at the
     // deadline.
