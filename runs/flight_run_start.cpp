@@ -55,7 +55,11 @@ std::ifstream open_flight_file(const RunContext& p, const std::string& filename,
 
 std::optional<std::string> result_file_name(const RunContext& p, const std::string& filename, const std::string& extension) {
     auto name = archive_name(filename, extension);
-    if (!name) oops(p, " " + trim_right(filename) + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
+    if (name) return name;
+    // A batch job stops rather than end as if it had run the file.
+    if (p.set.init.menus == "NO!")
+        stop_file_error(trim_right(filename), "would be its own result file; rename the input file");
+    oops(p, " " + trim_right(filename) + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
     return name;
 }
 

@@ -62,7 +62,8 @@ public:
         : p_(p), list_(list), list_name_(std::move(list_name)), results_(results),
           results_name_(std::move(results_name)), diag_(p.set.init.diag == "YES") {}
 
-    void run();
+    // False when the list ended or could not be read before its stop line.
+    bool run();
 
 private:
     bool read_list_line(std::string& columns);
@@ -70,7 +71,7 @@ private:
     void compute(const LocationLine& l);
     void report_improper(const std::string& columns);
     void write_times();
-    void report_corrupt();
+    bool report_corrupt();
     void result(const std::string& text);
     void trace(const std::string& text) {
         if (diag_) p_.log.line(text);
@@ -95,7 +96,7 @@ bool LocationRun::read_list_line(std::string& columns) {
     return true;
 }
 
-void LocationRun::run() {
+bool LocationRun::run() {
     result(kHeader);
     trace(ListLine() << "CALLING READIT TO READ LIST OF LOCATIONS");
     p_.con.line(ListLine() << "READING LIST OF LOCATIONS");
@@ -114,7 +115,7 @@ void LocationRun::run() {
         p_.con.line(ListLine() << " Analyzing data line: " << line_number_);
         if (!read_list_line(columns)) return report_corrupt();
         p_.log.line(ListLine() << pad_to(columns, kKeptWidth));
-        if (starts_with(columns, "STOP--")) return;
+        if (starts_with(columns, "STOP--")) return true;
         try {
             analyse(columns);
         } catch (const ProgramStop& stop) {
@@ -234,10 +235,11 @@ void LocationRun::write_times() {
     p_.log.line(" ");
 }
 
-void LocationRun::report_corrupt() {
+bool LocationRun::report_corrupt() {
     p_.log.line(ListLine() << kCorrupt);
     oops(p_, kCorrupt);
     result(ListLine() << kCorrupt);
+    return false;
 }
 
 // Every result line reaches the file at once, so a later fatal stop loses
@@ -281,8 +283,13 @@ NextMenu readit(const RunContext& p) {
     std::ifstream list = open_existing(list_name);
     std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
     if (!results) stop_file_error(*result_name, "cannot be created");
-    LocationRun(p, list, list_name, results, *result_name).run();
+    bool complete = LocationRun(p, list, list_name, results, *result_name).run();
     close_checked(results, *result_name);
+    // A batch job that could not read its list to the end did not do what it
+    // was asked: its status must not say it did (the results written so far
+    // stay in the result file).
+    if (!complete && p.set.init.menus == "NO!")
+        stop_file_error(list_name, "cannot be read as a location list (empty, no START- line or no STOP-- line)");
     return NextMenu::Same;
 }
 

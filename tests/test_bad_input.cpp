@@ -71,9 +71,12 @@ TEST_F(BatchRun, InputNamedLikeAFlightArchiveIsKeptAndReadAsALocationList) {
     for (const auto& [input, text] : cases) {
         SCOPED_TRACE(input);
         write_file(input, text);
-        EXPECT_EQ(run(input), kExitNormal) << console;
+        EXPECT_EQ(run(input), kExitFileError) << console;
         EXPECT_EQ(read_file(input), text);
         EXPECT_NE(console.find("CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY"), std::string::npos) << console;
+        EXPECT_NE(console.find(std::string("tolv7: ") + input + ": cannot be read as a location list"),
+                  std::string::npos)
+            << console;
         std::string stem(input, std::string(input).find('.'));
         auto answers = read_lines(stem + ".ANS");
         ASSERT_EQ(answers.size(), 2u);

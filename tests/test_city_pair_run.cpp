@@ -356,6 +356,16 @@ TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
     EXPECT_EQ(menus.screen().find("inished"), std::string::npos) << menus.screen();
     EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
+
+    // A batch job listed the same name: it stops rather than end as if done.
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\nFLIGHTS.OUT\n");
+    TestProgram batch;
+    start_up(*batch);
+    batch.shell.answer_listings("FLIGHTS.OUT\n");
+    std::string what;
+    EXPECT_EQ(stop_status([&] { runbig(*batch); }, &what), kExitFileError);
+    EXPECT_EQ(what, "FLIGHTS.OUT: would be its own result file; rename the input file");
+    EXPECT_EQ(read_file("FLIGHTS.OUT"), flights);
 }
 
 // The built program in batch mode, every kind of record, compared byte for

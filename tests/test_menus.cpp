@@ -196,6 +196,17 @@ TEST(MenuAnswers, ALocationListPickedForEditingIsKeptBetweenVisits) {
                                         "vi           'ALPS.LOC'", "ls -1d *.LOC > FILELIST.TXT"}));
 }
 
+TEST(MenuAnswers, AnUnreadableLocationListIsReportedAndTheMenuComesBack) {
+    MenuRig rig("2\n1\n");
+    write_file("EMPTY.LOC", "");
+    rig.listing = {"EMPTY.LOC"};
+    MenuState state;
+    NextMenu next = NextMenu::Exit;
+    EXPECT_EQ(stop_status([&] { next = menu_locations(*rig.tp, state); }), -1);  // no stop outside batch mode
+    EXPECT_EQ(next, NextMenu::Main);
+    EXPECT_EQ(rig.count("CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY"), 1) << rig.tp.screen();
+}
+
 TEST(MenuAnswers, LocationItemsNoteTheirStartInTheCheckLog) {
     MenuRig rig("2\n3\n");
     rig.tp.log.open("CHECK.LOG");
