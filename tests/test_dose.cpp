@@ -20,8 +20,6 @@
 namespace tolv7::test {
 namespace {
 
-constexpr auto year_of = decimal_year;
-
 void set_averages(Program& p, int month, int day, int hour) {
     p.engine.useaves = {month == 0 ? -1 : 0, day == 0 ? -1 : 0, hour == 0 ? -1 : 0};
 }
@@ -57,7 +55,7 @@ TEST(DoseBinEdges, EdgesOfTheEnergyGrid) {
 TEST(DoseLongitude, NormalisedInPlaceAndReturned) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
-    double date = year_of(2019, 6, 15, 12);
+    double date = decimal_year(2019, 6, 15, 12);
     for (auto [given, expected] : {std::pair{-30.0, 330.0}, {725.0, 5.0}, {360.0, 360.0}, {720.0, 360.0},
                                    {-360.0, 0.0}, {0.0, 0.0}, {359.5, 359.5}}) {
         double lon = given;
@@ -109,7 +107,7 @@ TEST(DoseFold, MatchesAnIndependentFoldWithWholeBins) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     int month = 6, day = 15, hour = 12;
     set_averages(*s.tp, month, day, hour);
-    double date = year_of(2019, month, day, hour);
+    double date = decimal_year(2019, month, day, hour);
     for (double depth : {200.0, 918.0, 984.0}) {
         double rate = s.rate(45.0, 10.0, depth, date, 76);
         double weight = (1.0 + std::sin(zeta(km(*s.tp, depth)))) / 2.0;
@@ -127,7 +125,7 @@ TEST(DoseFold, MatchesAnIndependentFoldWithWholeBins) {
 TEST(DoseFold, PartialBinsAtTheCutoffAndNoneAboveIt) {
     Started s(constant_tree(tree::CutoffShape::Linear));
     set_averages(*s.tp, 6, 15, 12);
-    double date = year_of(2019, 6, 15, 12);
+    double date = decimal_year(2019, 6, 15, 12);
     double rate = s.rate(30.0, 100.0, 300.0, date, 38);
     double rc = s.tp->engine.vcut;
     ASSERT_GT(rc, 1.0);
@@ -145,7 +143,7 @@ TEST(DoseFold, DoseKindOutsideTheTablesGivesZeroWithOneWarning) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
     for (int kind : {0, 305}) {
-        EXPECT_EQ(s.rate(45.0, 10.0, 300.0, year_of(2019, 6, 15, 12), kind), 0.0);
+        EXPECT_EQ(s.rate(45.0, 10.0, 300.0, decimal_year(2019, 6, 15, 12), kind), 0.0);
         EXPECT_EQ(s.tp->engine.isostats, 0.0);
     }
     s.tp.log.flush();
@@ -167,7 +165,7 @@ TEST(DoseLogs, FixedCheckLogLinesAndAnEmptyTraceFileWithoutTest) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
     double lon = -30.0;
-    dose(*s.tp, 45.0, lon, 300.0, year_of(2019, 6, 15, 12), 76, 4, 0, 0);
+    dose(*s.tp, 45.0, lon, 300.0, decimal_year(2019, 6, 15, 12), 76, 4, 0, 0);
     auto lines = dose_log_lines(s.tp);
     ASSERT_GE(lines.size(), 9u);
     EXPECT_EQ(lines[0].substr(0, 11), "  Starting ");
@@ -190,7 +188,7 @@ TEST(DoseLogs, FixedCheckLogLinesAndAnEmptyTraceFileWithoutTest) {
 TEST(DoseLogs, TraceGoesToTheDoseLogWithTestOne) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
-    s.rate(45.0, 10.0, 300.0, year_of(2019, 6, 15, 12), 76, 1);
+    s.rate(45.0, 10.0, 300.0, decimal_year(2019, 6, 15, 12), 76, 1);
     auto dap = read_lines("DIAGNOSE/DIAGDAP.DAT");
     ASSERT_GT(dap.size(), 2600u + 2600u);
     EXPECT_EQ(dap[0].substr(0, 11), "  Starting ");
@@ -237,7 +235,7 @@ TEST(DoseCaching, CachedAndUncachedResultsAreIdentical) {
         for (const Point& pt : points) {
             set_averages(*s.tp, pt.m, pt.d, pt.h);
             double lon = pt.lon;
-            r.dose.push_back(dose(*s.tp, pt.lat, lon, pt.depth, year_of(pt.y, pt.m, pt.d, pt.h), pt.kind, 4, 0, 0));
+            r.dose.push_back(dose(*s.tp, pt.lat, lon, pt.depth, decimal_year(pt.y, pt.m, pt.d, pt.h), pt.kind, 4, 0, 0));
             r.isostats.push_back(s.tp->engine.isostats);
             r.vcut.push_back(s.tp->engine.vcut);
             r.dap += read_file("DIAGNOSE/DIAGDAP.DAT");
@@ -246,7 +244,7 @@ TEST(DoseCaching, CachedAndUncachedResultsAreIdentical) {
         // One point with the detailed trace, after the kept values are in place.
         set_averages(*s.tp, 6, 15, 12);
         double lon = -0.5;
-        r.dose.push_back(dose(*s.tp, 51.5, lon, 250.0, year_of(2019, 6, 15, 12), 76, 4, 1, 0));
+        r.dose.push_back(dose(*s.tp, 51.5, lon, 250.0, decimal_year(2019, 6, 15, 12), 76, 4, 1, 0));
         for (const std::string& line : read_lines("DIAGNOSE/DIAGDAP.DAT"))
             if (line.find(" time in ") == std::string::npos) r.dap += line + "\n";  // processor times differ
         s.tp->engine.cutoff_log.flush();
@@ -275,7 +273,7 @@ TEST(DosePhysics, RatesFollowTheirPhysicalCauses) {
     Started s;
     auto rate = [&](double lat, double lon, double depth, int y, int m, int d, int h) {
         set_averages(*s.tp, m, d, h);
-        return s.rate(lat, lon, depth, year_of(y, m, d, h), 76);
+        return s.rate(lat, lon, depth, decimal_year(y, m, d, h), 76);
     };
     double cruise = 230.0;  // about 35,000 ft
     double polar = rate(80.0, 0.0, cruise, 2019, 6, 15, 12);
