@@ -9,7 +9,16 @@ namespace tolv7 {
 
 namespace {
 const std::int32_t kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-}
+
+// Added to the hours of a date before their whole part is taken, so that an
+// hour a hair below its mark counts as that hour (single-precision 0.49).
+constexpr double kHourRounding = 0.49000000953674316;
+static_assert(kHourRounding == double(0.49f));
+
+// The natural logarithm of 10 in single precision.
+constexpr double kLn10 = 2.3025851249694824;
+static_assert(kLn10 == double(2.30258509f));
+}  // namespace
 
 bool leap(std::int32_t year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
 
@@ -45,7 +54,7 @@ CalendarDate dates(double t) {
     out.year = static_cast<std::int32_t>(t);
     double x = (t - out.year) * diy(out.year);
     auto whole = static_cast<std::int32_t>(x);
-    out.hour = static_cast<std::int32_t>((x - whole) * 24.0 + 0.49000000953674316);
+    out.hour = static_cast<std::int32_t>((x - whole) * 24.0 + kHourRounding);
     std::int32_t day_of_year = whole;
     if (out.hour >= 24) {
         out.hour -= 24;
@@ -106,7 +115,7 @@ double extrapolate(double x1, double x2, double y1, double y2, double x) {
 }
 
 namespace fmath {
-double log10(double x) { return std::log(x) / 2.3025851249694824; }
+double log10(double x) { return std::log(x) / kLn10; }
 }  // namespace fmath
 
 }  // namespace tolv7

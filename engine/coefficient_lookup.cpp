@@ -24,7 +24,7 @@ constexpr int kElements = 27;  // rows of the flux and energy tables
 const std::array<double, 19>& energy_axis_gev() {
     static const std::array<double, 19> axis = [] {
         std::array<double, 19> a{};
-        for (std::size_t e = 0; e < a.size(); ++e) a[e] = kCoefficientEnergyMeV[e] * 0.0010000000474974513;
+        for (std::size_t e = 0; e < a.size(); ++e) a[e] = kCoefficientEnergyMeV[e] * kSingleMilli;
         return a;
     }();
     return axis;
@@ -102,10 +102,18 @@ DoseKindParts decoder(int dose_kind) {
     return {q, dose_kind - kShowerParticles * (q - 1)};
 }
 
+// Calibration of the library's values to the units of each quantity: the
+// secondary fluence (1), the doses (2-7: the single-precision 1.22 divided
+// out) and the neutron monitor counts (8).
+constexpr double kFluenceScale = 1198087403597632.0;
+constexpr double kDoseScale = 0.8196721119254039;
+static_assert(kDoseScale == 1.0 / double(1.22f));
+constexpr double kCountScale = 2.575075761410234e-11;
+
 double renorm(int q) {
-    if (q == 1) return 1198087403597632.0;
-    if (q >= 2 && q <= 7) return 0.8196721119254039;
-    if (q == 8) return 2.575075761410234e-11;
+    if (q == 1) return kFluenceScale;
+    if (q >= 2 && q <= 7) return kDoseScale;
+    if (q == 8) return kCountScale;
     return 0.0;
 }
 
@@ -135,11 +143,16 @@ DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int do
 
 namespace {
 
-// Below 918 g/cm2 the value at 918 halves for every further 132 g/cm2.
+// Below the library's deepest interpolated level the value at that level
+// halves for every further kHalvingDepth g/cm2 of air.
+constexpr double kDeepest = 918.0;       // g/cm2, near the library's second depth (918.3537)
+constexpr double kHalvingDepth = 132.0;  // g/cm2
+
+double halving_below_deepest(double depth) { return std::pow(0.5, (depth - kDeepest) / kHalvingDepth); }
+
 template <class Spline>
 double depth_step(const Spline& spline_at, double depth, int q) {
-    constexpr double kDeepest = 918.0;
-    double value = depth <= kDeepest ? spline_at(depth) : spline_at(kDeepest) * std::pow(0.5, (depth - kDeepest) / 132.0);
+    double value = depth <= kDeepest ? spline_at(depth) : spline_at(kDeepest) * halving_below_deepest(depth);
     return value * renorm(q);
 }
 
@@ -155,7 +168,6 @@ PreparedDepthValues::PreparedDepthValues(const DepthValues& values, int q)
 double PreparedDepthValues::operator()(double depth) const { return depth_step(spline_, depth, q_); }
 
 DepthPoint locate_depth(double depth) {
-    constexpr double kDeepest = 918.0;
     static const GuardedSpline axis = [] {
         DepthValues ones;
         ones.fill(1.0);
@@ -164,7 +176,7 @@ DepthPoint locate_depth(double depth) {
     DepthPoint d;
     d.deep = !(depth <= kDeepest);
     d.point = axis.locate(d.deep ? kDeepest : depth);
-    if (d.deep) d.halving = std::pow(0.5, (depth - kDeepest) / 132.0);
+    if (d.deep) d.halving = halving_below_deepest(depth);
     return d;
 }
 
@@ -258,9 +270,13 @@ TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> 
     return slope;
 }
 
+// Weight of the coefficient slope term in the top-bin correction, as the
+// correction model gives it.
+constexpr double kTopBinSlopeWeight = 400.0;
+
 double top_bin_factor(Program& p, const TopBinSlope& slope, double h56, double h50) {
     double k = (h56 - h50) / (slope.t56 - slope.t50);
-    double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
+    double factor = (slope.a * k * kTopBinSlopeWeight * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
 
     constexpr std::size_t kWarningsKept = 256;

@@ -22,9 +22,11 @@ constexpr std::size_t kFactors = static_cast<std::size_t>(kYears) * 12 * 31 * 24
 // Dates the table answers for (2056.999 in single precision is the last).
 constexpr double kFirstDate = 1958.0;
 constexpr double kLastDate = 2056.9990234375;
+static_assert(kLastDate == double(2056.999f));
 
 // Factors above 1.3 (single precision) are not trusted and count as 1.0.
 constexpr double kLargestFactor = 1.2999999523162842;
+static_assert(kLargestFactor == double(1.3f));
 
 bool in_table(long long year, long long month, long long day, long long hour) {
     return year >= kFirstYear && year < kFirstYear + kYears && month >= 1 && month <= 12 && day >= 1 && day <= 31 &&

@@ -101,9 +101,21 @@ bool average_date(const std::array<std::int32_t, 3>& useaves) {
     return false;
 }
 
+namespace {
+
+// Storm model of the cutoff (GV): from Kp 5 on, Rc becomes
+// (Rc + 1 - kStormShift exp(-Rc / kStormScale)) / 2; single-precision values.
+constexpr int kStormKp = 5;
+constexpr double kStormShift = 0.5400000214576721;
+static_assert(kStormShift == double(0.54f));
+constexpr double kStormScale = 2.9000000953674316;
+static_assert(kStormScale == double(2.9f));
+
+}  // namespace
+
 double storm_cutoff(double rc, int kp) {
-    if (kp < 5) return rc;
-    return 0.5 * (rc + 1.0 - 0.5400000214576721 * std::exp(-rc / 2.9000000953674316));
+    if (kp < kStormKp) return rc;
+    return 0.5 * (rc + 1.0 - kStormShift * std::exp(-rc / kStormScale));
 }
 
 int getkp(Program& p, double date) { return date_kp(p, date).value_or(0); }

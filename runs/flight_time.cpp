@@ -13,7 +13,7 @@ std::optional<double> flight_start(Program& p, const std::string& ymd, int hour,
     aves[1] = date->day == 0 ? -1 : 0;
     aves[2] = hour == 0 && minute == 0 ? -1 : 0;
     double year_length = leap(date->year) ? 366.0 : 365.0;
-    float minutes = static_cast<float>(minute) * 1.9026E-6f;
+    float minutes = static_cast<float>(minute) * static_cast<float>(kMinuteYears);
     return (date->year + dsf(date->year, date->month, date->day, hour) / year_length) +
            static_cast<double>(minutes);
 }
