@@ -214,7 +214,7 @@ SaveOutcome add_user_airport(Program& p, const std::string& record) {
 }
 
 NextMenu addaport(Program& p) {
-    p.set.init.diag = "NO!";
+    p.set.init.diag = kSwitchOff;
     cls(p);
     menuheader(p);
     p.con.line("");

@@ -63,9 +63,7 @@ const std::vector<std::string>& port_index(Program& p) {
 }  // namespace
 
 std::string left_aligned_code(const std::string& code) {
-    std::string six = pad_to(code, 6);
-    std::size_t first = six.find_first_not_of(' ');
-    return pad_to(first == std::string::npos ? std::string() : six.substr(first), 6);
+    return pad_to(trim_left(pad_to(code, 6)), 6);
 }
 
 double record_degrees(int degrees, int minutes, int seconds) {

@@ -73,6 +73,10 @@ CalendarDate dates(double t) {
     return out;
 }
 
+double decimal_year(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
+    return year + dsf(year, month, day, hour) / diy(year);
+}
+
 double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour, std::int32_t minute) {
     double days = days_before_month(year, month) + day - 1 + hour / 24.0 + minute / 1440.0;
     return year + days / diy(year);

@@ -31,6 +31,9 @@ struct CalendarDate {
 // dates the same way.
 CalendarDate dates(double t);
 
+// The decimal year of a date and hour: year + dsf / days of the year.
+double decimal_year(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
+
 double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour, std::int32_t minute);
 
 // "YYYY/MM/DD", or "MM/YYYY" (day 0) when column 3 is "/"; nullopt when a

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "engine/altitude_depth.hpp"
+#include "engine/average_switches.hpp"
 #include "engine/cutoff_grid.hpp"
 #include "engine/dose.hpp"
 #include "engine/file_rewrite.hpp"
 #include "app/file_stamp.hpp"
+#include "app/settings.hpp"
 #include "engine/kp_adjust.hpp"
 #include "engine/primary_spectrum.hpp"
 
@@ -38,10 +40,10 @@ struct EngineRecords {
     MvDates mvdates;
 
     // Average switches set by the runs: yearly, monthly, daily (-1 set, 0 clear).
-    std::array<std::int32_t, 3> useaves{0, 0, 0};
+    AverageSwitches useaves{0, 0, 0};
 
     // Switch of the cutoff trace.
-    std::string skydiag = "NO!";
+    std::string skydiag = kSwitchOff;
 
     // Results of the last dose computation.
     double vcut = 0.0;

@@ -71,7 +71,7 @@ CutoffEpochs cutoff_epochs(double date) {
 void findcut(Program& p, int sectors, int bands, double date, double latitude, double longitude,
              double altitude_km, double& vcut, std::span<double> skycut, std::span<double> skypass,
              std::span<double> skywt) {
-    p.engine.skydiag = "NO!";
+    p.engine.skydiag = kSwitchOff;
     open_cutoff_log(p);
     load_cutoff_grids(p);
     if (bands >= 1 && sectors >= 1) {

@@ -5,11 +5,13 @@
 #include <fstream>
 
 #include "app/calendar.hpp"
+#include "app/console_echo.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/average_switches.hpp"
 
 namespace tolv7 {
 
@@ -45,11 +47,6 @@ double stored_factor(const std::vector<double>& fddata, const CalendarDate& d, i
     return fddata[fd_index(d.year, d.month, d.day, hour)];
 }
 
-void both(Program& p, const std::string& text) {
-    p.con.line(text);
-    p.log.line(text);
-}
-
 }  // namespace
 
 void loadforbush(Program& p) {
@@ -83,18 +80,18 @@ void loadforbush(Program& p) {
 void forbush(Program& p, double date, std::span<double> flux, double& factor) {
     factor = 1.0;
     if (!(date >= kFirstDate && date <= kLastDate)) {
-        both(p, ListLine() << "Date is out of range for Forbush data");
-        both(p, ListLine() << "Warning: FORBUSH FACTOR IS ASSUMED AS " << 1.0);
+        echo_line(p.con, p.log, ListLine() << "Date is out of range for Forbush data");
+        echo_line(p.con, p.log, ListLine() << "Warning: FORBUSH FACTOR IS ASSUMED AS " << 1.0);
         return;
     }
     const auto& aves = p.engine.useaves;
-    if ((aves[0] & 1) != 0 || (aves[1] & 1) != 0) {
+    if (switch_set(aves[0]) || switch_set(aves[1])) {
         p.log.line(ListLine() << " Date is a monthly or yearly average, no FDs");
         p.log.line(ListLine() << "Monthly average, FORBUSH correction:" << 1.0);
         return;
     }
     CalendarDate d = dates(date);
-    if ((aves[2] & 1) != 0) {
+    if (switch_set(aves[2])) {
         double sum = 0.0;
         for (int hour = 0; hour < 24; ++hour) sum += usable(stored_factor(p.engine.fddata, d, hour));
         factor = sum / 24.0;

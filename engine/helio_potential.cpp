@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/calendar.hpp"
+#include "app/console_echo.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
@@ -87,9 +88,7 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(Program& p) {
 }  // namespace
 
 void load_hp(Program& p) {
-    std::string loading = ListLine() << "Loading TOLV-6 heliocentric potential data";
-    p.con.line(loading);
-    p.log.line(loading);
+    echo_line(p.con, p.log, ListLine() << "Loading TOLV-6 heliocentric potential data");
     MvDates& mv = p.engine.mvdates;
     mv.table.assign(static_cast<std::size_t>(kYears) * kMonths, 0);
     const std::string path = "SOLARMOD/MV-DATES.L99";

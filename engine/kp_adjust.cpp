@@ -95,12 +95,6 @@ std::optional<int> date_kp(Program& p, double date) {
 
 }  // namespace
 
-bool average_date(const std::array<std::int32_t, 3>& useaves) {
-    for (std::int32_t s : useaves)
-        if ((s & 1) != 0) return true;
-    return false;
-}
-
 namespace {
 
 // Storm model of the cutoff (GV): from Kp 5 on, Rc becomes

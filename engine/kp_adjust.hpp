@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/file_stamp.hpp"
+#include "engine/average_switches.hpp"
 
 namespace tolv7 {
 
@@ -35,9 +36,6 @@ struct KpIndexFile {
     // The first day line of each date (year x 10000 + month x 100 + day).
     std::unordered_map<std::int64_t, std::size_t> first_of_date;
 };
-
-// True when a run marked the date as a yearly, monthly or daily average.
-bool average_date(const std::array<std::int32_t, 3>& useaves);
 
 // The cutoff lowered for a storm of index kp (unchanged below 5).
 double storm_cutoff(double rc, int kp);

@@ -19,7 +19,7 @@ FlightOptions pick_flt_options(Program& p) {
     FlightOptions o;
     cls(p);
     menuheader(p);
-    if (p.set.init.menus == "FEW") {
+    if (few_dialogues(p.set.init)) {
         o.particle = 38;
         o.quantity = 2;
     } else {

@@ -22,13 +22,13 @@ std::string next_listed_file(std::istream& list) {
 
 }  // namespace
 
-QuietDiagnostics::QuietDiagnostics(Program& p) : p_(p), diagall_(p.set.init.diag) { p.set.init.diag = "NO!"; }
+QuietDiagnostics::QuietDiagnostics(Program& p) : p_(p), diagall_(p.set.init.diag) { p.set.init.diag = kSwitchOff; }
 
 QuietDiagnostics::~QuietDiagnostics() { p_.set.init.diag = diagall_; }
 
 FlightRunStart start_flight_run(Program& p, const std::string& type) {
     FlightRunStart run;
-    if (p.set.init.menus == "NO!") {
+    if (batch_mode(p.set.init)) {
         run.options = batch_flight_options(p);
     } else {
         PickOutcome picked = pick_infile(p, type);

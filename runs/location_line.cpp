@@ -120,8 +120,7 @@ LocationLine parse_location_line(const std::string& text) {
         out.longitude = *longitude;
     } else {
         std::string code = column_text(line, comma[0] + 1, comma[1] - 1);
-        std::size_t begin = code.find_first_not_of(' ');
-        out.icao = pad_to(begin == std::string::npos ? "" : trim_right(code.substr(begin)), 6);
+        out.icao = pad_to(trim(code), 6);
         out.unit = char_before(3);
         altitude = field(3);
     }
