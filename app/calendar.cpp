@@ -82,20 +82,35 @@ double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::in
     return year + days / diy(year);
 }
 
+std::string date_text(std::int32_t year, std::int32_t month, std::int32_t day) {
+    std::string text = "    /  /  ";
+    put_int(text, date_col::year, year);
+    put_int(text, date_col::month, month, 2);
+    put_int(text, date_col::day, day, 2);
+    return text;
+}
+
+std::string month_date_text(std::int32_t month, std::int32_t year) {
+    std::string text = "  /    ";
+    put_int(text, date_col::month_form_month, month, 2);
+    put_int(text, date_col::month_form_year, year);
+    return text;
+}
+
 std::optional<CalendarDate> date2ymd(const std::string& text) {
-    auto field = [&](int first, int last) {
-        std::string f = column_text(text, first, last);
-        return char2int(f, last - first + 1);
+    auto field = [&](ColumnField f) {
+        std::string piece = column_text(text, f);
+        return char2int(piece, f.width());
     };
     CalendarDate out;
     std::optional<std::int32_t> y, m, d;
-    if (column_text(text, 3, 3) != "/") {
-        y = field(1, 4);
-        m = field(6, 7);
-        d = field(9, 10);
+    if (column_text(text, date_col::month_form_mark) != "/") {
+        y = field(date_col::year);
+        m = field(date_col::month);
+        d = field(date_col::day);
     } else {
-        m = field(1, 2);
-        y = field(4, 7);
+        m = field(date_col::month_form_month);
+        y = field(date_col::month_form_year);
         d = 0;
     }
     if (!y || !m || !d) return std::nullopt;

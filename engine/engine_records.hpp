@@ -16,6 +16,7 @@
 #include "app/file_stamp.hpp"
 #include "app/settings.hpp"
 #include "engine/kp_adjust.hpp"
+#include "engine/potential_layouts.hpp"
 #include "engine/primary_spectrum.hpp"
 
 namespace tolv7 {
@@ -66,12 +67,7 @@ struct EngineRecords {
 
     // One readable line of the daily potential file SOLARMOD/MORDATES.2K
     // (month 0: yearly value, day 0: monthly value).
-    struct DailyPotential {
-        std::int32_t year = 0;
-        std::int32_t month = 0;
-        std::int32_t day = 0;
-        std::int32_t mv = 0;
-    };
+    using DailyPotential = tolv7::DailyPotential;
     // The daily potential file's lines, in file order up to its first
     // unreadable line, kept while the file's size and time stay the same.
     struct DailyPotentials {

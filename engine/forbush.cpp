@@ -12,6 +12,7 @@
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/average_switches.hpp"
+#include "engine/forbush_layout.hpp"
 
 namespace tolv7 {
 
@@ -59,21 +60,14 @@ void loadforbush(Program& p) {
     long long number = 0;
     while (read_line(in, line)) {
         ++number;
-        Columns c(line);
-        auto year = c.integer(1, 4);
-        auto month = c.integer(5, 8);
-        auto day = c.integer(9, 12);
-        auto hour = c.integer(13, 16);
-        bool unused_ok = c.integer(17, 20) && c.real(21, 30, 4) && c.integer(31, 36);
-        auto factor = c.real(37, 46, 4);
-        if (!year || !month || !day || !hour || !unused_ok || !factor)
-            stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
+        auto f = read_forbush_line(line);
+        if (!f) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
         // An hour outside the table (a blank line reads as year 0) is skipped.
-        if (!in_table(*year, *month, *day, *hour)) continue;
-        if (!(*factor > 0.0) || !std::isfinite(*factor))
+        if (!in_table(f->year, f->month, f->day, f->hour)) continue;
+        if (!(f->factor > 0.0) || !std::isfinite(f->factor))
             stop_file_error(path, "line " + std::to_string(number) + ": the Forbush factor \"" +
-                                      column_text(line, 37, 46) + "\" is not above 0");
-        fddata[fd_index(*year, *month, *day, *hour)] = *factor;
+                                      column_text(line, forbush_col::factor) + "\" is not above 0");
+        fddata[fd_index(f->year, f->month, f->day, f->hour)] = f->factor;
     }
 }
 

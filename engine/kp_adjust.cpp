@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/calendar.hpp"
-#include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program.hpp"
 #include "app/program_stop.hpp"
@@ -15,26 +14,6 @@
 namespace tolv7 {
 
 namespace {
-
-// A day line: year (1-4), month (5-6), day (7-8), then eight pairs of a sign
-// mark and a Kp digit (columns 9-24); the rest of the line is not used.
-std::optional<KpDay> parse_kp_day(const std::string& line) {
-    Columns c(line);
-    auto year = c.integer(1, 4);
-    auto month = c.integer(5, 6);
-    auto day = c.integer(7, 8);
-    if (!year || !month || !day) return std::nullopt;
-    KpDay out;
-    out.year = static_cast<std::int32_t>(*year);
-    out.month = static_cast<std::int32_t>(*month);
-    out.day = static_cast<std::int32_t>(*day);
-    for (int s = 1; s <= 8; ++s) {
-        auto digit = c.integer(8 + 2 * s, 8 + 2 * s);
-        if (!digit) return std::nullopt;
-        out.kp[static_cast<std::size_t>(s - 1)] = static_cast<std::int32_t>(*digit);
-    }
-    return out;
-}
 
 std::int64_t date_key(std::int64_t year, std::int64_t month, std::int64_t day) {
     return year * 10000 + month * 100 + day;
@@ -52,7 +31,7 @@ const KpIndexFile& kp_index(Program& p) {
     std::string line;
     if (!read_line(in, line)) stop_file_error(kKpIndexFile, "has no heading line");
     for (long n = 2; read_line(in, line); ++n) {
-        auto day = parse_kp_day(line);
+        auto day = read_kp_day_line(line);
         if (!day) {
             fresh.unreadable = "line " + std::to_string(n) + " cannot be read as a Kp day";
             break;

@@ -10,6 +10,7 @@
 
 #include "app/file_stamp.hpp"
 #include "engine/average_switches.hpp"
+#include "engine/kp_layout.hpp"
 
 namespace tolv7 {
 
@@ -17,14 +18,6 @@ struct Program;
 
 // The Kp file; its name has a forward slash whatever the OS setting.
 inline constexpr const char* kKpIndexFile = "KP_INDEX/KP_INDEX.TXT";
-
-// One day line: its date and the Kp digit of each three-hour interval.
-struct KpDay {
-    std::int32_t year = 0;
-    std::int32_t month = 0;
-    std::int32_t day = 0;
-    std::array<std::int32_t, 8> kp{};
-};
 
 // The Kp file as last read: its day lines in file order up to the first one
 // that cannot be read, and what was wrong with that one (empty when none).
