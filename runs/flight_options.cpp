@@ -1,6 +1,7 @@
 #include "runs/flight_options.hpp"
 
 #include "app/batch_control.hpp"
+#include "app/calendar.hpp"
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
@@ -46,7 +47,7 @@ FlightOptions pick_flt_options(Program& p) {
         }
         show(p, "WRONG FORMAT: RE-ENTER");
     }
-    if (o.run_date.substr(8, 2) == "00") return o;
+    if (column_text(o.run_date, date_col::day) == "00") return o;
     p.con.line("");
     for (;;) {
         show(p, "      ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?");
