@@ -193,7 +193,7 @@ PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
     PreparedDoseKind prepared;
     prepared.dose_kind = dose_kind;
     int q = decoder(dose_kind).q;
-    int total_kind = dose_kind_of(kShowerParticles, q);  // all particles
+    int total_kind = dose_kind_of(kAllParticles, q);
     for (int z = 1; z < kShowerSlots; ++z) {
         std::vector<GuardedPoint> by_mass, by_number;
         for (int i = 1; i <= kBins; ++i) {
@@ -241,7 +241,7 @@ double hff(Program& p, std::span<const double> flux, std::span<const double> ene
     if (i != kTopBin) return 1.0;
     if (!usable_dose_kind(p, dose_kind, "HFF", "1")) return 1.0;
     // Slope of the total coefficient of the quantity between bins 50 and 56.
-    int total_kind = dose_kind_of(kShowerParticles, decoder(dose_kind).q);  // all particles
+    int total_kind = dose_kind_of(kAllParticles, decoder(dose_kind).q);
     double h56 = ftd(p, z, 56, total_kind, depth);
     double h50 = ftd(p, z, 50, total_kind, depth);
     return top_bin_factor(p, flux, energy, z, h56, h50);

@@ -56,6 +56,9 @@ static_assert(kTwoNucleonRestGeV == double(1.876544f));
 constexpr double kOutsideGridFlux = 9.99999993922529e-9;
 static_assert(kOutsideGridFlux == double(1e-8f));
 
+// The potential comes in MV; the force field takes it in GV.
+constexpr double kMvPerGv = 1000.0;
+
 // Spectra of this many potentials are kept.
 constexpr std::size_t kSpectraKept = 16;
 
@@ -210,7 +213,7 @@ const PrimarySpectrum& get_hpd_iso(Program& prog, double date, double depth) {
                                  << " MV, using 0 MV");
         hp = 0.0;
     }
-    const double phi = hp / 1000.0;
+    const double phi = hp / kMvPerGv;
     const KeptSpectrum& spectra = spectra_of(prog, phi);
 
     std::string head = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +

@@ -21,13 +21,13 @@ FlightOptions pick_flt_options(Program& p) {
     cls(p);
     menuheader(p);
     if (few_dialogues(p.set.init)) {
-        o.particle = 38;
+        o.particle = kAllParticles;
         o.quantity = 2;
     } else {
         o.particle = ask_particle(p, "      Entry must be 0 to 37 ");
         p.con.line(" ");
         o.quantity = ask_dose_type(p, DoseMenu::Flight);
-        if (o.particle == 0) o.particle = 38;
+        if (o.particle == 0) o.particle = kAllParticles;
     }
     p.set.ini.gcr_model = 4;
     o.takeoff = 0;
@@ -76,7 +76,7 @@ FlightOptions batch_flight_options(Program& p) {
     FlightOptions o;
     o.run_date = bc.ymd1;
     o.takeoff = bc.hour;
-    o.particle = bc.particle == 0 ? 38 : bc.particle;
+    o.particle = bc.particle == 0 ? kAllParticles : bc.particle;
     o.quantity = bc.dosekind;
     o.input_name = bc.name;
     return o;

@@ -15,6 +15,7 @@
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "engine/helio_potential.hpp"
+#include "engine/shower_library.hpp"
 #include "runs/particle_menus.hpp"
 
 namespace tolv7 {
@@ -118,7 +119,7 @@ Altitude ask_altitude(Program& p) {
 }
 
 struct Selection {
-    int particle = 38;  // 1-38
+    int particle = kAllParticles;  // 1-38
     int dose_type = 2;  // 1-8
 };
 
@@ -126,7 +127,7 @@ Selection ask_selection(Program& p) {
     Selection s;
     if (!few_dialogues(p.set.init)) {
         int code = ask_particle(p, "      Entry must be 0 to 37", true);
-        s.particle = code == 0 ? 38 : code;
+        s.particle = code == 0 ? kAllParticles : code;
         echo(p, ListLine() << s.particle);
         p.con.line(" ");
         s.dose_type = ask_dose_type(p, DoseMenu::Place);
