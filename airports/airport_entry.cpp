@@ -214,7 +214,7 @@ SaveOutcome add_user_airport(const AirportContext& p, const std::string& record)
 }
 
 NextMenu addaport(const AirportContext& p) {
-    p.set.init.diag = "NO!";
+    p.set.init.diag = kSwitchOff;
     cls(p);
     menuheader(p);
     p.con.line("");

@@ -14,11 +14,7 @@ std::optional<int> field_int(const std::string& record, RecordField f) {
     return char2int(text, f.width());
 }
 
-void put_field(std::string& record, RecordField f, const std::string& text) {
-    auto width = static_cast<std::size_t>(f.width());
-    if (record.size() < static_cast<std::size_t>(f.last)) record = pad_to(record, static_cast<std::size_t>(f.last));
-    record.replace(static_cast<std::size_t>(f.first - 1), width, pad_to(text, width));
-}
+void put_field(std::string& record, RecordField f, const std::string& text) { put_text(record, f, text); }
 
 std::string elevation_tenths_text(int feet) {
     if (feet < 0) return "-" + fmt_i(-feet, 4, 4) + "0";

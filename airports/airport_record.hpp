@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/fixed_columns.hpp"
+
 namespace tolv7 {
 
 inline constexpr int kAirportRecordLength = 91;
@@ -12,11 +14,7 @@ inline constexpr int kUserRecordLength = 89;   // user file lines: columns 90-91
 inline constexpr int kAirportCapacity = 7000;  // primary records used at most
 
 // Columns first..last, 1-based and inclusive.
-struct RecordField {
-    int first;
-    int last;
-    constexpr int width() const { return last - first + 1; }
-};
+using RecordField = ColumnField;
 
 // Hemisphere codes: a digit means north (west), any other character south
 // (east); the entry form writes "0" and "}".

@@ -22,27 +22,10 @@ bool code_matches(const std::string& given, const std::string& record) {
     return n >= 4 && n <= 6 && given.compare(0, n, icao) == 0;
 }
 
-int field(const std::string& record, RecordField f, int number) {
-    auto value = field_int(record, f);
-    if (!value)
-        stop_file_error(kPortIndex, "record " + std::to_string(number) + " holds a field that is not a number");
-    return *value;
-}
-
 AirportInfo airport_of(const std::string& record, int number) {
-    AirportInfo info;
-    info.name = field_text(record, port_col::name);
-    info.city = field_text(record, port_col::city);
-    info.latitude = record_degrees(field(record, port_col::lat_degrees, number),
-                                   field(record, port_col::lat_minutes, number),
-                                   field(record, port_col::lat_seconds, number));
-    info.longitude = record_degrees(field(record, port_col::lon_degrees, number),
-                                    field(record, port_col::lon_minutes, number),
-                                    field(record, port_col::lon_seconds, number));
-    info.ns = nss(field_text(record, port_col::lat_code))[0];
-    info.ew = ews(field_text(record, port_col::lon_code))[0];
-    info.elevation = field(record, port_col::elevation, number) / 10.0;
-    return info;
+    auto info = read_airport_record(record);
+    if (!info) stop_file_error(kPortIndex, "record " + std::to_string(number) + " holds a field that is not a number");
+    return *info;
 }
 
 // The records of the name index, read again only when the file changed
@@ -62,10 +45,28 @@ const std::vector<std::string>& port_index(const AirportContext& p) {
 
 }  // namespace
 
+std::optional<AirportInfo> read_airport_record(const std::string& record) {
+    auto lat_d = field_int(record, port_col::lat_degrees);
+    auto lat_m = field_int(record, port_col::lat_minutes);
+    auto lat_s = field_int(record, port_col::lat_seconds);
+    auto lon_d = field_int(record, port_col::lon_degrees);
+    auto lon_m = field_int(record, port_col::lon_minutes);
+    auto lon_s = field_int(record, port_col::lon_seconds);
+    auto tenths = field_int(record, port_col::elevation);
+    if (!lat_d || !lat_m || !lat_s || !lon_d || !lon_m || !lon_s || !tenths) return std::nullopt;
+    AirportInfo info;
+    info.name = field_text(record, port_col::name);
+    info.city = field_text(record, port_col::city);
+    info.latitude = record_degrees(*lat_d, *lat_m, *lat_s);
+    info.longitude = record_degrees(*lon_d, *lon_m, *lon_s);
+    info.ns = nss(field_text(record, port_col::lat_code))[0];
+    info.ew = ews(field_text(record, port_col::lon_code))[0];
+    info.elevation = *tenths / 10.0;
+    return info;
+}
+
 std::string left_aligned_code(const std::string& code) {
-    std::string six = pad_to(code, 6);
-    std::size_t first = six.find_first_not_of(' ');
-    return pad_to(first == std::string::npos ? std::string() : six.substr(first), 6);
+    return pad_to(trim_left(pad_to(code, 6)), 6);
 }
 
 double record_degrees(int degrees, int minutes, int seconds) {

@@ -21,6 +21,9 @@ struct AirportInfo {
 // starts the given code. Not found: the console messages, and nullopt.
 std::optional<AirportInfo> port_info(const AirportContext& p, const std::string& code);
 
+// The airport of a record; nullopt when a numeric field is not a number.
+std::optional<AirportInfo> read_airport_record(const std::string& record);
+
 // The code's first 6 characters without leading blanks, blank-padded to 6.
 std::string left_aligned_code(const std::string& code);
 

@@ -9,7 +9,16 @@ namespace tolv7 {
 
 namespace {
 const std::int32_t kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-}
+
+// Added to the hours of a date before their whole part is taken, so that an
+// hour a hair below its mark counts as that hour (single-precision 0.49).
+constexpr double kHourRounding = 0.49000000953674316;
+static_assert(kHourRounding == double(0.49f));
+
+// The natural logarithm of 10 in single precision.
+constexpr double kLn10 = 2.3025851249694824;
+static_assert(kLn10 == double(2.30258509f));
+}  // namespace
 
 bool leap(std::int32_t year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
 
@@ -45,7 +54,7 @@ CalendarDate dates(double t) {
     out.year = static_cast<std::int32_t>(t);
     double x = (t - out.year) * diy(out.year);
     auto whole = static_cast<std::int32_t>(x);
-    out.hour = static_cast<std::int32_t>((x - whole) * 24.0 + 0.49000000953674316);
+    out.hour = static_cast<std::int32_t>((x - whole) * 24.0 + kHourRounding);
     std::int32_t day_of_year = whole;
     if (out.hour >= 24) {
         out.hour -= 24;
@@ -64,25 +73,44 @@ CalendarDate dates(double t) {
     return out;
 }
 
+double decimal_year(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
+    return year + dsf(year, month, day, hour) / diy(year);
+}
+
 double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour, std::int32_t minute) {
     double days = days_before_month(year, month) + day - 1 + hour / 24.0 + minute / 1440.0;
     return year + days / diy(year);
 }
 
+std::string date_text(std::int32_t year, std::int32_t month, std::int32_t day) {
+    std::string text = "    /  /  ";
+    put_int(text, date_col::year, year);
+    put_int(text, date_col::month, month, 2);
+    put_int(text, date_col::day, day, 2);
+    return text;
+}
+
+std::string month_date_text(std::int32_t month, std::int32_t year) {
+    std::string text = "  /    ";
+    put_int(text, date_col::month_form_month, month, 2);
+    put_int(text, date_col::month_form_year, year);
+    return text;
+}
+
 std::optional<CalendarDate> date2ymd(const std::string& text) {
-    auto field = [&](int first, int last) {
-        std::string f = column_text(text, first, last);
-        return char2int(f, last - first + 1);
+    auto field = [&](ColumnField f) {
+        std::string piece = column_text(text, f);
+        return char2int(piece, f.width());
     };
     CalendarDate out;
     std::optional<std::int32_t> y, m, d;
-    if (column_text(text, 3, 3) != "/") {
-        y = field(1, 4);
-        m = field(6, 7);
-        d = field(9, 10);
+    if (column_text(text, date_col::month_form_mark) != "/") {
+        y = field(date_col::year);
+        m = field(date_col::month);
+        d = field(date_col::day);
     } else {
-        m = field(1, 2);
-        y = field(4, 7);
+        m = field(date_col::month_form_month);
+        y = field(date_col::month_form_year);
         d = 0;
     }
     if (!y || !m || !d) return std::nullopt;
@@ -106,7 +134,7 @@ double extrapolate(double x1, double x2, double y1, double y2, double x) {
 }
 
 namespace fmath {
-double log10(double x) { return std::log(x) / 2.3025851249694824; }
+double log10(double x) { return std::log(x) / kLn10; }
 }  // namespace fmath
 
 }  // namespace tolv7

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/fixed_columns.hpp"
+
 namespace tolv7 {
 
 bool leap(std::int32_t year);
@@ -31,10 +33,28 @@ struct CalendarDate {
 // dates the same way.
 CalendarDate dates(double t);
 
+// The decimal year of a date and hour: year + dsf / days of the year.
+double decimal_year(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
+
 double dt2dyear(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour, std::int32_t minute);
 
-// "YYYY/MM/DD", or "MM/YYYY" (day 0) when column 3 is "/"; nullopt when a
-// field is not a number.
+// The date text of flight files and the daily potential file: "YYYY/MM/DD",
+// or "MM/YYYY" (day 0) when column 3 is a slash.
+namespace date_col {
+inline constexpr ColumnField year{1, 4};
+inline constexpr ColumnField month{6, 7};
+inline constexpr ColumnField day{9, 10};
+inline constexpr ColumnField month_form_mark{3, 3};  // "/" in the month form
+inline constexpr ColumnField month_form_month{1, 2};
+inline constexpr ColumnField month_form_year{4, 7};
+}  // namespace date_col
+
+// "YYYY/MM/DD" with month and day zero-padded.
+std::string date_text(std::int32_t year, std::int32_t month, std::int32_t day);
+// "MM/YYYY" with the month zero-padded.
+std::string month_date_text(std::int32_t month, std::int32_t year);
+
+// The date of a date text; nullopt when a field is not a number.
 std::optional<CalendarDate> date2ymd(const std::string& text);
 
 // Whether a date can be: a month 1-12 with a day from 0 (a monthly average)

@@ -88,8 +88,8 @@ std::string lc2uc(const std::string& source, int n) {
 
 void oops(const AppContext& p, const std::string& message) {
     p.con.line(message_line(message, 60));
-    if (p.set.init.diag == "YES") p.log.line(ListLine() << message);
-    if (p.set.init.menus == "YES") {
+    if (diagnostics_on(p.set.init)) p.log.line(ListLine() << message);
+    if (pause_after_messages(p.set.init)) {
         p.con.line(" ");
         p.con.line(message_line("Press a character then press <ENTER> to continue", 50));
         readkb(p, 1);

@@ -18,8 +18,7 @@ constexpr std::size_t kMaxNames = 800;  // 50 pages of 16
 constexpr int kPerPage = 16;
 
 std::string trimmed(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : trim_right(text.substr(first));
+    return trim_right(trim_left(text, " \t"));
 }
 
 void show_page(const AppContext& p, const std::vector<std::string>& names, int page, int pages,

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace tolv7 {
+#include "app/fortran_format.hpp"
+#include "app/text_lines.hpp"
 
+namespace tolv7 {
 
 std::string column_text(std::string_view line, int first, int last) {
     std::string out;
@@ -18,6 +20,20 @@ std::string column_text(std::string_view line, int first, int last) {
         if (i < line.size()) out[static_cast<std::size_t>(col - first)] = line[i];
     }
     return out;
+}
+
+void put_text(std::string& record, ColumnField f, const std::string& text) {
+    auto width = static_cast<std::size_t>(f.width());
+    if (record.size() < static_cast<std::size_t>(f.last)) record = pad_to(record, static_cast<std::size_t>(f.last));
+    record.replace(static_cast<std::size_t>(f.first - 1), width, pad_to(text, width));
+}
+
+void put_int(std::string& record, ColumnField f, long long value, int min_digits) {
+    put_text(record, f, fmt_i(value, f.width(), min_digits));
+}
+
+void put_real(std::string& record, ColumnField f, double value) {
+    put_text(record, f, fmt_f(value, f.width(), f.decimals));
 }
 
 namespace {

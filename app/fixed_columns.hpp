@@ -9,8 +9,29 @@
 
 namespace tolv7 {
 
+// One field of a fixed-column layout: columns first..last (1-based,
+// inclusive) and, for a real field, its digits after the point (the implied
+// decimals when the point is not written). A layout is a table of these, in
+// the header that owns the file format, used by its reader and its writers.
+struct ColumnField {
+    int first;
+    int last;
+    int decimals = 0;
+    constexpr int width() const { return last - first + 1; }
+};
+
 // Columns first..last (1-based, inclusive) of the line, blank-padded.
 std::string column_text(std::string_view line, int first, int last);
+inline std::string column_text(std::string_view line, ColumnField f) { return column_text(line, f.first, f.last); }
+
+// Writing a record field by field: the record is blank-padded to reach the
+// field, and the field's text is put in its columns.
+// Text, cut or blank-padded to the field's width.
+void put_text(std::string& record, ColumnField f, const std::string& text);
+// An integer right-aligned (Iw, or Iw.m with min_digits), '*' fill when too wide.
+void put_int(std::string& record, ColumnField f, long long value, int min_digits = 0);
+// A real in fixed point with the field's decimals (Fw.d).
+void put_real(std::string& record, ColumnField f, double value);
 
 // An integer field; nullopt when the field holds something that is not one.
 std::optional<long long> parse_fixed_int(std::string_view field);
@@ -31,6 +52,9 @@ class Columns {
 public:
     explicit Columns(std::string_view line) : line_(line) {}
     std::string text(int first, int last) const { return column_text(line_, first, last); }
+    std::string text(ColumnField f) const { return column_text(line_, f.first, f.last); }
+    std::optional<long long> integer(ColumnField f) const { return parse_fixed_int(text(f)); }
+    std::optional<double> real(ColumnField f) const { return parse_fixed_real(text(f), f.decimals); }
     std::optional<long long> integer(int first, int last) const {
         return parse_fixed_int(text(first, last));
     }

@@ -6,11 +6,14 @@
 
 namespace tolv7 {
 
+// The switch text that turns a setting off.
+inline constexpr const char* kSwitchOff = "NO!";
+
 struct InitRecord {
-    std::string menus = "NO!";            // 3: NO! batch, FEW short dialogues, else menus
+    std::string menus = kSwitchOff;       // 3: NO! batch, FEW short dialogues, else menus
     std::string os = "WIN  ";             // 5: WIN/DOS select backslash paths and DIR /B
     std::string display = "DOS";          // 3: stored and echoed only
-    std::string diag = "NO!";             // 3: global diagnostic switch, no key sets it
+    std::string diag = kSwitchOff;        // 3: global diagnostic switch, no key sets it
     std::string viewer = "write       ";  // 12: stored and echoed only
     std::string output = "FILE";          // 4: stored and echoed only
 };
@@ -31,6 +34,15 @@ struct Settings {
     IniRecord ini;
     NvcTf nvc_tf;
 };
+
+// MENUS "NO!": batch mode, the run's settings come from DEFAULT.INP.
+inline bool batch_mode(const InitRecord& init) { return init.menus == kSwitchOff; }
+// MENUS "FEW": the short dialogues.
+inline bool few_dialogues(const InitRecord& init) { return init.menus == "FEW"; }
+// MENUS "YES": a pause after each message.
+inline bool pause_after_messages(const InitRecord& init) { return init.menus == "YES"; }
+// The global diagnostic switch is "YES".
+inline bool diagnostics_on(const InitRecord& init) { return init.diag == "YES"; }
 
 // True when the OS setting asks for Windows paths and commands.
 inline bool windows_os(const InitRecord& init) {

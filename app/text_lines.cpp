@@ -13,6 +13,13 @@ std::string trim_right(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
+std::string trim_left(const std::string& text, std::string_view blanks) {
+    std::size_t first = text.find_first_not_of(blanks);
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string trim(const std::string& text) { return trim_right(trim_left(text)); }
+
 std::string pad_to(const std::string& text, std::size_t width) {
     std::string out = text.substr(0, width);
     out.resize(width, ' ');

@@ -3,6 +3,7 @@
 // return is dropped so that files edited on Windows read the same.
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace tolv7 {
 
@@ -11,6 +12,12 @@ bool read_line(std::istream& in, std::string& line);
 
 // The text with trailing blanks removed.
 std::string trim_right(const std::string& text);
+
+// The text with leading characters of `blanks` removed.
+std::string trim_left(const std::string& text, std::string_view blanks = " ");
+
+// The text with leading and trailing blanks removed.
+std::string trim(const std::string& text);
 
 // The text cut or blank-padded to exactly `width` characters.
 std::string pad_to(const std::string& text, std::size_t width);

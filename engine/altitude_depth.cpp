@@ -16,10 +16,21 @@ namespace tolv7 {
 namespace {
 
 // Single-precision constants of the conversions, widened.
+// The international foot: km in a thousand feet, and in one foot.
 constexpr double kKmPerKft = 0.30480000376701355;
+static_assert(kKmPerKft == double(0.3048f));
 constexpr double kKmPerFoot = 0.00030479999259114265;
+static_assert(kKmPerFoot == double(0.0003048f));
+// Depths (g/cm2) the table answers for: from near the top of the atmosphere
+// to the sea-level depth of the table.
 constexpr double kLowestDepth = 9.999999747378752e-5;
+static_assert(kLowestDepth == double(1.0e-4f));
 constexpr double kHighestDepth = 1035.083740234375;
+static_assert(kHighestDepth == double(1035.0837f));
+// Altitudes (ft) the table answers for.
+constexpr double kFeetPerKft = 1000.0;
+constexpr double kLowestFeet = -600.0;
+constexpr double kHighestFeet = 400000.0;
 
 void read_table(AltitudeTable& t) {
     const std::string path = kAltitudeTableFile;
@@ -50,7 +61,7 @@ void read_table(AltitudeTable& t) {
         depth[static_cast<std::size_t>(row)] = *grams;
     }
     std::vector<double> feet(kft.size());
-    for (std::size_t i = 0; i < kft.size(); ++i) feet[i] = kft[i] * 1000.0;
+    for (std::size_t i = 0; i < kft.size(); ++i) feet[i] = kft[i] * kFeetPerKft;
     t.depth_at_feet = CubicSpline(std::move(feet), depth, kNaturalEnd, kNaturalEnd);
     t.kft_at_depth = GuardedSpline(depth, kft, kNaturalEnd, kNaturalEnd);
     t.kft = std::move(kft);
@@ -80,7 +91,7 @@ const AltitudeTable& current_table(const EngineContext& p) {
 
 double ft2gpcms(const EngineContext& p, double feet) {
     const AltitudeTable& t = current_table(p);
-    if (feet >= -600.0 && feet <= 400000.0) return t.depth_at_feet(feet);
+    if (feet >= kLowestFeet && feet <= kHighestFeet) return t.depth_at_feet(feet);
     out_of_range(p, " FT ALTITUDE CONVERSION OUT OF RANGE ",
                  "altitude " + list_real_text(feet) + " ft is outside the table's -600 to 400000 ft");
 }

@@ -24,7 +24,7 @@ constexpr int kElements = 27;  // rows of the flux and energy tables
 const std::array<double, 19>& energy_axis_gev() {
     static const std::array<double, 19> axis = [] {
         std::array<double, 19> a{};
-        for (std::size_t e = 0; e < a.size(); ++e) a[e] = kCoefficientEnergyMeV[e] * 0.0010000000474974513;
+        for (std::size_t e = 0; e < a.size(); ++e) a[e] = kCoefficientEnergyMeV[e] * kSingleMilli;
         return a;
     }();
     return axis;
@@ -96,16 +96,26 @@ bool usable_dose_kind(const EngineContext& p, int dose_kind, const char* routine
 
 bool valid_dose_kind(int dose_kind) { return dose_kind >= 1 && dose_kind <= kShowerParticles * kDoseQuantities; }
 
+int dose_kind_of(int particle, int quantity) { return particle + kShowerParticles * (quantity - 1); }
+
 DoseKindParts decoder(int dose_kind) {
     if (!valid_dose_kind(dose_kind)) return {};
     int q = (dose_kind - 1) / kShowerParticles + 1;
     return {q, dose_kind - kShowerParticles * (q - 1)};
 }
 
+// Calibration of the library's values to the units of each quantity: the
+// secondary fluence (1), the doses (2-7: the single-precision 1.22 divided
+// out) and the neutron monitor counts (8).
+constexpr double kFluenceScale = 1198087403597632.0;
+constexpr double kDoseScale = 0.8196721119254039;
+static_assert(kDoseScale == 1.0 / double(1.22f));
+constexpr double kCountScale = 2.575075761410234e-11;
+
 double renorm(int q) {
-    if (q == 1) return 1198087403597632.0;
-    if (q >= 2 && q <= 7) return 0.8196721119254039;
-    if (q == 8) return 2.575075761410234e-11;
+    if (q == 1) return kFluenceScale;
+    if (q >= 2 && q <= 7) return kDoseScale;
+    if (q == 8) return kCountScale;
     return 0.0;
 }
 
@@ -135,11 +145,16 @@ DepthValues shows_depth_values(const EngineRecords& engine, int z, int i, int do
 
 namespace {
 
-// Below 918 g/cm2 the value at 918 halves for every further 132 g/cm2.
+// Below the library's deepest interpolated level the value at that level
+// halves for every further kHalvingDepth g/cm2 of air.
+constexpr double kDeepest = 918.0;       // g/cm2, near the library's second depth (918.3537)
+constexpr double kHalvingDepth = 132.0;  // g/cm2
+
+double halving_below_deepest(double depth) { return std::pow(0.5, (depth - kDeepest) / kHalvingDepth); }
+
 template <class Spline>
 double depth_step(const Spline& spline_at, double depth, int q) {
-    constexpr double kDeepest = 918.0;
-    double value = depth <= kDeepest ? spline_at(depth) : spline_at(kDeepest) * std::pow(0.5, (depth - kDeepest) / 132.0);
+    double value = depth <= kDeepest ? spline_at(depth) : spline_at(kDeepest) * halving_below_deepest(depth);
     return value * renorm(q);
 }
 
@@ -155,7 +170,6 @@ PreparedDepthValues::PreparedDepthValues(const DepthValues& values, int q)
 double PreparedDepthValues::operator()(double depth) const { return depth_step(spline_, depth, q_); }
 
 DepthPoint locate_depth(double depth) {
-    constexpr double kDeepest = 918.0;
     static const GuardedSpline axis = [] {
         DepthValues ones;
         ones.fill(1.0);
@@ -164,7 +178,7 @@ DepthPoint locate_depth(double depth) {
     DepthPoint d;
     d.deep = !(depth <= kDeepest);
     d.point = axis.locate(d.deep ? kDeepest : depth);
-    if (d.deep) d.halving = std::pow(0.5, (depth - kDeepest) / 132.0);
+    if (d.deep) d.halving = halving_below_deepest(depth);
     return d;
 }
 
@@ -179,7 +193,7 @@ PreparedDoseKind prepare_dose_kind(const EngineRecords& engine, int dose_kind) {
     PreparedDoseKind prepared;
     prepared.dose_kind = dose_kind;
     int q = decoder(dose_kind).q;
-    int total_kind = kShowerParticles * q;
+    int total_kind = dose_kind_of(kAllParticles, q);
     for (int z = 1; z < kShowerSlots; ++z) {
         std::vector<GuardedPoint> by_mass, by_number;
         for (int i = 1; i <= kBins; ++i) {
@@ -227,7 +241,7 @@ double hff(const EngineContext& p, std::span<const double> flux, std::span<const
     if (i != kTopBin) return 1.0;
     if (!usable_dose_kind(p, dose_kind, "HFF", "1")) return 1.0;
     // Slope of the total coefficient of the quantity between bins 50 and 56.
-    int total_kind = kShowerParticles * decoder(dose_kind).q;
+    int total_kind = dose_kind_of(kAllParticles, decoder(dose_kind).q);
     double h56 = ftd(p, z, 56, total_kind, depth);
     double h50 = ftd(p, z, 50, total_kind, depth);
     return top_bin_factor(p, flux, energy, z, h56, h50);
@@ -258,9 +272,13 @@ TopBinSlope top_bin_slope(std::span<const double> flux, std::span<const double> 
     return slope;
 }
 
+// Weight of the coefficient slope term in the top-bin correction, as the
+// correction model gives it.
+constexpr double kTopBinSlopeWeight = 400.0;
+
 double top_bin_factor(const EngineContext& p, const TopBinSlope& slope, double h56, double h50) {
     double k = (h56 - h50) / (slope.t56 - slope.t50);
-    double factor = (slope.a * k * 400.0 * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
+    double factor = (slope.a * k * kTopBinSlopeWeight * slope.pow1 + slope.b * h56 * slope.pow0) / slope.scale;
     if (std::isfinite(factor) && factor >= 1.0) return factor;
 
     constexpr std::size_t kWarningsKept = 256;

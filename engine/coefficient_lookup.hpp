@@ -29,6 +29,10 @@ struct DoseKindParts {
 DoseKindParts decoder(int dose_kind);
 bool valid_dose_kind(int dose_kind);
 
+// The dose kind of a particle (1-38) and quantity (1-8): particle + 38 x
+// (quantity - 1).
+int dose_kind_of(int particle, int quantity);
+
 // Factor applied to every interpolated coefficient and uncertainty of quantity q.
 double renorm(int q);
 

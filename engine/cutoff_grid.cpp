@@ -89,11 +89,19 @@ double boxinterp(double c11, double c12, double c21, double c22, double fx, doub
     return (c11 * (1.0 - fx) + c12 * fx) * (1.0 - fy) + (c21 * (1.0 - fx) + c22 * fx) * fy;
 }
 
+// Mean radius of the Earth in km, from which the grid altitudes are counted.
+constexpr double kEarthRadiusKm = 6371.0;
+// Power of the distance from the Earth's centre by which the cutoff falls
+// with altitude (a dipole field gives 2); a single-precision model constant.
+constexpr double kAltitudeExponent = 2.0353000164031982;
+static_assert(kAltitudeExponent == double(2.0353f));
+// Below this altitude (km) a grid value is used as it stands.
+constexpr double kLowestScaledKm = 20.0;
+
 double vcaltadj(int grid, double altitude_km) {
-    constexpr double kExponent = 2.0353000164031982;
-    if (altitude_km < 20.0) return 1.0;
-    return std::pow(TABLEKM[static_cast<std::size_t>(grid - 1)] + 6371.0, kExponent) /
-           std::pow(altitude_km + 6371.0, kExponent);
+    if (altitude_km < kLowestScaledKm) return 1.0;
+    return std::pow(TABLEKM[static_cast<std::size_t>(grid - 1)] + kEarthRadiusKm, kAltitudeExponent) /
+           std::pow(altitude_km + kEarthRadiusKm, kAltitudeExponent);
 }
 
 CutoffGrid parse_cutoff_grid(std::istream& in, const std::string& file_name) {

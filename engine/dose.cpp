@@ -63,12 +63,16 @@ double normalised_longitude(const EngineContext& p, double longitude) {
     return longitude;
 }
 
+// Cap of the depth, g/cm2, that the non-vertical modes look coefficients up
+// at, whatever the slant path.
+constexpr double kSlantDepthCap = 5000.0;
+
 // The depth used for the coefficients by the non-vertical mode.
 double coefficient_depth(char mode, double depth, double slant) {
     switch (mode) {
-        case '1': return std::min(depth, 5000.0);
+        case '1': return std::min(depth, kSlantDepthCap);
         case '2':
-        case '3': return std::min(slant * depth, 5000.0);
+        case '3': return std::min(slant * depth, kSlantDepthCap);
         default: return depth;
     }
 }

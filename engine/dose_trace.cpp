@@ -1,22 +1,19 @@
 #include "engine/dose_trace.hpp"
 
-#include <ctime>
-
 #include "app/fortran_format.hpp"
+#include "app/processor_time.hpp"
 #include "app/program_stop.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-float processor_seconds() { return static_cast<float>(std::clock()) / static_cast<float>(CLOCKS_PER_SEC); }
-
 const char* const kLoading = "Loading fluence conversion coefficients";
 
 }  // namespace
 
 DoseTrace::DoseTrace(CheckLog& log, Console& con, RewrittenFile& dap, const std::string& dap_path, bool trace)
-    : log_(log), con_(con), dap_(dap), trace_(trace), entry_(processor_seconds()), last_lap_(entry_) {
+    : log_(log), con_(con), dap_(dap), trace_(trace), entry_(processor_seconds_single()), last_lap_(entry_) {
     dap_.open(dap_path);
 }
 
@@ -41,7 +38,7 @@ void DoseTrace::starting(const DoseCall& c) {
 }
 
 void DoseTrace::lap(const char* title, bool traced) {
-    const float now = processor_seconds();
+    const float now = processor_seconds_single();
     std::string line = ListLine() << title << static_cast<double>(now - last_lap_);
     last_lap_ = now;
     log_.line(line);
@@ -101,7 +98,7 @@ void DoseTrace::finished(const DoseCall& c, double rate) {
               fmt_e(c.date, 12, 4) + fmt_i(c.dose_kind, 4) + fmt_i(c.gcr_model, 4) + fmt_i(c.test, 4) +
               fmt_i(c.superposition, 4));
     log_.line(adjusted);
-    log_.line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds() - entry_));
+    log_.line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
     if (!dap_.close()) stop_file_error(dap_.path(), "cannot be written");
 }
 

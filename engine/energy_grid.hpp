@@ -35,4 +35,9 @@ inline constexpr std::array<double, 19> kPhys = {
     0.7309f,    0.1508f,   0.02462f,  0.002941f, 0.0f,
 };
 
+// The single-precision 0.001: MeV to GeV on the library's energy axis, and
+// the thousandth in the units of the primary flux.
+inline constexpr double kSingleMilli = 0.0010000000474974513;
+static_assert(kSingleMilli == double(0.001f));
+
 }  // namespace tolv7

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "app/file_stamp.hpp"
+#include "app/settings.hpp"
 #include "engine/altitude_depth.hpp"
+#include "engine/average_switches.hpp"
 #include "engine/cutoff_grid.hpp"
 #include "engine/dose.hpp"
 #include "engine/file_rewrite.hpp"
 #include "engine/kp_adjust.hpp"
+#include "engine/potential_layouts.hpp"
 #include "engine/primary_spectrum.hpp"
 
 namespace tolv7 {
@@ -43,10 +46,10 @@ struct EngineRecords {
     std::ifstream mordates_file;
 
     // Average switches set by the runs: yearly, monthly, daily (-1 set, 0 clear).
-    std::array<std::int32_t, 3> useaves{0, 0, 0};
+    AverageSwitches useaves{0, 0, 0};
 
     // Switch of the cutoff trace.
-    std::string skydiag = "NO!";
+    std::string skydiag = kSwitchOff;
 
     // Results of the last dose computation.
     double vcut = 0.0;
@@ -70,12 +73,7 @@ struct EngineRecords {
 
     // One readable line of the daily potential file SOLARMOD/MORDATES.2K
     // (month 0: yearly value, day 0: monthly value).
-    struct DailyPotential {
-        std::int32_t year = 0;
-        std::int32_t month = 0;
-        std::int32_t day = 0;
-        std::int32_t mv = 0;
-    };
+    using DailyPotential = tolv7::DailyPotential;
     // The daily potential file's lines, in file order up to its first
     // unreadable line, kept while the file's size and time stay the same.
     struct DailyPotentials {

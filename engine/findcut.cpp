@@ -53,22 +53,25 @@ void cutoff_log_line(const EngineContext& p, const std::string& line) {
     flush_checked(p.engine.cutoff_log, os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY"));
 }
 
+// The epoch pair turns over 197.5 days (this share of a 365-day year)
+// before each epoch year.
+constexpr double kEpochLead = 0.5410958901047707;
+
 CutoffEpochs cutoff_epochs(double date) {
-    // The epoch pair turns over about 197.5 days before each epoch year.
-    double y = std::trunc(date + 0.5410958901047707);
-    if (y < 1965.0) return {1, 1, 1};
-    if (y < 1980.0) return {2, 1, 2};
-    if (y < 1990.0) return {3, 2, 2};
-    if (y < 1995.0) return {4, 3, 2};
-    if (y < 2000.0) return {5, 4, 2};
-    if (y < 2010.0) return {6, 5, 2};
-    return {6, 6, 1};
+    // Before the first epoch its grid alone serves; from the first epoch on
+    // each grid is interpolated with the one before it; from the last epoch
+    // on the last grid alone serves.
+    double y = std::trunc(date + kEpochLead);
+    if (y < kCutoffEpochs.front()) return {1, 1, 1};
+    for (int upper = 2; upper <= kCutoffGrids; ++upper)
+        if (y < epoch(upper)) return {upper, upper - 1, 2};
+    return {kCutoffGrids, kCutoffGrids, 1};
 }
 
 void findcut(const EngineContext& p, int sectors, int bands, double date, double latitude, double longitude,
              double altitude_km, double& vcut, std::span<double> skycut, std::span<double> skypass,
              std::span<double> skywt) {
-    p.engine.skydiag = "NO!";
+    p.engine.skydiag = kSwitchOff;
     open_cutoff_log(p);
     load_cutoff_grids(p);
     if (bands >= 1 && sectors >= 1) {

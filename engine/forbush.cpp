@@ -5,11 +5,14 @@
 #include <fstream>
 
 #include "app/calendar.hpp"
+#include "app/console_echo.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
+#include "engine/average_switches.hpp"
 #include "engine/engine_context.hpp"
+#include "engine/forbush_layout.hpp"
 
 namespace tolv7 {
 
@@ -22,9 +25,11 @@ constexpr std::size_t kFactors = static_cast<std::size_t>(kYears) * 12 * 31 * 24
 // Dates the table answers for (2056.999 in single precision is the last).
 constexpr double kFirstDate = 1958.0;
 constexpr double kLastDate = 2056.9990234375;
+static_assert(kLastDate == double(2056.999f));
 
 // Factors above 1.3 (single precision) are not trusted and count as 1.0.
 constexpr double kLargestFactor = 1.2999999523162842;
+static_assert(kLargestFactor == double(1.3f));
 
 bool in_table(long long year, long long month, long long day, long long hour) {
     return year >= kFirstYear && year < kFirstYear + kYears && month >= 1 && month <= 12 && day >= 1 && day <= 31 &&
@@ -43,11 +48,6 @@ double stored_factor(const std::vector<double>& fddata, const CalendarDate& d, i
     return fddata[fd_index(d.year, d.month, d.day, hour)];
 }
 
-void both(const EngineContext& p, const std::string& text) {
-    p.con.line(text);
-    p.log.line(text);
-}
-
 }  // namespace
 
 void loadforbush(const EngineContext& p) {
@@ -60,39 +60,32 @@ void loadforbush(const EngineContext& p) {
     long long number = 0;
     while (read_line(in, line)) {
         ++number;
-        Columns c(line);
-        auto year = c.integer(1, 4);
-        auto month = c.integer(5, 8);
-        auto day = c.integer(9, 12);
-        auto hour = c.integer(13, 16);
-        bool unused_ok = c.integer(17, 20) && c.real(21, 30, 4) && c.integer(31, 36);
-        auto factor = c.real(37, 46, 4);
-        if (!year || !month || !day || !hour || !unused_ok || !factor)
-            stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
+        auto f = read_forbush_line(line);
+        if (!f) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
         // An hour outside the table (a blank line reads as year 0) is skipped.
-        if (!in_table(*year, *month, *day, *hour)) continue;
-        if (!(*factor > 0.0) || !std::isfinite(*factor))
+        if (!in_table(f->year, f->month, f->day, f->hour)) continue;
+        if (!(f->factor > 0.0) || !std::isfinite(f->factor))
             stop_file_error(path, "line " + std::to_string(number) + ": the Forbush factor \"" +
-                                      column_text(line, 37, 46) + "\" is not above 0");
-        fddata[fd_index(*year, *month, *day, *hour)] = *factor;
+                                      column_text(line, forbush_col::factor) + "\" is not above 0");
+        fddata[fd_index(f->year, f->month, f->day, f->hour)] = f->factor;
     }
 }
 
 void forbush(const EngineContext& p, double date, std::span<double> flux, double& factor) {
     factor = 1.0;
     if (!(date >= kFirstDate && date <= kLastDate)) {
-        both(p, ListLine() << "Date is out of range for Forbush data");
-        both(p, ListLine() << "Warning: FORBUSH FACTOR IS ASSUMED AS " << 1.0);
+        echo_line(p.con, p.log, ListLine() << "Date is out of range for Forbush data");
+        echo_line(p.con, p.log, ListLine() << "Warning: FORBUSH FACTOR IS ASSUMED AS " << 1.0);
         return;
     }
     const auto& aves = p.engine.useaves;
-    if ((aves[0] & 1) != 0 || (aves[1] & 1) != 0) {
+    if (switch_set(aves[0]) || switch_set(aves[1])) {
         p.log.line(ListLine() << " Date is a monthly or yearly average, no FDs");
         p.log.line(ListLine() << "Monthly average, FORBUSH correction:" << 1.0);
         return;
     }
     CalendarDate d = dates(date);
-    if ((aves[2] & 1) != 0) {
+    if (switch_set(aves[2])) {
         double sum = 0.0;
         for (int hour = 0; hour < 24; ++hour) sum += usable(stored_factor(p.engine.fddata, d, hour));
         factor = sum / 24.0;

@@ -1,15 +1,14 @@
 #include "engine/helio_potential.hpp"
 
 #include <fstream>
-#include <limits>
 #include <optional>
 
-#include "app/calendar.hpp"
-#include "app/fixed_columns.hpp"
+#include "app/console_echo.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/engine_context.hpp"
+#include "engine/potential_layouts.hpp"
 
 namespace tolv7 {
 
@@ -32,31 +31,6 @@ std::int32_t table_value(const MvDates& mv, std::int32_t year, std::int32_t mont
     return mv.table[table_index(year, month)];
 }
 
-std::optional<std::int32_t> to_int32(std::optional<long long> value) {
-    if (!value || *value < std::numeric_limits<std::int32_t>::min() || *value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(*value);
-}
-
-// One line of the daily file. The date text is columns 1-10, month/year when
-// column 3 is a slash, else year/month/day. The potential is columns 11-20;
-// when a comma closes the date text (column 8 of the month form, column 11
-// of the day form), as the instructions for adding a value show it, the
-// potential is what follows the comma up to column 20.
-std::optional<EngineRecords::DailyPotential> read_daily_line(const std::string& line) {
-    auto date = date2ymd(column_text(line, 1, 10));
-    if (!date) return std::nullopt;
-    std::size_t comma = column_text(line, 3, 3) == "/" ? 8 : 11;
-    std::string field;
-    if (column_text(line, static_cast<int>(comma), static_cast<int>(comma)) == ",")
-        field = column_text(line, static_cast<int>(comma) + 1, 20);
-    else
-        field = column_text(line, 11, 20);
-    auto mv = to_int32(parse_fixed_int(field));
-    if (!mv) return std::nullopt;
-    return EngineRecords::DailyPotential{date->year, date->month, date->day, *mv};
-}
-
 // The daily file's lines up to the first one that cannot be read. The file
 // is parsed again only when it changed (always, when caching is off); a
 // missing file stops the program.
@@ -77,7 +51,7 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(const EngineC
     }
     std::string line;
     while (read_line(in, line)) {
-        auto entry = read_daily_line(line);
+        auto entry = read_daily_potential_line(line);
         if (!entry) break;
         daily.lines.push_back(*entry);
     }
@@ -87,9 +61,7 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(const EngineC
 }  // namespace
 
 void load_hp(const EngineContext& p) {
-    std::string loading = ListLine() << "Loading TOLV-6 heliocentric potential data";
-    p.con.line(loading);
-    p.log.line(loading);
+    echo_line(p.con, p.log, ListLine() << "Loading TOLV-6 heliocentric potential data");
     MvDates& mv = p.engine.mvdates;
     mv.table.assign(static_cast<std::size_t>(kYears) * kMonths, 0);
     const std::string path = "SOLARMOD/MV-DATES.L99";
@@ -99,18 +71,14 @@ void load_hp(const EngineContext& p) {
     bool usable = false;
     while (read_line(in, line)) {
         ++number;
-        Columns c(line);
-        auto month = c.integer(1, 2);
-        auto year = c.integer(4, 7);
-        auto value = to_int32(c.integer(9, 16));
-        if (!month || !year || !value)
-            stop_file_error(path, "line " + std::to_string(number) + " cannot be read as month/year,potential");
+        auto entry = read_monthly_potential_line(line);
+        if (!entry) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as month/year,potential");
         // A line dated outside the table (a blank line reads as month 0,
         // year 0) has no place in it and is not the most recent entry.
-        if (!in_table(*year, *month)) continue;
-        auto y = static_cast<std::int32_t>(*year);
-        auto m = static_cast<std::int32_t>(*month);
-        mv.table[table_index(y, m)] = *value;
+        if (!in_table(entry->year, entry->month)) continue;
+        auto y = static_cast<std::int32_t>(entry->year);
+        auto m = static_cast<std::int32_t>(entry->month);
+        mv.table[table_index(y, m)] = entry->mv;
         mv.last_year = y;
         mv.last_month = m;
         usable = true;

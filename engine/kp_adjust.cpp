@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/calendar.hpp"
-#include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
@@ -15,26 +14,6 @@
 namespace tolv7 {
 
 namespace {
-
-// A day line: year (1-4), month (5-6), day (7-8), then eight pairs of a sign
-// mark and a Kp digit (columns 9-24); the rest of the line is not used.
-std::optional<KpDay> parse_kp_day(const std::string& line) {
-    Columns c(line);
-    auto year = c.integer(1, 4);
-    auto month = c.integer(5, 6);
-    auto day = c.integer(7, 8);
-    if (!year || !month || !day) return std::nullopt;
-    KpDay out;
-    out.year = static_cast<std::int32_t>(*year);
-    out.month = static_cast<std::int32_t>(*month);
-    out.day = static_cast<std::int32_t>(*day);
-    for (int s = 1; s <= 8; ++s) {
-        auto digit = c.integer(8 + 2 * s, 8 + 2 * s);
-        if (!digit) return std::nullopt;
-        out.kp[static_cast<std::size_t>(s - 1)] = static_cast<std::int32_t>(*digit);
-    }
-    return out;
-}
 
 std::int64_t date_key(std::int64_t year, std::int64_t month, std::int64_t day) {
     return year * 10000 + month * 100 + day;
@@ -52,7 +31,7 @@ const KpIndexFile& kp_index(const EngineContext& p) {
     std::string line;
     if (!read_line(in, line)) stop_file_error(kKpIndexFile, "has no heading line");
     for (long n = 2; read_line(in, line); ++n) {
-        auto day = parse_kp_day(line);
+        auto day = read_kp_day_line(line);
         if (!day) {
             fresh.unreadable = "line " + std::to_string(n) + " cannot be read as a Kp day";
             break;
@@ -95,15 +74,21 @@ std::optional<int> date_kp(const EngineContext& p, double date) {
 
 }  // namespace
 
-bool average_date(const std::array<std::int32_t, 3>& useaves) {
-    for (std::int32_t s : useaves)
-        if ((s & 1) != 0) return true;
-    return false;
-}
+namespace {
+
+// Storm model of the cutoff (GV): from Kp 5 on, Rc becomes
+// (Rc + 1 - kStormShift exp(-Rc / kStormScale)) / 2; single-precision values.
+constexpr int kStormKp = 5;
+constexpr double kStormShift = 0.5400000214576721;
+static_assert(kStormShift == double(0.54f));
+constexpr double kStormScale = 2.9000000953674316;
+static_assert(kStormScale == double(2.9f));
+
+}  // namespace
 
 double storm_cutoff(double rc, int kp) {
-    if (kp < 5) return rc;
-    return 0.5 * (rc + 1.0 - 0.5400000214576721 * std::exp(-rc / 2.9000000953674316));
+    if (kp < kStormKp) return rc;
+    return 0.5 * (rc + 1.0 - kStormShift * std::exp(-rc / kStormScale));
 }
 
 int getkp(const EngineContext& p, double date) { return date_kp(p, date).value_or(0); }

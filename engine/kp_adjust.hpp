@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/file_stamp.hpp"
+#include "engine/average_switches.hpp"
+#include "engine/kp_layout.hpp"
 
 namespace tolv7 {
 
@@ -16,14 +18,6 @@ struct EngineContext;
 
 // The Kp file; its name has a forward slash whatever the OS setting.
 inline constexpr const char* kKpIndexFile = "KP_INDEX/KP_INDEX.TXT";
-
-// One day line: its date and the Kp digit of each three-hour interval.
-struct KpDay {
-    std::int32_t year = 0;
-    std::int32_t month = 0;
-    std::int32_t day = 0;
-    std::array<std::int32_t, 8> kp{};
-};
 
 // The Kp file as last read: its day lines in file order up to the first one
 // that cannot be read, and what was wrong with that one (empty when none).
@@ -35,9 +29,6 @@ struct KpIndexFile {
     // The first day line of each date (year x 10000 + month x 100 + day).
     std::unordered_map<std::int64_t, std::size_t> first_of_date;
 };
-
-// True when a run marked the date as a yearly, monthly or daily average.
-bool average_date(const std::array<std::int32_t, 3>& useaves);
 
 // The cutoff lowered for a storm of index kp (unchanged below 5).
 double storm_cutoff(double rc, int kp);

@@ -48,8 +48,16 @@ constexpr std::array<SpectralConstants, 28> kSpectral = {{
     {1.14f, 2.84f, 3.29f},    {9.32f, 2.63f, 3.01f},   {0.10f, 2.63f, 4.25f}, {0.49f, 2.63f, 3.52f},
 }};
 
-// The single-precision 0.001 of the flux units.
-constexpr double kMilli = 0.0010000000474974513;
+// Twice the rest energy of a nucleon in GeV, as the momentum formula holds it.
+constexpr double kTwoNucleonRestGeV = 1.8765439987182617;
+static_assert(kTwoNucleonRestGeV == double(1.876544f));
+
+// The flux factor of an energy index outside 1-100: the single-precision 1e-8.
+constexpr double kOutsideGridFlux = 9.99999993922529e-9;
+static_assert(kOutsideGridFlux == double(1e-8f));
+
+// The potential comes in MV; the force field takes it in GV.
+constexpr double kMvPerGv = 1000.0;
 
 // Spectra of this many potentials are kept.
 constexpr std::size_t kSpectraKept = 16;
@@ -87,11 +95,11 @@ double kinetic(int z, double r) {
     return std::sqrt(rest * rest + (z * r) * (z * r)) - rest;
 }
 
-double p(double e) { return std::sqrt((1.8765439987182617 + e) * e); }
+double p(double e) { return std::sqrt((kTwoNucleonRestGeV + e) * e); }
 
 double r(double e, int z) { return p(e) / z; }
 
-double fluxmod(double, int i) { return i >= 1 && i <= 100 ? 1.0 : 9.99999993922529e-9; }
+double fluxmod(double, int i) { return i >= 1 && i <= kSpectrumEnergies ? 1.0 : kOutsideGridFlux; }
 
 double findu(const EngineContext& prog, double date) {
     CalendarDate d = dates(date);
@@ -115,7 +123,7 @@ GcrFlux iso_gcr_flux2(int z, double r, double e, double phi) {
     GcrFlux out;
     out.total_energy = e * n;
     out.rigidity_flux = k.c * std::pow(beta_out, k.alpha) / std::pow(r_out, k.gamma) * (ratio * ratio);
-    out.flux = out.rigidity_flux * (mass / z) * kMilli / beta_out * 1000.0 / n;
+    out.flux = out.rigidity_flux * (mass / z) * kSingleMilli / beta_out * 1000.0 / n;
     return out;
 }
 
@@ -205,7 +213,7 @@ const PrimarySpectrum& get_hpd_iso(const EngineContext& prog, double date, doubl
                                  << " MV, using 0 MV");
         hp = 0.0;
     }
-    const double phi = hp / 1000.0;
+    const double phi = hp / kMvPerGv;
     const KeptSpectrum& spectra = spectra_of(prog, phi);
 
     std::string head = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +

@@ -26,6 +26,7 @@ constexpr int kImpliedDecimals = 3;
 
 // Factor of the top depth's own value in the top-of-atmosphere adjustment.
 constexpr double kTopDepthShare = 0.12999999523162842;
+static_assert(kTopDepthShare == double(0.13f));
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }

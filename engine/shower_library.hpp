@@ -16,6 +16,7 @@ inline constexpr int kShowerSlots = 27;      // slot Z + 1 holds element Z; slot
 inline constexpr int kShowerEnergies = 19;   // the coefficient energy grid
 inline constexpr int kShowerDepths = 19;     // the depth axis, surface (1) to top (19)
 inline constexpr int kShowerParticles = 38;  // particle codes 1-37 and 38 for all
+inline constexpr int kAllParticles = kShowerParticles;  // the particle code of all particles together
 inline constexpr int kDoseQuantities = 8;
 inline constexpr std::size_t kShowerValues =
     std::size_t{kShowerSlots} * kShowerEnergies * kShowerDepths * kShowerParticles * kDoseQuantities;

@@ -18,13 +18,40 @@ double sky(int n, int m, double y, double altitude_km) {
     return (std::sin((y + w) * kSkyDegToRad) - std::sin((y - w) * kSkyDegToRad)) * 0.5 * per_sector;
 }
 
+namespace {
+
+// The apparent cutoff is a quadratic in the vertical cutoff Rv, one for low,
+// one for middle and one for high cutoffs (GV): F = Rv (a Rv + b). The low
+// pair is given in double precision, the others as the model's fit left them.
+struct ApparentCutoffFit {
+    double a;
+    double b;
+};
+constexpr ApparentCutoffFit kLowFit{0.0002912, 1.00005566};
+constexpr ApparentCutoffFit kMiddleFit{0.026416899636387825, 0.7737244069576263};
+constexpr ApparentCutoffFit kHighFit{0.0013621150283142924, 1.0343751013278961};
+static_assert(kMiddleFit.a == double(0.0264169f));
+static_assert(kHighFit.a == double(0.00136211503f));
+// The middle fit holds from 8.663 GV to 10.4 GV (single precision).
+constexpr double kMiddleFrom = 8.663000106811523;
+static_assert(kMiddleFrom == double(8.663f));
+constexpr double kMiddleTo = 10.399999618530273;
+static_assert(kMiddleTo == double(10.4f));
+
+// Cutoffs from which the non-vertical cutoff keeps its vertical shape (GV).
+constexpr double kLeastStormerScale = 15.0;
+
+double fitted(const ApparentCutoffFit& fit, double rv) { return rv * (fit.a * rv + fit.b); }
+
+}  // namespace
+
 double apcut(double rv) {
-    if (rv < 8.663000106811523) return rv * (0.0002912 * rv + 1.00005566);
-    if (rv > 10.399999618530273) return rv * (0.0013621150283142924 * rv + 1.0343751013278961);
-    return rv * (0.026416899636387825 * rv + 0.7737244069576263);
+    if (rv < kMiddleFrom) return fitted(kLowFit, rv);
+    if (rv > kMiddleTo) return fitted(kHighFit, rv);
+    return fitted(kMiddleFit, rv);
 }
 
-double maxvc(double rv) { return std::max(rv, 15.0); }
+double maxvc(double rv) { return std::max(rv, kLeastStormerScale); }
 
 double nvc(char mode, double rv, double, double, double elevation, double azimuth) {
     switch (mode) {

@@ -7,10 +7,16 @@
 namespace tolv7 {
 
 // Single-precision constants of the sky geometry, widened.
+// Radius of the Earth (km) under the horizon of the sky geometry.
 inline constexpr double kSkyEarthRadiusKm = 6374.10009765625;
+static_assert(kSkyEarthRadiusKm == double(6374.1f));
+// Pi, half of it and the degree-to-radian factor.
 inline constexpr double kSkyPi = 3.1415927410125732;
+static_assert(kSkyPi == double(3.14159265f));
 inline constexpr double kSkyHalfPi = 1.5707963705062866;
+static_assert(kSkyHalfPi == double(1.57079633f));
 inline constexpr double kSkyDegToRad = 0.017453293005625408;
+// 180 degrees over the single-precision pi (double precision).
 inline constexpr double kSkyRadToDeg = 57.29577791868205;
 
 // Dip of the horizon below the horizontal (radians) at an altitude in km.

@@ -8,6 +8,8 @@ namespace tolv7 {
 
 namespace {
 
+// The guarded spline's stand-in for an exact 0 at the ends of the bracketing
+// interval, and for a negative value between non-negative ends.
 constexpr double kZeroStandIn = 1.0e-30;
 
 // Work space of a few arrays of n values: on the stack for the small tables
@@ -40,7 +42,7 @@ bool outside_table(const double* x, const double* y, std::size_t n, double at, d
 // Second derivatives of the spline through the n >= 2 points; u is work space.
 void second_derivatives(const double* x, const double* y, std::size_t n, double yp1, double ypn, double* y2,
                         double* u) {
-    if (yp1 > 9.9e29) {
+    if (yp1 > kNaturalEndFrom) {
         y2[0] = 0.0;
         u[0] = 0.0;
     } else {
@@ -58,7 +60,7 @@ void second_derivatives(const double* x, const double* y, std::size_t n, double 
     }
     double qn = 0.0;
     double un = 0.0;
-    if (!(ypn > 9.9e29)) {
+    if (!(ypn > kNaturalEndFrom)) {
         qn = 0.5;
         un = (3.0 / (x[n - 1] - x[n - 2])) * (ypn - (y[n - 1] - y[n - 2]) / (x[n - 1] - x[n - 2]));
     }

@@ -15,7 +15,9 @@
 
 namespace tolv7 {
 
-// An end slope above 9.9e29 means a natural end (second derivative 0).
+// An end slope above kNaturalEndFrom means a natural end (second derivative
+// 0); kNaturalEnd is the slope the callers give for one.
+inline constexpr double kNaturalEndFrom = 9.9e29;
 inline constexpr double kNaturalEnd = 1.0e30;
 
 double tdspline(std::span<const double> x, std::span<const double> y, double yp1, double ypn, double at);

@@ -47,7 +47,7 @@ void start_up(Program& p) {
 
 void run_tolv7(Program& p) {
     start_up(p);
-    if (p.set.init.menus == "NO!") {
+    if (batch_mode(p.set.init)) {
         run_batch(p);
         p.log.flush();  // a log that could not be written is no normal end
     } else {

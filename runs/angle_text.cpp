@@ -19,11 +19,6 @@ void widen(std::string& text, int n) {
     if (n > 0 && text.size() < static_cast<std::size_t>(n)) text.resize(static_cast<std::size_t>(n), ' ');
 }
 
-std::string trimmed(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : trim_right(text.substr(first));
-}
-
 // The digits of a number as gvali4 and gvalr8 read it, with blanks inside
 // it taken as 0 (and written back as '0'); a bad character is written back
 // as '0' too.
@@ -107,17 +102,17 @@ DmsParts bufdms(const std::string& text, int n, char code) {
     double limit = code == 'N' || code == 'S' ? 90.0 : code == 'Z' ? 180.0 : 360.0;
 
     std::string angle = pad_to(text, n > 0 ? static_cast<std::size_t>(n) : 0);
-    angle = trimmed(angle.substr(0, angle.find('$')));
+    angle = trim(angle.substr(0, angle.find('$')));
     bool negative = false;
     if (!angle.empty() && (angle[0] == '-' || angle[0] == '+')) {
         negative = angle[0] == '-';
-        angle = trimmed(angle.substr(1));
+        angle = trim(angle.substr(1));
     }
 
     std::vector<std::string> pieces;
     for (std::size_t start = 0;;) {
         std::size_t colon = angle.find(':', start);
-        pieces.push_back(trimmed(angle.substr(start, colon - start)));
+        pieces.push_back(trim(angle.substr(start, colon - start)));
         if (colon == std::string::npos) break;
         start = colon + 1;
     }

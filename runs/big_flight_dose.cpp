@@ -17,6 +17,7 @@
 #include "airports/port_lookup.hpp"
 #include "app/fortran_format.hpp"
 #include "engine/altitude_depth.hpp"
+#include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
@@ -250,7 +251,7 @@ FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, cons
 }
 
 double profile_dose(const RunContext& p, FlightProfile& profile, double t0, int particle, int quantity) {
-    const int kind = particle + 38 * (quantity - 1);
+    const int kind = dose_kind_of(particle, quantity);
     const int gcr_model = p.set.ini.gcr_model;
     const int superposition = p.set.ini.superposition;
     p.log.line(ListLine() << "CALCULATING FLIGHT DOSE " << t0 << kind << gcr_model << superposition);

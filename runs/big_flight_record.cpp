@@ -68,15 +68,10 @@ Read read_text(FlightFile& f, std::size_t width, std::string& out) {
     stop_file_error(f.name, "line " + std::to_string(f.line + 1) + ": " + what);
 }
 
-std::string left_adjusted(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
 }  // namespace
 
 std::string big_flight_date(const std::string& text) {
-    std::string date = trim_right(left_adjusted(pad_to(text, 10)));
+    std::string date = trim(pad_to(text, 10));
     Columns c(date);
     if (date.size() == 7 && c.text(3, 3) == "/") return c.text(4, 7) + "/" + c.text(1, 2) + "/00";
     if (date.size() == 7 && c.text(5, 5) == "/") return c.text(1, 7) + "/00";
@@ -112,10 +107,10 @@ std::optional<FlightStatus> read_name_and_date(CheckLog& log, FlightFile& f, Big
 
 void read_airports(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     if (read_text(f, 6, r.origin) == Read::End) stop_at(f, "the origin airport is missing");
-    r.origin = pad_to(left_adjusted(r.origin), 6);
+    r.origin = pad_to(trim_left(r.origin), 6);
     log.line(ListLine() << "OPORT " << r.origin);
     if (read_text(f, 6, r.destination) == Read::End) stop_at(f, "the destination airport is missing");
-    r.destination = pad_to(left_adjusted(r.destination), 6);
+    r.destination = pad_to(trim_left(r.destination), 6);
     log.line(ListLine() << "DPORT " << r.destination);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/console_echo.hpp"
 #include "app/console_routines.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
@@ -13,16 +14,6 @@
 namespace tolv7 {
 
 namespace {
-
-void tell(const RunContext& p, const std::string& line) {
-    p.log.line(line);
-    p.con.line(line);
-}
-
-std::string left_trimmed(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
 
 int count_lines(const std::string& file) {
     std::ifstream in = open_existing(file);
@@ -35,7 +26,7 @@ int count_lines(const std::string& file) {
 }  // namespace
 
 std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_name) {
-    std::string trimmed = left_trimmed(trim_right(input_name));
+    std::string trimmed = trim(input_name);
     std::string name = pad_to(trimmed, 30);
     std::size_t length = trimmed.size();
     std::string type = length >= 3 ? trimmed.substr(length - 3) : trimmed;
@@ -43,7 +34,7 @@ std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_
     if (!shell_safe_name(trimmed)) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         // Unattended, a refused name must not look like a finished run.
-        if (p.set.init.menus == "NO!")
+        if (batch_mode(p.set.init))
             throw ProgramStop(kExitFileError, "input name \"" + trimmed +
                                                   "\" refused: a name may hold only letters, digits and ._-*");
         return std::nullopt;
@@ -59,15 +50,15 @@ std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_
         list_into_filelist(p, (windows_os(p.set.init) ? "DIR /B " : "ls -1 ") + name + " > FILELIST.TXT");
     }
     if (count == 0) {
-        tell(p, ListLine() << " Warning: Aborting requested multifile run. All");
-        tell(p, ListLine() << " files requested but none found of type " << type);
+        echo_line(p.con, p.log, ListLine() << " Warning: Aborting requested multifile run. All");
+        echo_line(p.con, p.log, ListLine() << " files requested but none found of type " << type);
         throw ProgramStop(kExitFileError, "no input files of type " + type);
     }
     if (count == 1) {
-        tell(p, ListLine() << " Starting requested single file run: " << name);
+        echo_line(p.con, p.log, ListLine() << " Starting requested single file run: " << name);
     } else {
-        tell(p, ListLine() << " Using all local files found of type " << type << ".");
-        tell(p, ListLine() << " Starting requested multifile run of" << count << "files.");
+        echo_line(p.con, p.log, ListLine() << " Using all local files found of type " << type << ".");
+        echo_line(p.con, p.log, ListLine() << " Starting requested multifile run of" << count << "files.");
     }
     return count;
 }

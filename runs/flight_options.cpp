@@ -1,6 +1,7 @@
 #include "runs/flight_options.hpp"
 
 #include "app/batch_control.hpp"
+#include "app/calendar.hpp"
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
@@ -19,14 +20,14 @@ FlightOptions pick_flt_options(const RunContext& p) {
     FlightOptions o;
     cls(p);
     menuheader(p);
-    if (p.set.init.menus == "FEW") {
-        o.particle = 38;
+    if (few_dialogues(p.set.init)) {
+        o.particle = kAllParticles;
         o.quantity = 2;
     } else {
         o.particle = ask_particle(p, "      Entry must be 0 to 37 ");
         p.con.line(" ");
         o.quantity = ask_dose_type(p, DoseMenu::Flight);
-        if (o.particle == 0) o.particle = 38;
+        if (o.particle == 0) o.particle = kAllParticles;
     }
     p.set.ini.gcr_model = 4;
     o.takeoff = 0;
@@ -46,7 +47,7 @@ FlightOptions pick_flt_options(const RunContext& p) {
         }
         show(p, "WRONG FORMAT: RE-ENTER");
     }
-    if (o.run_date.substr(8, 2) == "00") return o;
+    if (column_text(o.run_date, date_col::day) == "00") return o;
     p.con.line("");
     for (;;) {
         show(p, "      ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?");
@@ -75,7 +76,7 @@ FlightOptions batch_flight_options(const RunContext& p) {
     FlightOptions o;
     o.run_date = bc.ymd1;
     o.takeoff = bc.hour;
-    o.particle = bc.particle == 0 ? 38 : bc.particle;
+    o.particle = bc.particle == 0 ? kAllParticles : bc.particle;
     o.quantity = bc.dosekind;
     o.input_name = bc.name;
     return o;

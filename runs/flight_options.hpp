@@ -3,12 +3,14 @@
 // from DEFAULT.INP in batch mode.
 #include <string>
 
+#include "engine/shower_library.hpp"
+
 namespace tolv7 {
 
 struct RunContext;
 
 struct FlightOptions {
-    int particle = 38;                 // 1-38, 38 all particles
+    int particle = kAllParticles;      // 1-38, 38 all particles
     int quantity = 2;                  // 1-8
     std::string run_date = "0000/00/00";  // or YYYY/MM/DD for every flight
     int takeoff = 0;                   // HHMM, 0 a daily average

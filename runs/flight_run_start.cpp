@@ -22,13 +22,13 @@ std::string next_listed_file(std::istream& list) {
 
 }  // namespace
 
-QuietDiagnostics::QuietDiagnostics(InitRecord& init) : init_(init), diagall_(init.diag) { init.diag = "NO!"; }
+QuietDiagnostics::QuietDiagnostics(InitRecord& init) : init_(init), diagall_(init.diag) { init.diag = kSwitchOff; }
 
 QuietDiagnostics::~QuietDiagnostics() { init_.diag = diagall_; }
 
 FlightRunStart start_flight_run(const RunContext& p, const std::string& type) {
     FlightRunStart run;
-    if (p.set.init.menus == "NO!") {
+    if (batch_mode(p.set.init)) {
         run.options = batch_flight_options(p);
     } else {
         PickOutcome picked = pick_infile(p, type);
@@ -57,7 +57,7 @@ std::optional<std::string> result_file_name(const RunContext& p, const std::stri
     auto name = archive_name(filename, extension);
     if (name) return name;
     // A batch job stops rather than end as if it had run the file.
-    if (p.set.init.menus == "NO!")
+    if (batch_mode(p.set.init))
         stop_file_error(trim_right(filename), "would be its own result file; rename the input file");
     oops(p, " " + trim_right(filename) + " WOULD BE ITS OWN RESULT FILE: NOT RUN");
     return name;

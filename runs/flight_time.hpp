@@ -10,6 +10,9 @@ struct RunContext;
 
 // One minute of flight in years: the single-precision 1.9026E-6 widened.
 inline constexpr double kMinuteYears = 1.9026000472877058E-6;
+static_assert(kMinuteYears == double(1.9026E-6f));
+// The same minute in double precision, as the waypoint profile steps its time.
+inline constexpr double kMinuteYearsDouble = 1.9026e-6;
 
 // The date "YYYY/MM/DD" (or "MM/YYYY", day 0) at the hour and minute of
 // take-off: year + day of year / days of the year, plus the minutes through

@@ -35,8 +35,8 @@ constexpr double kMetresPerNm = 1852.0;
 constexpr float kNmPerMetre = 5.399568E-4f;
 
 void store_records(RunRecords& r) {
-    r.elipsoid = Elipsoid{6378137.0, 0.0033528106811836675};
-    r.consts = Consts{3.141592653589793, 57.29577951308232};
+    r.elipsoid = Elipsoid{kGrs80SemiMajorAxis, kGrs80Flattening};
+    r.consts = Consts{kGeodesyPi, kDegreesPerRadian};
 }
 
 }  // namespace

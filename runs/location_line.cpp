@@ -50,12 +50,11 @@ bool read_date(const std::string& line, LocationLine& out) {
     int col = static_cast<int>(slash) + 1;
     out.ymd = column_text(line, col - 4, col + 5);
     if (out.ymd[7] != '/') return false;  // month-first dates are not read
-    std::string y = out.ymd.substr(0, 4), m = out.ymd.substr(5, 2), d = out.ymd.substr(8, 2);
-    auto year = char2int(y, 4), month = char2int(m, 2), day = char2int(d, 2);
-    if (!year || !month || !day) return false;
-    out.year = *year;
-    out.month = *month;
-    out.day = *day;
+    auto date = date2ymd(out.ymd);  // the first slash is in column 5: the day form
+    if (!date) return false;
+    out.year = date->year;
+    out.month = date->month;
+    out.day = date->day;
     return possible_date(CalendarDate{out.year, out.month, out.day, 0});
 }
 
@@ -120,8 +119,7 @@ LocationLine parse_location_line(const std::string& text) {
         out.longitude = *longitude;
     } else {
         std::string code = column_text(line, comma[0] + 1, comma[1] - 1);
-        std::size_t begin = code.find_first_not_of(' ');
-        out.icao = pad_to(begin == std::string::npos ? "" : trim_right(code.substr(begin)), 6);
+        out.icao = pad_to(trim(code), 6);
         out.unit = char_before(3);
         altitude = field(3);
     }

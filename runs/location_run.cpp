@@ -1,6 +1,5 @@
 #include "runs/location_run.hpp"
 
-#include <ctime>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -11,9 +10,11 @@
 #include "app/conversions.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
+#include "app/processor_time.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
+#include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "engine/dose_labels.hpp"
 #include "runs/archive_names.hpp"
@@ -35,8 +36,6 @@ const char kCorrupt[] = "CANNOT READ LOCATIONS, FILE IS CORRUPT OR EMPTY";
 
 // The kept line of the list: the columns read, blank-padded to 72.
 constexpr std::size_t kKeptWidth = 72;
-
-double processor_seconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 bool starts_with(const std::string& line, const char* head) { return line.rfind(head, 0) == 0; }
 
@@ -60,7 +59,7 @@ public:
     LocationRun(const RunContext& p, std::istream& list, std::string list_name, std::ostream& results,
                 std::string results_name)
         : p_(p), list_(list), list_name_(std::move(list_name)), results_(results),
-          results_name_(std::move(results_name)), diag_(p.set.init.diag == "YES") {}
+          results_name_(std::move(results_name)), diag_(diagnostics_on(p.set.init)) {}
 
     // False when the list ended or could not be read before its stop line.
     bool run();
@@ -149,7 +148,7 @@ void LocationRun::compute(const LocationLine& l) {
     bool airport = l.kind == LocationKind::Airport;
     if (airport) trace(ListLine() << "READING CODE " << l.icao);
     t_.date = processor_seconds();
-    p_.engine.useaves = {0, 0, 0};
+    p_.engine.useaves = average_switches(false, false, false);
     double t = ymdh2t(p_, l.year, l.month, l.day, l.hour);
 
     char ns = l.ns, ew = l.ew;
@@ -177,7 +176,7 @@ void LocationRun::compute(const LocationLine& l) {
     }
     if (ns == 'S') latitude = -latitude;
     if (ew == 'W') longitude = -longitude;
-    int dose_kind = l.particle + 38 * (l.quantity - 1);
+    int dose_kind = dose_kind_of(l.particle, l.quantity);
 
     double depth = l.altitude;
     if (l.unit == 'F') {
@@ -256,7 +255,7 @@ struct ListChoice {
 };
 
 ListChoice choose_list(const RunContext& p) {
-    if (p.set.init.menus == "NO!") return {read_default_inp().name, NextMenu::Same};
+    if (batch_mode(p.set.init)) return {read_default_inp().name, NextMenu::Same};
     PickOutcome picked = pick_infile(p, "LOC");
     switch (picked.result) {
         case PickResult::Picked: return {picked.name, NextMenu::Same};
@@ -275,7 +274,7 @@ NextMenu readit(const RunContext& p) {
     std::optional<std::string> result_name = archive_name(list_name, ".ANS");
     if (!result_name) {
         // The results would be written over the list itself.
-        if (p.set.init.menus == "NO!")
+        if (batch_mode(p.set.init))
             stop_file_error(list_name, "would be its own result file; rename the location list");
         oops(p, " A LIST NAMED *.ANS WOULD BE ITS OWN RESULT FILE");
         return NextMenu::Same;
@@ -288,7 +287,7 @@ NextMenu readit(const RunContext& p) {
     // A batch job that could not read its list to the end did not do what it
     // was asked: its status must not say it did (the results written so far
     // stay in the result file).
-    if (!complete && p.set.init.menus == "NO!")
+    if (!complete && batch_mode(p.set.init))
         stop_file_error(list_name, "cannot be read as a location list (empty, no START- line or no STOP-- line)");
     return NextMenu::Same;
 }

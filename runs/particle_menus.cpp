@@ -1,5 +1,6 @@
 #include "runs/particle_menus.hpp"
 
+#include "app/console_echo.hpp"
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
 #include "runs/run_context.hpp"
@@ -51,11 +52,7 @@ int ask_particle(const RunContext& p, const char* refusal, bool echo) {
     for (;;) {
         show_lines(p, kParticleMenu);
         auto code = read_kb_integer(p);
-        if (code && echo) {
-            std::string line = ListLine() << *code;
-            p.log.line(line);
-            p.con.line(line);
-        }
+        if (code && echo) echo_line(p.con, p.log, ListLine() << *code);
         if (code && *code >= 0 && *code <= 37) return static_cast<int>(*code);
         cls(p);
         p.con.line(ListLine() << refusal);

@@ -5,13 +5,16 @@
 
 #include "airports/port_lookup.hpp"
 #include "app/calendar.hpp"
+#include "app/console_echo.hpp"
 #include "app/console_routines.hpp"
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
+#include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "engine/helio_potential.hpp"
+#include "engine/shower_library.hpp"
 #include "runs/particle_menus.hpp"
 #include "runs/run_context.hpp"
 
@@ -32,10 +35,7 @@ std::string dstr(int entry) { return pad_to(kDstr[entry - 1], 32); }
 void say(const RunContext& p, const char* text) { p.con.line(ListLine() << text); }
 
 // A value shown to the user and kept in the check log.
-void echo(const RunContext& p, const std::string& line) {
-    p.log.line(line);
-    p.con.line(line);
-}
+void echo(const RunContext& p, const std::string& line) { echo_line(p.con, p.log, line); }
 
 // Asks until the first n characters of the answer read as a whole number.
 std::int32_t ask_integer(const RunContext& p, std::initializer_list<const char*> question, int n) {
@@ -54,7 +54,7 @@ char ask_hemisphere(const RunContext& p, const char* before, std::initializer_li
         if (before) p.con.line(before);
         for (const char* line : question) say(p, line);
         char letter = readkb(p, 1)[0];
-        if (p.set.init.diag == "YES") echo(p, ListLine() << letter);
+        if (diagnostics_on(p.set.init)) echo(p, ListLine() << letter);
         if (letter == letters[0] || letter == letters[1]) return letter;
         say(p, refusal);
     }
@@ -111,9 +111,7 @@ Altitude ask_altitude(const RunContext& p) {
         if (unit == 'F' || unit == 'K') {
             bool feet = unit == 'F';
             double depth = feet ? ft2gpcms(p, *altitude) : km2depth(p, *altitude);
-            std::string line = ListLine() << "CONVERTED " << *altitude << (feet ? " ft TO " : " km TO ") << depth;
-            p.con.line(line);
-            p.log.line(line);
+            echo(p, ListLine() << "CONVERTED " << *altitude << (feet ? " ft TO " : " km TO ") << depth);
             return {unit, depth};
         }
         if (unit == 'G') return {unit, *altitude};
@@ -121,15 +119,15 @@ Altitude ask_altitude(const RunContext& p) {
 }
 
 struct Selection {
-    int particle = 38;  // 1-38
+    int particle = kAllParticles;  // 1-38
     int dose_type = 2;  // 1-8
 };
 
 Selection ask_selection(const RunContext& p) {
     Selection s;
-    if (p.set.init.menus != "FEW") {
+    if (!few_dialogues(p.set.init)) {
         int code = ask_particle(p, "      Entry must be 0 to 37", true);
-        s.particle = code == 0 ? 38 : code;
+        s.particle = code == 0 ? kAllParticles : code;
         echo(p, ListLine() << s.particle);
         p.con.line(" ");
         s.dose_type = ask_dose_type(p, DoseMenu::Place);
@@ -153,28 +151,25 @@ std::string dose_line(int dose_type, double rate, int particle) {
 }  // namespace
 
 double ymdh2t(const RunContext& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
-    auto& aves = p.engine.useaves;
-    if (month == 0) aves[0] = -1;
-    if (day == 0) aves[1] = -1;
-    if (hour == 0) aves[2] = -1;
-    return year + dsf(year, month, day, hour) / (365 + (leap(year) ? 1 : 0));
+    add_average_switches(p.engine.useaves, month == 0, day == 0, hour == 0);
+    return decimal_year(year, month, day, hour);
 }
 
 void onespot(const RunContext& p) {
     p.log.line(ListLine() << "CALLING ONESPOT");
     auto& aves = p.engine.useaves;
-    aves = {0, 0, 0};
+    aves = average_switches(false, false, false);
 
     std::int32_t year = ask_integer(p, {"     What year?"}, 4);
     std::int32_t month = ask_integer(p, {"     What month (ENTER 0 FOR YEARLY AVERAGE)?"}, 2);
     std::int32_t day = 0;
     std::int32_t hour = 0;
     if (month == 0) {
-        aves[0] = -1;
+        add_average_switches(aves, true, false, false);
     } else {
         day = ask_integer(p, {"     What day (ENTER 0 FOR MONTHLY AVERAGE)?"}, 2);
         if (day == 0)
-            aves[1] = -1;
+            add_average_switches(aves, false, true, false);
         else
             hour = ask_integer(p, {"     What hour (e.g. 14) in UT?", "    (ENTER 0 FOR DAILY AVERAGE)?"}, 2);
     }
@@ -194,11 +189,11 @@ void onespot(const RunContext& p) {
     p.log.line(ListLine() << " HELIOCENTRIC POTENTIAL USED WILL  BE " << potential << " MV");
 
     Selection s = ask_selection(p);
-    int dose_kind = s.particle + 38 * (s.dose_type - 1);
+    int dose_kind = dose_kind_of(s.particle, s.dose_type);
     p.con.line(" ");
     p.log.line(ListLine() << "Converting ymdh data to T");
     double t = ymdh2t(p, year, month, day, hour);
-    aves = {month == 0 ? -1 : 0, day == 0 ? -1 : 0, hour == 0 ? -1 : 0};
+    aves = average_switches(month == 0, day == 0, hour == 0);
 
     p.log.line(ListLine() << "SENDING data to DOSE" << latitude << longitude << altitude.depth << t << dose_kind << 4
                           << 0);
@@ -215,9 +210,7 @@ void onespot(const RunContext& p) {
     p.con.line(ListLine() << "ALTITUDE                 " << altitude.depth << " g/cm^2");
     p.con.line(ListLine() << "VERTICAL CUTOFF RIGIDITY " << p.engine.vcut << " GV");
     p.con.line(ListLine() << "PARTICLE                 " << partstr(s.particle));
-    std::string line = dose_line(s.dose_type, rate, s.particle);
-    p.con.line(line);
-    p.log.line(line);
+    echo(p, dose_line(s.dose_type, rate, s.particle));
     oops(p, " ");
 }
 

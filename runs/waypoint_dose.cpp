@@ -15,6 +15,7 @@
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
+#include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
@@ -147,7 +148,7 @@ double minute_doses(const RunContext& p, MinuteProfile& m, double start, int kin
     for (int j = 1; j <= last_minute; ++j) {
         auto k = static_cast<std::size_t>(j);
         double rate = dose(p, m.lat[k], m.lon[k], m.depth[k], t, kind, gcr_model, 0, superposition);
-        t += 1.9026e-6;
+        t += kMinuteYearsDouble;
         total += rate / 60.0;
         dat << step_line(m.lat[k], m.lon[k], m.depth[k], j, rate, total) << '\n';
     }
@@ -169,7 +170,7 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
                           const std::string& run_date, int takeoff, int particle, int quantity) {
     WaypointDose out;
     out.date = pad_to(run_date, 10);
-    const int kind = particle + 38 * (quantity - 1);
+    const int kind = dose_kind_of(particle, quantity);
     std::string line;
     if (!read_line(in, line)) stop_file_error(file_name, "has no date line");
 

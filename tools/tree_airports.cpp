@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "airports/airport_entry.hpp"
 #include "airports/airport_record.hpp"
-#include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
 #include "tools/data_tree.hpp"
 #include "tools/shared_data.hpp"
@@ -49,19 +49,10 @@ double number(const std::string& text, const std::string& icao) {
     return value;
 }
 
-// Degrees, minutes and whole seconds; `degree_digits` wide for the degrees.
-std::string dms(double degrees, int degree_digits) {
+// Whole degrees, minutes and seconds of an angle.
+AngleAnswer dms(double degrees) {
     long long seconds = std::llround(std::fabs(degrees) * 3600.0);
-    return fmt_i(seconds / 3600, degree_digits, degree_digits) + fmt_i(seconds / 60 % 60, 2, 2) +
-           fmt_i(seconds % 60, 2, 2);
-}
-
-// Feet in tenths of a foot in 6 columns, so that columns 84-88 read as the
-// feet; a negative elevation keeps its sign in the first column.
-std::string elevation_tenths(long long feet, const std::string& icao) {
-    if (feet > 99999 || feet < -9999) throw std::runtime_error("airports.csv: elevation out of range for " + icao);
-    if (feet < 0) return "-" + fmt_i(-feet, 4, 4) + "0";
-    return fmt_i(feet, 5, 5) + "0";
+    return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
 }
 
 struct CsvAirport {
@@ -83,11 +74,13 @@ CsvAirport parse(const std::vector<std::string>& f) {
     return a;
 }
 
+// The record as the entry form writes it, in the full record length.
 std::string airport_record(const CsvAirport& a) {
-    std::string record = pad_to(a.name, 30) + pad_to(a.icao, 6) + pad_to(a.city, 30) + dms(a.latitude, 2) + "0" +
-                         (a.latitude < 0.0 ? "}" : "0") + dms(a.longitude, 3) + "0" +
-                         (a.longitude < 0.0 ? "0" : "}") + elevation_tenths(a.elevation, a.icao);
-    return pad_to(record, kAirportRecordLength);
+    if (a.elevation > 99999 || a.elevation < -9999)
+        throw std::runtime_error("airports.csv: elevation out of range for " + a.icao);
+    UserAirport port{a.name, a.icao, a.city, a.latitude < 0.0, dms(a.latitude), !(a.longitude < 0.0), dms(a.longitude),
+                     static_cast<int>(a.elevation)};
+    return pad_to(user_airport_record(port), kAirportRecordLength);
 }
 
 }  // namespace

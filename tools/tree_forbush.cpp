@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/calendar.hpp"
-#include "app/fortran_format.hpp"
+#include "engine/forbush_layout.hpp"
 #include "tools/data_tree.hpp"
 
 namespace tolv7::tree {
@@ -30,17 +30,14 @@ double event_factor(double hours) {
 }  // namespace
 
 void write_forbush(const fs::path& dir, const TreeOptions&) {
-    // Columns: year, month, day, hour (I4 each), day of the year (I4), the
-    // decimal day of the year (F10.4), the hour of the year (I6), factor (F10.4).
     std::string text;
     for (int d = 0; d < kDays; ++d) {
         int day = kFirstDay + d;
         int day_of_year = days_before_month(kYear, kMonth) + day;
         for (int hour = 0; hour < 24; ++hour) {
-            double factor = event_factor(24.0 * d + hour);
-            text += fmt_i(kYear, 4) + fmt_i(kMonth, 4) + fmt_i(day, 4) + fmt_i(hour, 4) + fmt_i(day_of_year, 4) +
-                    fmt_f(day_of_year + hour / 24.0, 10, 4) + fmt_i((day_of_year - 1) * 24 + hour, 6) +
-                    fmt_f(factor, 10, 4) + "\n";
+            ForbushLine line{kYear, kMonth, day, hour, day_of_year, day_of_year + hour / 24.0,
+                             (day_of_year - 1) * 24 + hour, event_factor(24.0 * d + hour)};
+            text += forbush_line(line) + "\n";
         }
     }
     write_text_file(dir / "FORBUSH/FORBUSH.DAT", text);

@@ -5,7 +5,7 @@
 
 #include "app/calendar.hpp"
 #include "app/fortran_format.hpp"
-#include "app/text_lines.hpp"
+#include "engine/kp_layout.hpp"
 #include "tools/data_tree.hpp"
 
 namespace tolv7::tree {
@@ -23,14 +23,15 @@ constexpr std::array<int, 8> kStormKp{3, 4, 5, 6, 7, 8, 8, 6};
 
 std::string day_line(int year, int month, int day, const std::array<int, 8>& kp) {
     static const char kMarks[3] = {' ', '+', '-'};
-    std::string line = fmt_i(year, 4) + fmt_i(month, 2) + fmt_i(day, 2);
+    KpDay line{year, month, day, {}};
+    std::array<char, kKpIntervals> marks{};
     int sum = 0;
     for (std::size_t s = 0; s < kp.size(); ++s) {
-        line += kp[s] == 0 ? ' ' : kMarks[(static_cast<std::size_t>(day) + s) % 3];
-        line += static_cast<char>('0' + kp[s]);
+        marks[s] = kp[s] == 0 ? ' ' : kMarks[(static_cast<std::size_t>(day) + s) % 3];
+        line.kp[s] = kp[s];
         sum += kp[s];
     }
-    return line + pad_to(fmt_i(sum, 5) + "  SYNTHETIC DAY", 31) + '\n';
+    return kp_day_line(line, marks, fmt_i(sum, 5) + "  SYNTHETIC DAY") + '\n';
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/fortran_format.hpp"
+#include "engine/potential_layouts.hpp"
 #include "tools/data_tree.hpp"
 
 namespace tolv7::tree {
@@ -20,17 +20,15 @@ int cycle_potential(double t) {
 
 int month_potential(int year, int month) { return cycle_potential(year + (month - 0.5) / 12.0); }
 
-// MV-DATES.L99: month in columns 1-2, "/", year, ",", potential in 9-16.
 std::string monthly_line(int year, int month, int mv) {
-    return fmt_i(month, 2) + "/" + fmt_i(year, 4) + "," + fmt_i(mv, 8) + "\n";
+    return monthly_potential_line({month, year, mv}) + "\n";
 }
 
-// MORDATES.2K: the date text in columns 1-10, the potential in 11-20.
-std::string daily_line(int year, int month, int day, int mv) {
-    return fmt_i(year, 4) + "/" + fmt_i(month, 2, 2) + "/" + fmt_i(day, 2, 2) + fmt_i(mv, 10) + "\n";
+std::string daily_line(int year, int month, int day, int mv, DailyForm form = DailyForm::Day) {
+    return daily_potential_line({year, month, day, mv}, form) + "\n";
 }
 std::string month_year_line(int month, int year, int mv) {
-    return fmt_i(month, 2, 2) + "/" + fmt_i(year, 4) + "   " + fmt_i(mv, 10) + "\n";
+    return daily_potential_line({year, month, 0, mv}, DailyForm::Month) + "\n";
 }
 
 }  // namespace
@@ -54,7 +52,7 @@ void write_solar_modulation(const fs::path& dir, const TreeOptions& o) {
         int march = month_potential(2012, 3);
         daily += daily_line(2012, 3, 7, march - 12);
         daily += daily_line(2012, 3, 8, march + 25);
-        daily += "2012/03/09," + fmt_i(march + 60, 9) + "\n";
+        daily += daily_line(2012, 3, 9, march + 60, DailyForm::DayAndComma);
         daily += daily_line(2012, 3, 10, march + 40);
         daily += daily_line(2012, 3, 11, march + 18);
         daily += month_year_line(6, 2020, month_potential(2020, 6) + 15);
