@@ -7,22 +7,17 @@
 // then review `git diff tests/golden` before committing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/program_stop.hpp"
 #include "support/data_tree_fixture.hpp"
+#include "support/golden_file.hpp"
 
 namespace tolv7::test {
 namespace {
 
 const fs::path kSourceDir = fs::path(__FILE__).parent_path();
-
-bool updating() {
-    const char* flag = std::getenv("TOLV7_UPDATE_GOLDEN");
-    return flag != nullptr && std::string(flag) == "1";
-}
 
 // One batch job: the DEFAULT.INP text and the result files it writes.
 struct Job {
@@ -40,7 +35,6 @@ const Job kJobs[] = {
 // Runs every job on a tree and compares (or, when updating, writes) each
 // result file with its golden copy under tests/golden/<tree_name>/.
 void check_jobs(const std::string& tree_name, const tree::TreeOptions& options) {
-    const fs::path golden = kSourceDir / "golden" / tree_name;
     for (const Job& job : kJobs) {
         SCOPED_TRACE(tree_name + " " + job.name);
         TreeWorkdir wd(options);
@@ -55,17 +49,7 @@ void check_jobs(const std::string& tree_name, const tree::TreeOptions& options) 
         ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
         for (const char* result : job.results) {
             ASSERT_TRUE(fs::exists(result)) << result;
-            if (updating()) {
-                fs::create_directories(golden);
-                fs::copy_file(result, golden / result, fs::copy_options::overwrite_existing);
-                continue;
-            }
-            ASSERT_TRUE(fs::exists(golden / result)) << "no golden copy of " << result;
-            std::vector<std::string> got = read_lines(result);
-            std::vector<std::string> want = read_lines(golden / result);
-            ASSERT_EQ(got.size(), want.size()) << result;
-            for (std::size_t i = 0; i < got.size(); ++i)
-                ASSERT_EQ(got[i], want[i]) << result << " line " << i + 1;
+            EXPECT_TRUE(matches_golden(tree_name + "/" + result, read_file(result)));
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "support/menu_rig.hpp"
 
+#include "support/golden_file.hpp"
+
 namespace tolv7::test {
 
 MenuRig::MenuRig(const std::string& answers, const std::string& menus, const std::string& os) : tp(answers) {
@@ -14,8 +16,6 @@ MenuRig::MenuRig(const std::string& answers, const std::string& menus, const std
 
 int MenuRig::count(const std::string& text) const { return occurrences(tp.screen(), text); }
 
-std::string golden_screen(const std::string& name) {
-    return read_file(fs::path(__FILE__).parent_path().parent_path() / "golden" / name);
-}
+std::string golden_screen(const std::string& name) { return golden_text(name); }
 
 }  // namespace tolv7::test
