@@ -154,9 +154,10 @@ const PrimarySpectrum& spectrum_tables(const EngineContext& p, double date, doub
     // The total energies of the bins do not depend on the potential: kept
     // from the first call.
     if (!e.caching || !k.energies_filled) {
-        for (int z = 1; e.caching && z <= kFoldElements; ++z)
-            for (int i = 1; i <= kFoldBins; ++i)
-                k.gcrke[fold_flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
+        if (e.caching)  // uncached, the file has just given them
+            for (int z = 1; z <= kFoldElements; ++z)
+                for (int i = 1; i <= kFoldBins; ++i)
+                    k.gcrke[fold_flux_index(z, i)] = spectrum.total_energy[PrimarySpectrum::index(z, i)];
         for (int i = 1; i <= kFoldBins; ++i)
             for (int z = 1; z <= kFoldElements; ++z)
                 k.kepn[fold_flux_index(z, i)] =

@@ -51,7 +51,7 @@ inline double fold_bin(const BinEdges& edges, std::size_t b, double w, double rc
     } else {
         return 0.0;
     }
-    const double term = u * w * last_o * 1.0;
+    const double term = u * w * last_o;
     d += term;
     if (flux != 0.0 && u != 0.0) {
         // The flux variance is 0: its share adds +0 to the sum (which leaves
