@@ -29,11 +29,7 @@ bool integer_field(const std::string& record, RecordField f) { return field_int(
 // A damaged airport file: the fatal message on the console and in the check
 // log, then a stop with status 2 whose message names the file and record.
 [[noreturn]] void damaged(const AirportContext& p, const AirportFile& file, const std::string& message, const std::string& detail) {
-    try {
-        epitath(p, message);
-    } catch (const ProgramStop&) {
-    }
-    throw ProgramStop(kExitFileError, file.path + ": " + detail);
+    epitath(p, message, file.path + ": " + detail, kExitFileError);
 }
 
 [[noreturn]] void not_a_number(const AirportContext& p, const AirportFile& file, int number, const char* what) {

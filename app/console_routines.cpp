@@ -96,12 +96,14 @@ void oops(const AppContext& p, const std::string& message) {
     }
 }
 
-void epitath(const AppContext& p, const std::string& message) {
+void epitath(const AppContext& p, const std::string& message) { epitath(p, message, trim(message)); }
+
+void epitath(const AppContext& p, const std::string& message, const std::string& detail, int status) {
     p.con.line(message_line(message, 60));
     p.log.line(ListLine() << message);
     p.con.line(" ");
     p.con.line(ListLine() << "Fatal error, aborting program!");
-    throw ProgramStop(kExitFatal, "");
+    throw ProgramStop(status, detail);
 }
 
 std::string viewer_command(const AppContext& p, const std::string& file_name) {

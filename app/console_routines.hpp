@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "app/program_stop.hpp"
+
 namespace tolv7 {
 
 struct AppContext;
@@ -34,8 +36,13 @@ std::string lc2uc(const std::string& source, int n);
 void oops(const AppContext& p, const std::string& message);
 
 // The fatal exit: message on the console and in the check log, then
-// "Fatal error, aborting program!" and a stop with status 1.
+// "Fatal error, aborting program!" and a stop with status 1. The stop's own
+// message (standard error) is the console message without its blanks.
 [[noreturn]] void epitath(const AppContext& p, const std::string& message);
+// The same console and check-log texts, with a stop of `status` whose own
+// message is `detail`: the file, line, value and limit behind the stop.
+[[noreturn]] void epitath(const AppContext& p, const std::string& message, const std::string& detail,
+                          int status = kExitFatal);
 
 // Shows a file in the viewer named in TOLV.INI (or NOTEPAD) and waits.
 void showpick(const AppContext& p, const std::string& file_name);

@@ -72,11 +72,7 @@ void read_table(AltitudeTable& t) {
 // An altitude or depth beyond the table: the fatal message on the console,
 // and a stop whose own message gives the value and the table's limits.
 [[noreturn]] void out_of_range(const EngineContext& p, const char* message, const std::string& detail) {
-    try {
-        epitath(p, message);
-    } catch (const ProgramStop&) {
-    }
-    throw ProgramStop(kExitFatal, detail);
+    epitath(p, message, detail);
 }
 
 // The table as it stands in the file now.
