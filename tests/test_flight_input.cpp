@@ -266,6 +266,29 @@ TEST(FlightOptions, RefusedAnswersAreAskedAgain) {
     EXPECT_NE(screen.find("\n       Entry must be 0 to 2400 \n"), std::string::npos);
 }
 
+TEST(FlightOptions, DatesTheRunsCannotUseAreAskedAgain) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2019/13/45", " NO SUCH DATE (MONTH 13 IS NOT 00 TO 12): RE-ENTER"},
+        {"2019/02/30", " NO SUCH DATE (DAY 30 IS NOT 00 TO 28 IN 2019/02): RE-ENTER"},
+        {"2019/00/15", " NO SUCH DATE (DAY 15 IS NOT 00 IN A YEARLY AVERAGE): RE-ENTER"},
+        {"0000/06/15", " NO SUCH DATE (YEAR 0 IS NOT 1 OR LATER): RE-ENTER"},
+        {"-019/06/15", " WRONG FORMAT: RE-ENTER"},
+        {"2019/JU/15", " WRONG FORMAT: RE-ENTER"},
+        {"04/1973", " WRONG FORMAT: RE-ENTER"},  // the dialogue asks for YYYY/MM/DD
+    };
+    for (const auto& [bad, refusal] : cases) {
+        SCOPED_TRACE(bad);
+        TestProgram tp(std::string("N\n") + bad + "\n2019/06/15\n1230\n");
+        tp->set.init.menus = "FEW";
+        FlightOptions o = pick_flt_options(*tp);
+        EXPECT_EQ(o.run_date, "2019/06/15");
+        EXPECT_EQ(o.takeoff, 1230);
+        std::string screen = tp.screen();
+        EXPECT_EQ(occurrences(screen, "\n" + std::string(refusal) + "\n"), 1) << screen;
+        EXPECT_EQ(occurrences(screen, "       ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\n"), 2);
+    }
+}
+
 TEST(FlightOptions, FewAsksOnlyTheDateAndMonthlyDatesNoTime) {
     TestProgram tp("N\n2019/06/00\n");
     tp->set.init.menus = "FEW";
@@ -277,12 +300,15 @@ TEST(FlightOptions, FewAsksOnlyTheDateAndMonthlyDatesNoTime) {
     EXPECT_EQ(tp.screen().find("SELECT RADIATION"), std::string::npos);
 }
 
-TEST(FlightOptions, AnyAnswerButNUsesTheFileDates) {
-    TestProgram tp("Y\n");
-    tp->set.init.menus = "FEW";
-    FlightOptions o = pick_flt_options(*tp);
-    EXPECT_EQ(o.run_date, "0000/00/00");
-    EXPECT_EQ(o.takeoff, 0);
+TEST(FlightOptions, AnyAnswerButNOrATypedFileDateUsesTheFileDates) {
+    for (const char* answers : {"Y\n", "N\n0000/00/00\n"}) {
+        TestProgram tp(answers);
+        tp->set.init.menus = "FEW";
+        FlightOptions o = pick_flt_options(*tp);
+        EXPECT_EQ(o.run_date, "0000/00/00") << answers;
+        EXPECT_EQ(o.takeoff, 0) << answers;
+        EXPECT_EQ(tp.screen().find("TAKE-OFF"), std::string::npos) << answers;
+    }
 }
 
 class BatchOptions : public ::testing::Test {
@@ -303,9 +329,14 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
                             "2019/13/01\n0\n0\n2\nF.BIG\n", "2019/04/31\n0\n0\n2\nF.BIG\n", "\n0\n0\n2\nF.BIG\n"}) {
         write_file("DEFAULT.INP", bad);
         TestProgram fatal;
-        EXPECT_EQ(stop_status([&] { batch_flight_options(*fatal); }), kExitFatal) << bad;
+        std::string message;
+        EXPECT_EQ(stop_status([&] { batch_flight_options(*fatal); }, &message), kExitFatal) << bad;
         EXPECT_NE(fatal.screen().find("DEFAULT.INP LINE"), std::string::npos) << bad;
+        EXPECT_EQ(message.rfind("DEFAULT.INP, line ", 0), 0u) << message;
     }
+    // Month first: April 1973, the form the runs read as 1973/04/00.
+    write_file("DEFAULT.INP", "04/1973\n0\n0\n2\nFLIGHTS.BIG\n");
+    EXPECT_EQ(batch_flight_options(*tp).run_date, "04/1973   ");
 }
 
 }  // namespace
