@@ -50,7 +50,8 @@ using FlightFileRun = std::function<void(const FlightOptions&, const std::string
 // count stops the program).
 FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file);
 
-// Opens input file `number` of `count` (it must exist) and shows the
+// Opens input file `number` of `count` (it must exist; binary, so that the
+// record reader can go back to a position it took) and shows the
 // "Processing" line.
 std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count);
 

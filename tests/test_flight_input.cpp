@@ -1,6 +1,7 @@
 // Reading city-pair flight records, run options, flight file selection and archive names.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "app/program_stop.hpp"
@@ -9,6 +10,7 @@
 #include "runs/big_flight_record.hpp"
 #include "runs/flight_files.hpp"
 #include "runs/flight_options.hpp"
+#include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
 #include "support/test_program.hpp"
 
@@ -143,6 +145,80 @@ TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
     open("A\n2019/06/15\nEGLL\nKJFK\n1\n");
     EXPECT_EQ(stop_status([&] { next(); }, &message), kExitFileError);
     EXPECT_EQ(message, "FLIGHTS.BIG: line 6: the climb minutes are missing at the end of the file");
+}
+
+// A record of one cruise step; the separator line is left out when empty.
+std::string one_step(const std::string& name, const std::string& date, const std::string& separator) {
+    return name + "\n" + date + "\nEGLL\nKJFK\n1\n10\n35000 10\n10\n" + (separator.empty() ? "" : separator + "\n");
+}
+
+struct SeparatorCase {
+    const char* what;
+    std::string text;
+    std::vector<std::pair<FlightStatus, std::string>> records;  // status, name
+};
+
+TEST_F(BigRecord, RecordWithoutItsSeparatorIsFollowedByTheNextOne) {
+    using enum FlightStatus;
+    const SeparatorCase cases[] = {
+        {"a missing separator: the next record's name, a date and an origin follow",
+         one_step("LHR-CDG BA304", "2019/06/15", "") + one_step("LHR-FRA LH903", "05/2019", "----"),
+         {{Computed, "LHR-CDG BA304"}, {Computed, "LHR-FRA LH903"}, {EndOfFile, ""}}},
+        {"blank lines in the separator's place are passed over",
+         one_step("A", "2019/06/15", "\n") + one_step("B", "2019/06", "----"),
+         {{Computed, "A"}, {Computed, "B"}, {EndOfFile, ""}}},
+        {"a separator of any text", one_step("A", "2019/06/15", "END OF A") + one_step("B", "2019/06/16", "END"),
+         {{Computed, "A"}, {Computed, "B"}, {EndOfFile, ""}}},
+        // A line of dashes is a separator even before a name written as a date.
+        {"a name written as a date after dashes",
+         one_step("A", "2019/06/15", "-----") + one_step("2019/06/16", "2019/06/15", "-----"),
+         {{Computed, "A"}, {Computed, "2019/06/16"}, {EndOfFile, ""}}},
+        // A line of text before a name written as a date and its date: two
+        // dates in a row make the first line a separator.
+        {"a text separator before a name written as a date",
+         one_step("A", "2019/06/15", "NEXT") + one_step("06/2019", "2019/06/15", "NEXT"),
+         {{Computed, "A"}, {Computed, "06/2019"}, {EndOfFile, ""}}},
+        // Without a date after it the line is taken as the separator: the
+        // broken record costs itself only, never more records than the file
+        // holds.
+        {"a missing separator before a record whose date cannot be read",
+         one_step("A", "2019/06/15", "") + one_step("B", "2019-06-15", "----") + one_step("C", "2019/06/15", "----"),
+         {{Computed, "A"}, {DateUnreadable, "2019-06-15"}, {Computed, "C"}, {EndOfFile, ""}}},
+        {"a last record without its separator still ends the file",
+         one_step("A", "2019/06/15", "----") + one_step("B", "2019/06/15", ""),
+         {{Computed, "A"}, {EndOfFile, "B"}}},
+    };
+    for (const SeparatorCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        in.clear();
+        open(c.text);
+        file.line = 0;
+        for (const auto& [status, name] : c.records) {
+            BigFlightRecord r = next();
+            EXPECT_EQ(r.status, status);
+            EXPECT_EQ(trim_right(r.name), name);
+        }
+    }
+}
+
+// Read from a file with Windows line ends, opened as the runs open their
+// input files: the reader goes back to the name line by its position.
+TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsLineEnds) {
+    ScopedCwd cwd(dir.path());
+    std::string text = one_step("A", "2019/06/15", "") + one_step("B", "2019/06/16", "") + one_step("C", "05/2019", "--");
+    std::string crlf;
+    for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    write_file("CRLF.BIG", crlf);
+    std::ifstream flights = open_flight_file(*tp, "CRLF.BIG", 1, 1);
+    FlightFile f{flights, "CRLF.BIG"};
+    for (const char* name : {"A", "B", "C"}) {
+        BigFlightRecord r = rdbigflt(*tp, f);
+        EXPECT_EQ(r.status, FlightStatus::Computed) << name;
+        EXPECT_EQ(trim_right(r.name), name);
+        EXPECT_EQ(r.origin, "EGLL  ") << name;
+    }
+    EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
+    EXPECT_EQ(f.line, 25);  // every line counted once
 }
 
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
