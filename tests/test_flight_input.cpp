@@ -1,10 +1,13 @@
 // Reading city-pair flight records, run options, flight file selection and archive names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "app/file_picker.hpp"
 #include "app/program_stop.hpp"
+#include "app/shell.hpp"
 #include "app/text_lines.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/big_flight_record.hpp"
@@ -253,7 +256,7 @@ protected:
 TEST_F(FlightFiles, PatternCountsTheListedFiles) {
     listing = "A.BIG\nB.BIG\nC.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 3);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- *.BIG > FILELIST.TXT");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
@@ -263,7 +266,7 @@ TEST_F(FlightFiles, PatternCountsTheListedFiles) {
 TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
     listing = "ONLY.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "A*.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- *.BIG > FILELIST.TXT");
     EXPECT_EQ(tp.screen_lines().at(0), "  Starting requested single file run: A*.BIG                        ");
 }
 
@@ -312,8 +315,28 @@ TEST_F(FlightFiles, NamedInputMustBeAFileAndBlanksAroundItAreTrimmed) {
     write_file("A.BIG", "");
     listing = "A.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "  A.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 A.BIG                          > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- A.BIG                          > FILELIST.TXT");
 }
+
+#ifndef _WIN32
+// The shell lists the files itself: a name beginning with "-" is a name, not
+// options of ls, whether a pattern finds it or it is named alone.
+TEST_F(FlightFiles, NamesBeginningWithADashAreListedByTheShell) {
+    tp.shell.handler = [](const std::string& command) { SystemShell().run(command); };
+    write_file("-n.BIG", "");
+    write_file("FLIGHTS.BIG", "");
+    fs::create_directories("-d.BIG");  // a folder is no input file
+    EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 2);
+    std::vector<std::string> listed = read_filelist(10);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"-n.BIG", "FLIGHTS.BIG"}));
+
+    EXPECT_EQ(pick_flt_files(*tp, "-n.BIG"), 1);
+    EXPECT_EQ(read_filelist(10), std::vector<std::string>{"-n.BIG"});
+    EXPECT_EQ(tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.BIG > FILELIST.TXT",
+                                                           "ls -1d -- -n.BIG                         > FILELIST.TXT"}));
+}
+#endif
 
 TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
     TestProgram tp("0\n2\nn\n2019/06/15\n1230\n");

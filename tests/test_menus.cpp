@@ -103,8 +103,8 @@ TEST(MenuAnswers, MainMenu) {
 TEST(MenuAnswers, FlightMenu) {
     // No flight file exists: each run gives its message, then the main menu.
     check_answers("FLIGHT MENU", menu_flight,
-                  {{"1\n", NextMenu::Main, {"ls -1d *.BIG > FILELIST.TXT"}},
-                   {"2\n", NextMenu::Main, {"ls -1d *.DEG > FILELIST.TXT"}},
+                  {{"1\n", NextMenu::Main, {"ls -1d -- *.BIG > FILELIST.TXT"}},
+                   {"2\n", NextMenu::Main, {"ls -1d -- *.DEG > FILELIST.TXT"}},
                    {"3\n", NextMenu::Main, {}},
                    {"4\n", NextMenu::Exit, {}},
                    {"q\nQ\n", NextMenu::Same, {}, 2}});
@@ -114,10 +114,10 @@ TEST(MenuAnswers, LocationMenu) {
     MenuState state;
     auto menu = [&](Program& p) { return menu_locations(p, state); };
     check_answers("LOCATION MENU", menu,
-                  {{"2\n", NextMenu::Main, {"ls -1d *.LOC > FILELIST.TXT"}},
+                  {{"2\n", NextMenu::Main, {"ls -1d -- *.LOC > FILELIST.TXT"}},
                    // No list was ever picked: the editor starts without a name.
-                   {"3\n", NextMenu::Same, {"ls -1d *.LOC > FILELIST.TXT", "vi"}},
-                   {"4\n", NextMenu::Main, {"ls -1d *.ANS > FILELIST.TXT"}},
+                   {"3\n", NextMenu::Same, {"ls -1d -- *.LOC > FILELIST.TXT", "vi"}},
+                   {"4\n", NextMenu::Main, {"ls -1d -- *.ANS > FILELIST.TXT"}},
                    {"5\n", NextMenu::Main, {"vi           'HELP.TXT'"}},
                    {"6\n", NextMenu::Main, {}},
                    {"7\n", NextMenu::Exit, {}},
@@ -140,9 +140,9 @@ TEST(MenuAnswers, OutputMenu) {
                   {{"1\n", NextMenu::Main, {"vi           'TOLV.INI'"}},
                    {"17\n", NextMenu::Main, {"vi           'TOLV.INI'"}},
                    {"2\n", NextMenu::Main, {"vi           'DEFAULT.INP'"}},
-                   {"3\n", NextMenu::Main, {"ls -1d *.OUT > FILELIST.TXT"}},
-                   {"4\n", NextMenu::Main, {"ls -1d *.SUM > FILELIST.TXT"}},
-                   {"5\n", NextMenu::Main, {"ls -1d *.ANS > FILELIST.TXT"}},
+                   {"3\n", NextMenu::Main, {"ls -1d -- *.OUT > FILELIST.TXT"}},
+                   {"4\n", NextMenu::Main, {"ls -1d -- *.SUM > FILELIST.TXT"}},
+                   {"5\n", NextMenu::Main, {"ls -1d -- *.ANS > FILELIST.TXT"}},
                    {"6\n", NextMenu::Main, {}},
                    {"7\n", NextMenu::Exit, {}},
                    {"q\n0\n8\n", NextMenu::Same, {}, 3}});
@@ -192,8 +192,8 @@ TEST(MenuAnswers, ALocationListPickedForEditingIsKeptBetweenVisits) {
     rig.listing = {"ALPS.LOC", "ANDES.LOC"};
     EXPECT_EQ(menu_locations(*rig.tp, state), NextMenu::Main);  // q in the picker
     EXPECT_EQ(rig.tp.shell.commands,
-              (std::vector<std::string>{"ls -1d *.LOC > FILELIST.TXT", "vi           'ALPS.LOC'", "ls -1d *.LOC > FILELIST.TXT",
-                                        "vi           'ALPS.LOC'", "ls -1d *.LOC > FILELIST.TXT"}));
+              (std::vector<std::string>{"ls -1d -- *.LOC > FILELIST.TXT", "vi           'ALPS.LOC'", "ls -1d -- *.LOC > FILELIST.TXT",
+                                        "vi           'ALPS.LOC'", "ls -1d -- *.LOC > FILELIST.TXT"}));
 }
 
 TEST(MenuAnswers, AnUnreadableLocationListIsReportedAndTheMenuComesBack) {
@@ -230,7 +230,7 @@ TEST(MenuLoop, OutputItemOneReadsTheEditedSettingsAtOnce) {
             write_file("TOLV.INI", "MENUS     = FEW\nOS        = WIN\nVIEWER    = vi\nEND\n");
     };
     EXPECT_EQ(stop_status([&] { menu_main(*rig.tp); }), -1);
-    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d *.OUT > FILELIST.TXT", "vi           'TOLV.INI'",
+    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT", "vi           'TOLV.INI'",
                                                               "DIR /B *.OUT > FILELIST.TXT"}));
     EXPECT_EQ(rig.tp->set.init.menus, "FEW");
     EXPECT_EQ(rig.count("MAIN MENU"), 4);
