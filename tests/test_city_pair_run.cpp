@@ -356,6 +356,7 @@ TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
         << menus.screen();
     EXPECT_EQ(menus.screen().find("inished"), std::string::npos) << menus.screen();
     EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+    EXPECT_EQ(menus.screen().find("USE DATES FROM FLIGHT DATA FILE"), std::string::npos) << menus.screen();
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 
     // A batch job listed the same name: it stops rather than end as if done.
