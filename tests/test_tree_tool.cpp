@@ -1,9 +1,14 @@
-// The data tree tool's command line, run as a user runs it.
+// The data tree tool's command line, run as a user runs it, and the viewer
+// examples of the help file it writes and of the README.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 
+#include "app/console_routines.hpp"
+#include "app/text_lines.hpp"
 #include "support/test_program.hpp"
+#include "tools/data_tree.hpp"
 
 namespace tolv7::test {
 namespace {
@@ -75,6 +80,36 @@ TEST(TreeTool, FolderNamedWithItsPathIsWritten) {
     std::string out, err;
     EXPECT_EQ(run_tree_tool(dir.path(), "./-x --constant-coefficients", &out, &err), 0) << err;
     EXPECT_TRUE(fs::exists(dir.path() / "-x" / "TOLV.INI"));
+}
+
+// Every "VIEWER = value" example of a text, as it is written there.
+std::vector<std::string> viewer_examples(const std::string& text) {
+    static const std::regex example(R"(VIEWER\s+=\s+('[^']*'|[^\s,.`]+))");
+    std::vector<std::string> values;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), example); it != std::sregex_iterator(); ++it)
+        values.push_back((*it)[1]);
+    return values;
+}
+
+// The viewer is read from TOLV.INI as one word of 12 characters: each
+// example given to users must come through whole.
+TEST(TreeHelp, ViewerExamplesFitTheTwelveCharactersRead) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    tree::write_help(dir.path(), {});
+    const fs::path readme = fs::path(__FILE__).parent_path().parent_path() / "README.md";
+    for (const fs::path& file : {dir.path() / "HELP.TXT", readme}) {
+        std::vector<std::string> examples = viewer_examples(read_file(file));
+        EXPECT_GE(examples.size(), 3u) << file;
+        for (const std::string& example : examples) {
+            SCOPED_TRACE(file.string() + ": " + example);
+            write_file("TOLV.INI", "VIEWER    = " + example + "\nEND\n");
+            TestProgram tp;
+            tp->set.init.os = "LINUX";
+            std::string viewer = example.front() == '\'' ? example.substr(1, example.size() - 2) : example;
+            EXPECT_EQ(trim_right(viewer_command(*tp, "F").substr(0, 12)), viewer);
+        }
+    }
 }
 
 }  // namespace
