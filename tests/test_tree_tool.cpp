@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 
 #include "app/console_routines.hpp"
 #include "app/text_lines.hpp"
@@ -82,12 +81,19 @@ TEST(TreeTool, FolderNamedWithItsPathIsWritten) {
     EXPECT_TRUE(fs::exists(dir.path() / "-x" / "TOLV.INI"));
 }
 
-// Every "VIEWER = value" example of a text, as it is written there.
+// Every "VIEWER = value" example of a text, as it is written there: a word,
+// or a text in quotes with its quotes.
 std::vector<std::string> viewer_examples(const std::string& text) {
-    static const std::regex example(R"(VIEWER\s+=\s+('[^']*'|[^\s,.`]+))");
     std::vector<std::string> values;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), example); it != std::sregex_iterator(); ++it)
-        values.push_back((*it)[1]);
+    const std::string blanks = " \n";
+    for (std::size_t at = text.find("VIEWER"); at != std::string::npos; at = text.find("VIEWER", at + 1)) {
+        std::size_t eq = text.find_first_not_of(blanks, at + 6);
+        if (eq == std::string::npos || text[eq] != '=') continue;
+        std::size_t first = text.find_first_not_of(blanks, eq + 1);
+        if (first == std::string::npos) continue;
+        std::size_t end = text[first] == '\'' ? text.find('\'', first + 1) + 1 : text.find_first_of(" \n,.`", first);
+        values.push_back(text.substr(first, end - first));
+    }
     return values;
 }
 
