@@ -72,7 +72,7 @@ FlightOptions batch_flight_options(const RunContext& p) {
     if (!possible_run_date(bc.ymd1)) refuse(1, "DATE MUST BE YYYY/MM/DD, A REAL DAY, OR 0000/00/00");
     if (bc.hour < 0 || bc.hour > 2400) refuse(2, "TAKE-OFF TIME MUST BE 0 TO 2400");
     if (bc.particle < 0 || bc.particle > 37) refuse(3, "PARTICLE MUST BE 0 TO 37");
-    if (bc.dosekind < 1 || bc.dosekind > 8) refuse(4, "DOSE QUANTITY MUST BE 1 TO 8");
+    if (bc.dosekind < 1 || bc.dosekind > kDoseQuantities) refuse(4, "DOSE QUANTITY MUST BE 1 TO 8");
     FlightOptions o;
     o.run_date = bc.ymd1;
     o.takeoff = bc.hour;
