@@ -89,7 +89,7 @@ FlightOptions batch_flight_options(const RunContext& p) {
     }
     if (bc.hour < 0 || bc.hour > 2400) outside(2, "take-off time", bc.hour, 0, 2400);
     if (bc.particle < 0 || bc.particle > 37) outside(3, "particle", bc.particle, 0, 37);
-    if (bc.dosekind < 1 || bc.dosekind > 8) outside(4, "dose quantity", bc.dosekind, 1, 8);
+    if (bc.dosekind < 1 || bc.dosekind > kDoseQuantities) outside(4, "dose quantity", bc.dosekind, 1, kDoseQuantities);
     FlightOptions o;
     o.run_date = bc.ymd1;
     o.takeoff = bc.hour;

@@ -7,6 +7,7 @@
 #include "app/conversions.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/text_lines.hpp"
+#include "engine/shower_library.hpp"
 #include "runs/place_limits.hpp"
 
 namespace tolv7 {
@@ -84,7 +85,7 @@ LocationLine parse_location_line(const std::string& text) {
     auto particle = after_marker(line, 'P', airport, 2);
     auto quantity = after_marker(line, 'D', airport, 1);
     if (!hour || !particle || !quantity) return improper();
-    if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > 8) return improper();
+    if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > kDoseQuantities) return improper();
     if (*hour < 0 || *hour > kLastHour) return improper();
     out.hour = *hour;
     out.particle = *particle == 0 ? 38 : *particle;

@@ -13,6 +13,7 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "engine/dose_labels.hpp"
 #include "engine/helio_potential.hpp"
 #include "engine/shower_library.hpp"
 #include "runs/particle_menus.hpp"
@@ -22,16 +23,6 @@
 namespace tolv7 {
 
 namespace {
-
-// The label texts of the result screen, 32 characters each.
-const char* const kDstr[12] = {
-    "ICRP PUB 103 EFFECTIVE DOSE",  "ICRP PUB 60 EFFECTIVE DOSE", "AMBIENT DOSE EQUIVALENT (h*(10))",
-    "WHOLE BODY ABSORBED DOSE",     "MICROSIEVERTS/HOUR",         "MICROGRAY/HOUR",
-    "Particles per sq-cm per hour", "SECONDARY PARTICLE FLUX",    "MICROGRAY/HOUR in 0.5 mm Si",
-    "MICROGRAY/HOUR in 0.3 mm Si",  "NM-64 BF3 tube",             "counts per hour",
-};
-
-std::string dstr(int entry) { return pad_to(kDstr[entry - 1], 32); }
 
 void say(const RunContext& p, const char* text) { p.con.line(ListLine() << text); }
 
@@ -191,15 +182,14 @@ Selection ask_selection(const RunContext& p) {
     return s;
 }
 
-// The dose line of the result screen for a dose type.
+// The dose line of the result screen for a dose type: caption and unit
+// 32 characters each.
 std::string dose_line(int dose_type, double rate, int particle) {
-    // Caption entry and unit entry of types 2 to 8.
-    static const int kCaption[8] = {8, 1, 2, 3, 4, 9, 10, 11};
-    static const int kUnit[8] = {7, 5, 5, 5, 6, 6, 6, 12};
+    const DoseQuantityTexts& t = dose_quantity_texts(dose_type);
     ListLine line;
-    line << dstr(kCaption[dose_type - 1]) << rate;
-    if (dose_type == 1) line << partstr(particle);
-    line << dstr(kUnit[dose_type - 1]);
+    line << pad_to(t.place_caption, 32) << rate;
+    if (t.place_names_particle) line << partstr(particle);
+    line << pad_to(t.place_unit, 32);
     return line;
 }
 

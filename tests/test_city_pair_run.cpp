@@ -325,6 +325,24 @@ TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
                                                 " ======> C.BIG                         "}));
 }
 
+// The run holds the diagnostic switch at "NO!" while it lists and computes
+// its files, and gives the switch back as it found it.
+TEST_F(CityPairRun, DiagnosticSwitchIsOffDuringTheRunAndBackAfterIt) {
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nA.BIG\n");
+    write_file("A.BIG", big_record("FLIGHT A", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    tp.shell.answer_listings("A.BIG\n");
+    std::string during;
+    tp.shell.handler = [&, list = tp.shell.handler](const std::string& command) {
+        during = tp->set.init.diag;
+        list(command);
+    };
+    tp->set.init.diag = "YES";
+    EXPECT_EQ(runbig(*tp), NextMenu::Main);
+    EXPECT_EQ(read_lines("A.OUT").size(), 5u);
+    EXPECT_EQ(during, "NO!");
+    EXPECT_EQ(tp->set.init.diag, "YES");
+}
+
 TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
     TestProgram nothing("x\n");  // the answer to the message's pause
     nothing->set.init.menus = "YES";
