@@ -164,7 +164,7 @@ TEST(DoseLog, StopInsideADoseCallLeavesThatCallsLines) {
 // so the sample runs leave no low-factor warning in either log.
 TEST(SampleRuns, WriteNoLowTopBinFactorWarnings) {
     TreeWorkdir wd;
-    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    fs::path samples = TOLV7_SAMPLES_DIR;
     for (const char* name : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) fs::copy_file(samples / name, name);
     for (const char* input : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) {
         SCOPED_TRACE(input);
