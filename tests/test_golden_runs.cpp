@@ -4,7 +4,7 @@
 //
 // To update them (and every other committed file) after an intended change
 // of results:
-//   TOLV7_UPDATE_GOLDEN=1 ctest --test-dir build -L golden
+//   TOLV7_UPDATE_GOLDEN=1 ctest --test-dir build -j8 -L golden
 // then review `git diff tests/golden` before committing.
 #include <gtest/gtest.h>
 

@@ -63,6 +63,8 @@ elseif(MODE STREQUAL "check")
   if(changed OR added)
     list(TRANSFORM changed REPLACE " .*" "")
     list(TRANSFORM added REPLACE " .*" "")
+    string(JOIN ", " changed ${changed})
+    string(JOIN ", " added ${added})
     message(FATAL_ERROR "a test wrote into the shared data tree ${DIR}:\n"
                         "  changed or removed: ${changed}\n  changed or added: ${added}")
   endif()
