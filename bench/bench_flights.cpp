@@ -63,7 +63,7 @@ void BM_WaypointSixHundredMinutes(benchmark::State& state) {
 // yearly averages) ten times over: 120 flights in one batch run.
 void BM_SampleRoutesCityPairRun(benchmark::State& state) {
     FlightTree tree;
-    std::ifstream sample(std::filesystem::path(__FILE__).parent_path().parent_path() / "samples" / "FLIGHTS.BIG");
+    std::ifstream sample(std::filesystem::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG");
     std::string routes((std::istreambuf_iterator<char>(sample)), std::istreambuf_iterator<char>());
     if (routes.empty()) state.SkipWithError("no sample routes");
     std::string flights;

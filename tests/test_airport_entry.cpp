@@ -128,7 +128,7 @@ TEST_F(EntryForm, ScreenWithCodeEditingAndNorthWestConfirmationDeclined) {
     tp.shell.handler = [](const std::string&) { write_file("AIRPORTS/CODES", "ZZA,ZZZA\n"); };
     auto before = airport_folder();
     EXPECT_EQ(fill(tp), NextMenu::Airport);
-    EXPECT_EQ(tp.screen(), golden_screen("airports/entry_form_north_west.txt"));
+    EXPECT_TRUE(matches_golden("airports/entry_form_north_west.txt", tp.screen()));
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         'AIRPORTS/CODES'"});
 
     // Declined: the airport files and indexes as they were; the code edit stays.
@@ -152,7 +152,7 @@ TEST_F(EntryForm, FirstAirportIntoTheEndRecordOnlyFileIsFoundAtOnce) {
     tp->set.init.diag = "YES";
     EXPECT_EQ(fill(tp), NextMenu::Main);
     EXPECT_EQ(tp->set.init.diag, "NO!");
-    EXPECT_EQ(tp.screen(), golden_screen("airports/entry_form_south_east.txt"));
+    EXPECT_TRUE(matches_golden("airports/entry_form_south_east.txt", tp.screen()));
 
     const std::string record = "SOUTH FIELD                   " "ZZSE  " "TESTVILLE                     "
                                "330700" "0" "}" "1514530" "0" "}" "-00500";

@@ -43,7 +43,7 @@ TEST_F(AirportMenu, ScreenIsShownAgainUntilAnItemIsChosen) {
     TestProgram tp("x\n9\n6\n");
     start(tp);
     EXPECT_EQ(menu_airport(*tp), NextMenu::Main);
-    EXPECT_EQ(tp.screen(), golden_screen("airports/airport_menu.txt"));
+    EXPECT_TRUE(matches_golden("airports/airport_menu.txt", tp.screen()));
 }
 
 TEST_F(AirportMenu, ItemsLeadToTheirNextMenu) {
@@ -124,7 +124,7 @@ TEST_F(CodeFile, EditingShowsTheInstructionsAndReadsTheEditedFile) {
     };
     addacode(*tp);
     EXPECT_EQ(tp.shell.commands, std::vector<std::string>{"less         \"AIRPORTS/CODES\""});
-    EXPECT_EQ(tp.screen(), golden_screen("airports/add_a_code.txt"));
+    EXPECT_TRUE(matches_golden("airports/add_a_code.txt", tp.screen()));
     EXPECT_EQ(altcode(*tp, "NNNN"), "NEW");
 }
 

@@ -76,7 +76,7 @@ TEST_F(AltitudeDepth, TableLinesAreReturnedExactly) {
     // 1.2e-8 above it).
     const std::pair<double, double> altitudes[] = {{42.0, 12.8016}, {224.25, 68.3514}, {299.25, 91.2114}};
     for (auto [kft, expected_km] : altitudes) {
-        auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.kft == kft; });
+        auto row = std::find_if(rows.begin(), rows.end(), [kft = kft](const Row& r) { return r.kft == kft; });
         ASSERT_NE(row, rows.end()) << kft;
         EXPECT_NEAR(km(*tp_, row->depth), expected_km, 1e-7 * std::fabs(expected_km)) << kft;
     }

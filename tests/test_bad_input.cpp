@@ -180,7 +180,7 @@ TEST_F(BatchRun, EachRefusalOfTheBatchFileSaysWhyOnTheConsoleAndStandardError) {
 }
 
 TEST_F(BatchRun, MonthFirstRunDateIsAMonthlyAverageForEveryFlight) {
-    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    fs::path samples = TOLV7_SAMPLES_DIR;
     for (const char* name : {"FLIGHTS.BIG", "ROUTES.DEG"}) fs::copy_file(samples / name, name);
     write_file("DEFAULT.INP", "04/1973\n   0\n   0\n   2\nFLIGHTS.BIG\n");
     ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
@@ -262,7 +262,7 @@ TEST(DoseLog, StopInsideADoseCallLeavesThatCallsLines) {
 // so the sample runs leave no low-factor warning in either log.
 TEST(SampleRuns, WriteNoLowTopBinFactorWarnings) {
     TreeWorkdir wd;
-    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    fs::path samples = TOLV7_SAMPLES_DIR;
     for (const char* name : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) fs::copy_file(samples / name, name);
     for (const char* input : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"}) {
         SCOPED_TRACE(input);

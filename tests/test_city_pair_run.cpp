@@ -536,7 +536,7 @@ TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
 // The README's first run: the sample batch file and flights on the default tree.
 TEST(CityPairSamples, SampleFlightsAreAllComputed) {
     TreeWorkdir wd;
-    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    fs::path samples = TOLV7_SAMPLES_DIR;
     for (const char* name : {"DEFAULT.INP", "FLIGHTS.BIG"}) fs::copy_file(samples / name, name);
     std::string console;
     ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;

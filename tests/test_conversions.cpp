@@ -57,7 +57,7 @@ TEST(Int2Char, TwoDigitTextsAndTheFatalCases) {
     for (auto [i, w] : {std::pair{42, 1}, {100, 2}, {3, 3}}) {
         TestProgram fatal;
         std::string t = "  ";
-        EXPECT_EQ(stop_status([&] { int2char(*fatal, i, t, w); }), kExitFatal) << i << " in width " << w;
+        EXPECT_EQ(stop_status([&, i = i, w = w] { int2char(*fatal, i, t, w); }), kExitFatal) << i << " in width " << w;
         ASSERT_FALSE(fatal.screen_lines().empty()) << i << " in width " << w;
         EXPECT_EQ(fatal.screen_lines().at(0), std::string(41, ' ') + " NUMBER IN INT2CHAR TOO LARGE");
     }

@@ -86,7 +86,7 @@ TEST(CutoffInterpolation, RefusesAPlaceThatIsNotANumber) {
     for (auto [lat, lon] : {std::pair{nan, 10.0}, std::pair{10.0, nan}, std::pair{10.0, inf}, std::pair{-inf, 0.0}}) {
         test::TestProgram tp;
         quiet(tp);
-        EXPECT_EQ(stop_status([&] { cut(*tp, 1960.0, lat, lon); }), kExitFatal);
+        EXPECT_EQ(stop_status([&, lat = lat, lon = lon] { cut(*tp, 1960.0, lat, lon); }), kExitFatal);
         EXPECT_NE(tp.screen().find("latitude or longitude is not a number"), std::string::npos);
         EXPECT_NE(tp.screen().find("Fatal error, aborting program!"), std::string::npos);
     }

@@ -2,8 +2,9 @@
 // under tests/golden/ were written by the program itself and reviewed; a
 // change of any byte shows up here and, after an update, as a diff in review.
 //
-// To update them after an intended change of results:
-//   TOLV7_UPDATE_GOLDEN=1 build/tests/test_golden_runs
+// To update them (and every other committed file) after an intended change
+// of results:
+//   TOLV7_UPDATE_GOLDEN=1 ctest --test-dir build -j8 -L golden
 // then review `git diff tests/golden` before committing.
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@
 
 namespace tolv7::test {
 namespace {
-
-const fs::path kSourceDir = fs::path(__FILE__).parent_path();
 
 // One batch job: the DEFAULT.INP text and the result files it writes.
 struct Job {
@@ -47,7 +46,7 @@ void check_jobs(const std::string& tree_name, const tree::TreeOptions& options, 
         SCOPED_TRACE(tree_name + " " + job.name);
         TreeWorkdir wd(options);
         for (const char* sample : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"})
-            fs::copy_file(kSourceDir.parent_path() / "samples" / sample, sample);
+            fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / sample, sample);
         // The city-pair report block is written only with the report switch on.
         std::string ini = read_file("TOLV.INI");
         write_file("TOLV.INI", "CALCULATE = YES\n" + ini);

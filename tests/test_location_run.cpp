@@ -293,7 +293,7 @@ TEST(LocationBatch, FatalAltitudeKeepsTheLinesWrittenBefore) {
 
 TEST(LocationBatch, SampleListRunsWhole) {
     TreeWorkdir wd;
-    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    fs::path samples = TOLV7_SAMPLES_DIR;
     fs::copy_file(samples / "PLACES.LOC", "PLACES.LOC");
     write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nPLACES.LOC\n");
     std::string console;

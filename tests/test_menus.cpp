@@ -43,7 +43,7 @@ TEST(MenuScreens, EveryMenuIsDrawnExactly) {
     for (const ScreenCase& c : cases) {
         MenuRig rig(c.answer);
         c.menu(*rig.tp);
-        EXPECT_EQ(rig.tp.screen(), golden_screen(std::string("menus/") + c.golden)) << c.golden;
+        EXPECT_TRUE(matches_golden(std::string("menus/") + c.golden, rig.tp.screen()));
     }
 }
 

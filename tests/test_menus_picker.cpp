@@ -19,17 +19,17 @@ TEST(ArchivePicker, SeventeenArchivesMakeTwoPagesDrawnExactly) {
     MenuRig rig("n\nq\n");
     rig.listing = archives(17);
     EXPECT_EQ(pickfromlist(*rig.tp, "OUT"), PickResult::MainMenu);
-    EXPECT_EQ(rig.tp.screen(), golden_screen("menus/picker_17.txt"));
+    EXPECT_TRUE(matches_golden("menus/picker_17.txt", rig.tp.screen()));
     EXPECT_EQ(rig.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT"});
 }
 
 TEST(ArchivePicker, NoArchiveGivesTheMessageWithThePauseOnlyUnderMenusYes) {
     MenuRig paused("x\n", "YES");
     EXPECT_EQ(pickfromlist(*paused.tp, "SUM"), PickResult::NoFiles);
-    EXPECT_EQ(paused.tp.screen(), golden_screen("menus/no_files_paused.txt"));
+    EXPECT_TRUE(matches_golden("menus/no_files_paused.txt", paused.tp.screen()));
     MenuRig quiet("", "FEW");
     EXPECT_EQ(pickfromlist(*quiet.tp, "SUM"), PickResult::NoFiles);
-    EXPECT_EQ(quiet.tp.screen(), golden_screen("menus/no_files.txt"));
+    EXPECT_TRUE(matches_golden("menus/no_files.txt", quiet.tp.screen()));
 }
 
 TEST(ArchivePicker, SixteenArchivesMakeOnePage) {

@@ -86,7 +86,7 @@ TEST(PotentialLookUp, TheResultScreenWithItsPause) {
     std::string screen = rig.tp.screen();
     std::string loading = " Loading TOLV-6 heliocentric potential data\n";
     ASSERT_EQ(screen.rfind(loading, 0), 0u);
-    EXPECT_EQ(screen.substr(loading.size()), golden_screen("menus/lookup_result.txt"));
+    EXPECT_TRUE(matches_golden("menus/lookup_result.txt", screen.substr(loading.size())));
 }
 
 TEST(PotentialLookUp, ADailyValueCountsAtTheNextLookUpAMonthlyOneAfterARestart) {

@@ -103,7 +103,7 @@ TEST(TreeHelp, ViewerExamplesFitTheTwelveCharactersRead) {
     TempDir dir;
     ScopedCwd cwd(dir.path());
     tree::write_help(dir.path(), {});
-    const fs::path readme = fs::path(__FILE__).parent_path().parent_path() / "README.md";
+    const fs::path readme = TOLV7_README;
     for (const fs::path& file : {dir.path() / "HELP.TXT", readme}) {
         std::vector<std::string> examples = viewer_examples(read_file(file));
         EXPECT_GE(examples.size(), 3u) << file;

@@ -1,21 +1,52 @@
 #include "support/data_tree_fixture.hpp"
 
+#include <cstdlib>
+#include <deque>
+#include <iostream>
 #include <memory>
+#include <optional>
 #include <utility>
-#include <vector>
 
 namespace tolv7::test {
 
 namespace {
 
-struct BuiltTree {
+struct SharedTree {
     tree::TreeOptions options;
-    std::unique_ptr<TempDir> dir;
+    fs::path path;
+    std::unique_ptr<TempDir> owned;  // set for a tree this process wrote itself
 };
 
-std::vector<BuiltTree>& built_trees() {
-    static std::vector<BuiltTree> trees;
+// A deque keeps the paths handed out where they are as trees are added.
+std::deque<SharedTree>& shared_trees() {
+    static std::deque<SharedTree> trees;
     return trees;
+}
+
+// The folder of the trees written for this ctest run, when ctest runs us.
+std::optional<fs::path> ctest_trees_folder() {
+    const char* folder = std::getenv("TOLV7_TEST_TREES");
+    if (folder == nullptr || *folder == '\0') return std::nullopt;
+    return fs::path(folder);
+}
+
+// The tree that ctest's setup wrote with these options: each tree NAME has a
+// file NAME.args beside it with the tool's options, one a line, written once
+// the tree is whole. Options are compared as the tool reads them, so any
+// spelling of the same options finds the tree.
+std::optional<fs::path> ctest_tree(const fs::path& folder, const tree::TreeOptions& options) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const fs::path& args = entry.path();
+        if (args.extension() != ".args") continue;
+        tree::TreeOptions written;
+        bool known = true;
+        for (const std::string& line : read_lines(args))
+            if (!line.empty() && !tree::parse_tree_option(written, line)) known = false;
+        fs::path dir = fs::path(args).replace_extension();
+        if (known && written == options && fs::is_directory(dir)) return dir;
+    }
+    return std::nullopt;
 }
 
 // Folders that no run writes: linked, not copied, where the system allows.
@@ -32,12 +63,22 @@ void populate(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 const fs::path& shared_tree(const tree::TreeOptions& options) {
-    for (const auto& t : built_trees())
-        if (t.options == options) return t.dir->path();
+    auto& trees = shared_trees();
+    for (const auto& t : trees)
+        if (t.options == options) return t.path;
+    if (auto folder = ctest_trees_folder()) {
+        if (auto dir = ctest_tree(*folder, options)) {
+            trees.push_back(SharedTree{options, *dir, nullptr});
+            return trees.back().path;
+        }
+        std::cerr << "[ data tree ] no tree with these options in " << folder->string()
+                  << " (add it to tests/CMakeLists.txt); writing one for this test program\n";
+    }
     auto dir = std::make_unique<TempDir>();
     tree::write_data_tree(dir->path(), options);
-    built_trees().push_back(BuiltTree{options, std::move(dir)});
-    return built_trees().back().dir->path();
+    fs::path path = dir->path();
+    trees.push_back(SharedTree{options, path, std::move(dir)});
+    return trees.back().path;
 }
 
 std::string tree_path_name(const std::string& relative) {

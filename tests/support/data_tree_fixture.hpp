@@ -1,13 +1,18 @@
 #pragma once
-// Data trees for tests: each distinct set of options is built once per test
-// program into a temporary folder; each test gets its own working folder
-// that links the large read-only parts of that tree and copies the rest.
+// Data trees for tests. Under ctest the trees are written once per run by the
+// tree tool (tests/CMakeLists.txt lists the sets of options) and found
+// through TOLV7_TEST_TREES; a set of options not written there, or a test
+// program run alone, writes its tree itself once per process into a
+// temporary folder. Each test gets its own working folder that links the
+// large read-only parts of the tree (SHOWERS, CUTOFFS) and copies the rest;
+// after the run ctest checks that no test changed a shared tree.
 #include "support/test_program.hpp"
 #include "tools/data_tree.hpp"
 
 namespace tolv7::test {
 
-// The folder of the shared tree for these options (built on first use).
+// The folder of the shared tree for these options (found or built on first
+// use). Read it; never write into it.
 const fs::path& shared_tree(const tree::TreeOptions& options = {});
 
 // A relative path as the program names it under the OS setting of the trees

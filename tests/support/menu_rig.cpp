@@ -1,7 +1,5 @@
 #include "support/menu_rig.hpp"
 
-#include "support/golden_file.hpp"
-
 namespace tolv7::test {
 
 MenuRig::MenuRig(const std::string& answers, const std::string& menus, const std::string& os) : tp(answers) {
@@ -15,7 +13,5 @@ MenuRig::MenuRig(const std::string& answers, const std::string& menus, const std
 }
 
 int MenuRig::count(const std::string& text) const { return occurrences(tp.screen(), text); }
-
-std::string golden_screen(const std::string& name) { return golden_text(name); }
 
 }  // namespace tolv7::test

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/golden_file.hpp"  // matches_golden for the screens under tests/golden/
 #include "support/test_program.hpp"
 
 namespace tolv7::test {
@@ -23,8 +24,5 @@ struct MenuRig {
     std::vector<std::string> listing;
     std::function<void(const std::string&)> on_command;
 };
-
-// A committed expected screen: `name` is its path under tests/golden/.
-std::string golden_screen(const std::string& name);
 
 }  // namespace tolv7::test

@@ -93,15 +93,18 @@ std::string read_file(const fs::path& path) {
     text << in.rdbuf();
 #ifdef _WIN32
     // Text files written on Windows end their lines with \r\n.
-    std::string content = text.str();
-    std::string lf;
-    lf.reserve(content.size());
-    for (std::size_t i = 0; i < content.size(); ++i)
-        if (!(content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')) lf.push_back(content[i]);
-    return lf;
+    return crlf_as_lf(text.str());
 #else
     return text.str();
 #endif
+}
+
+std::string crlf_as_lf(const std::string& text) {
+    std::string lf;
+    lf.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf.push_back(text[i]);
+    return lf;
 }
 
 std::vector<std::string> split_lines(const std::string& text) {

@@ -88,6 +88,9 @@ std::string read_file(const fs::path& path);
 std::vector<std::string> read_lines(const fs::path& path);
 std::vector<std::string> split_lines(const std::string& text);
 
+// The text with each \r\n turned into \n (a lone \r stays).
+std::string crlf_as_lf(const std::string& text);
+
 // The minimum a start-up needs in a folder: TOLV.INI (given text), the five
 // fixed data files (the airport files holding only their end record, the
 // others empty), a DIAGNOSE folder.
