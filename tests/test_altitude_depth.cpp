@@ -62,7 +62,9 @@ TEST_F(AltitudeDepth, WrittenTableFallsStrictlyFromSeaLevelToAboveTheRange) {
         EXPECT_GT(rows[i].kft, rows[i - 1].kft);
         EXPECT_LT(rows[i].depth, rows[i - 1].depth) << i;
     }
-    EXPECT_EQ(ft2gpcms(*tp_, 0.0), 1035.0837);
+    // Sea level holds the standard pressure as depth: 101325 Pa / 98.0665 Pa
+    // per g/cm2 = 1033.22745..., written with 8 digits.
+    EXPECT_EQ(ft2gpcms(*tp_, 0.0), 1033.2275);
     EXPECT_NEAR(ft2gpcms(*tp_, 40000.0), 190.0, 5.0);   // about a fifth of the atmosphere
     EXPECT_NEAR(ft2gpcms(*tp_, 18000.0), 517.0, 10.0);  // about half
 }
@@ -80,14 +82,16 @@ TEST_F(AltitudeDepth, TableLinesAreReturnedExactly) {
         ASSERT_NE(row, rows.end()) << kft;
         EXPECT_NEAR(km(*tp_, row->depth), expected_km, 1e-7 * std::fabs(expected_km)) << kft;
     }
-    EXPECT_EQ(km(*tp_, 1035.0837), 0.0);
+    EXPECT_EQ(km(*tp_, 1033.2275), 0.0);
 }
 
 TEST_F(AltitudeDepth, BoundsAreInclusiveAndBeyondThemTheProgramStops) {
     EXPECT_GT(ft2gpcms(*tp_, -600.0), 1035.0837);
     EXPECT_GT(ft2gpcms(*tp_, 400000.0), 0.0);
     EXPECT_GT(km(*tp_, 1e-4), 100.0);
-    EXPECT_GE(km(*tp_, 1035.0837), 0.0);
+    // The deepest depth km takes lies below sea level: the standard
+    // atmosphere's pressure 1035.0837 x 98.0665 Pa is found 49.7 ft down.
+    EXPECT_NEAR(km(*tp_, 1035.0837), -50.0 * 0.0003048, 2.0 * 0.0003048);
 
     EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, -601.0); }), kExitFatal);
     EXPECT_NE(tp_.screen().find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos);
@@ -139,7 +143,7 @@ TEST_F(AltitudeDepth, AShortUnreadableOrMissingTableIsAFileErrorEvenAfterAGoodRe
 
     write_table(rows);
     std::string text = test::read_file(kAltitudeTableFile);
-    text.replace(text.find("1.0350837E+03"), 13, "1.0350837Q+03");
+    text.replace(text.find("1.0332275E+03"), 13, "1.0332275Q+03");
     test::write_file(kAltitudeTableFile, text);
     EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
 

@@ -149,7 +149,7 @@ TEST_F(LocationRun, CoordinateLinesReadSignsNumbersAndUnits) {
         "  40.00000,   0.00000,    10.0000,G,2019/06/15,  12,  4.30,TOTAL     , 0.1977E+04,       microSv, ICRP Pub. 60 EFFECTIVE DOSE  ",
         "  40.50000,  75.00000,    10.0000,K,2020/03/01,   6,  7.52,NEUTRONS  , 0.1011E+29,       p/sq.cm, secondary particle fluence   ",
         "  40.00000,  75.00000,   200.0000,f,2019/06/15,  12,  7.68,PROTONS   , 0.7894E+03,       microGy, AVE WHOLE-BODY ABSORBED DOSE ",
-        "  40.00000, -75.00000,  1000.0000,G,2019/06/15,  12,  2.48,IRON      , 0.7704E-07,       counts, NM-64 TUBE (BF3)              "};
+        "  40.00000, -75.00000,  1000.0000,G,2019/06/15,  12,  2.48,IRON      , 0.7703E-07,       counts, NM-64 TUBE (BF3)              "};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(lines[1].size(), 127u);
 
