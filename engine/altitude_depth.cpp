@@ -1,5 +1,6 @@
 #include "engine/altitude_depth.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -21,16 +22,25 @@ constexpr double kKmPerKft = 0.30480000376701355;
 static_assert(kKmPerKft == double(0.3048f));
 constexpr double kKmPerFoot = 0.00030479999259114265;
 static_assert(kKmPerFoot == double(0.0003048f));
-// Depths (g/cm2) the table answers for: from near the top of the atmosphere
-// to the sea-level depth of the table.
-constexpr double kLowestDepth = 9.999999747378752e-5;
-static_assert(kLowestDepth == double(1.0e-4f));
-constexpr double kHighestDepth = 1035.083740234375;
-static_assert(kHighestDepth == double(1035.0837f));
-// Altitudes (ft) the table answers for.
 constexpr double kFeetPerKft = 1000.0;
-constexpr double kLowestFeet = -600.0;
-constexpr double kHighestFeet = 400000.0;
+
+// Bisection halves the gap at each pass, down to neighbouring doubles: some
+// 60 passes for a crossing away from zero, about 1090 for one at zero (the
+// gap goes down through the subnormals). The limit is far above either.
+constexpr int kBisectionPasses = 4096;
+
+// The last point from `inside_at` towards `outside_at` at which `inside`
+// holds, given that it holds at the first and not at the second: the two
+// end as neighbouring doubles.
+template <class Inside>
+double last_inside(double inside_at, double outside_at, const Inside& inside) {
+    for (int pass = 0; pass < kBisectionPasses; ++pass) {
+        double mid = inside_at + (outside_at - inside_at) / 2;
+        if (mid == inside_at || mid == outside_at) break;
+        (inside(mid) ? inside_at : outside_at) = mid;
+    }
+    return inside_at;
+}
 
 void read_table(AltitudeTable& t) {
     const std::string path = kAltitudeTableFile;
@@ -66,6 +76,7 @@ void read_table(AltitudeTable& t) {
     t.kft_at_depth = GuardedSpline(depth, kft, kNaturalEnd, kNaturalEnd);
     t.kft = std::move(kft);
     t.depth = std::move(depth);
+    t.bounds = altitude_bounds(t);
     t.loaded = true;
 }
 
@@ -85,6 +96,47 @@ const AltitudeTable& current_table(const EngineContext& p) {
 
 }  // namespace
 
+AltitudeBounds altitude_bounds(const AltitudeTable& t) {
+    auto depth_at = [&](double feet) { return t.depth_at_feet(feet); };
+    auto not_too_deep = [&](double feet) { return depth_at(feet) <= kHighestDepth; };
+    auto not_too_thin = [&](double feet) { return depth_at(feet) >= kLowestDepth; };
+    // The table's own altitudes within the fixed range, then its ends: where
+    // the searches start from.
+    std::vector<double> candidates;
+    candidates.push_back(kLowestFeet);
+    for (double kft : t.kft) {
+        double feet = kft * kFeetPerKft;
+        if (feet > kLowestFeet && feet < kHighestFeet) candidates.push_back(feet);
+    }
+    candidates.push_back(kHighestFeet);
+
+    AltitudeBounds b;
+    auto low = std::find_if(candidates.begin(), candidates.end(), not_too_deep);
+    auto high = std::find_if(candidates.rbegin(), candidates.rend(), not_too_thin);
+    if (low == candidates.end() || high == candidates.rend()) {
+        b.usable = false;
+        return b;
+    }
+    b.lowest = low == candidates.begin() ? kLowestFeet : last_inside(*low, kLowestFeet, not_too_deep);
+    b.highest = high == candidates.rbegin() ? kHighestFeet : last_inside(*high, kHighestFeet, not_too_thin);
+    b.usable = b.lowest <= b.highest && not_too_thin(b.lowest) && not_too_deep(b.highest);
+    return b;
+}
+
+AltitudeBounds altitude_bounds(const EngineContext& p) {
+    const AltitudeTable& t = current_table(p);
+    if (!t.bounds.usable)
+        stop_file_error(kAltitudeTableFile, "gives no altitude from -600 to 400000 ft a depth from 0.0001 to "
+                                            "1035.0837 g/cm2");
+    return t.bounds;
+}
+
+bool engine_takes(const EngineContext& p, char unit, double altitude) {
+    if (unit == 'F') return altitude_bounds(p).holds(altitude);
+    if (unit == 'K') return altitude_bounds(p).holds(km2feet(altitude));
+    return altitude >= kLowestDepth && altitude <= kHighestDepth;
+}
+
 double ft2gpcms(const EngineContext& p, double feet) {
     const AltitudeTable& t = current_table(p);
     if (feet >= kLowestFeet && feet <= kHighestFeet) return t.depth_at_feet(feet);
@@ -101,6 +153,8 @@ double km(const EngineContext& p, double depth) {
 
 double ft2km(double feet) { return feet * kKmPerFoot; }
 
-double km2depth(const EngineContext& p, double kilometres) { return ft2gpcms(p, kilometres / kKmPerFoot); }
+double km2feet(double kilometres) { return kilometres / kKmPerFoot; }
+
+double km2depth(const EngineContext& p, double kilometres) { return ft2gpcms(p, km2feet(kilometres)); }
 
 }  // namespace tolv7

@@ -16,9 +16,11 @@
 
 #include "airports/port_lookup.hpp"
 #include "app/fortran_format.hpp"
+#include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "runs/flight_altitudes.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
 #include "runs/run_context.hpp"
@@ -60,6 +62,24 @@ void trace_airport(const RunContext& p, const char* title, const AirportInfo& a)
 
 FlightEnd signed_place(const AirportInfo& a) {
     return {a.ns == 'N' ? a.latitude : -a.latitude, a.ew == 'E' ? a.longitude : -a.longitude, a.elevation};
+}
+
+// The flight's altitudes against the engine's bounds (one check-log line for
+// those below the lowest). An altitude above the highest leaves the flight
+// uncomputed: a cruise step's as an altitude that cannot be read, an
+// airport's as bad airport data of its end.
+FlightStatus check_altitudes(const RunContext& p, const BigFlightRecord& r, const AirportInfo& origin,
+                             const AirportInfo& destination) {
+    std::vector<WrittenAltitude> written{{trim_right(r.origin), 0, origin.elevation}};
+    const int steps = std::min(r.steps, kMaxCruiseSteps);
+    for (int k = 0; k < steps; ++k)
+        written.push_back({"STEP", k + 1, static_cast<double>(r.step_feet[static_cast<std::size_t>(k)])});
+    written.push_back({trim_right(r.destination), 0, destination.elevation});
+    auto above = check_flight_altitudes(p, written, altitude_bounds(p));
+    if (!above) return FlightStatus::Computed;
+    if (*above == 0) return FlightStatus::UnknownOrigin;
+    if (*above + 1 == written.size()) return FlightStatus::UnknownDestination;
+    return FlightStatus::RecordUnreadable;
 }
 
 }  // namespace
@@ -106,6 +126,7 @@ public:
     ProfileBuilder(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin, const FlightEnd& destination,
                    FlightProfile& f)
         : p_(p),
+          bounds_(altitude_bounds(p)),
           r_(r),
           origin_(origin),
           destination_(destination),
@@ -123,7 +144,7 @@ public:
         p_.log.line(ListLine() << "CALCULATING CLIMB");
         size_to(G + 1);
         f_.weight[0] = 0.5;
-        f_.depth[0] = ft2gpcms(p_, origin_.elevation);
+        f_.depth[0] = depth_at(origin_.elevation);
         f_.lat[0] = origin_.lat;
         f_.lon[0] = origin_.lon;
         if (G >= 1) p_.log.line(ListLine() << 1 << f_.depth[0] << 0.0 << f_.azimuth << f_.lat[0] << f_.lon[0]);
@@ -174,7 +195,7 @@ public:
         const int P = r_.total + 4;
         auto last = static_cast<std::size_t>(P - 1);
         f_.weight[last] = 0.5;
-        f_.depth[last] = ft2gpcms(p_, destination_.elevation);
+        f_.depth[last] = depth_at(destination_.elevation);
         f_.lat[last] = destination_.lat;
         f_.lon[last] = destination_.lon;
         p_.log.line(ListLine() << P << f_.depth[last] << 0.5 * distance << f_.azimuth << f_.lat[last] << f_.lon[last]
@@ -191,11 +212,15 @@ private:
         f_.lon.resize(n, 0.0);
     }
 
+    // The depth of a point, at the lowest (highest) altitude the engine takes
+    // when it lies below (above) it.
+    double depth_at(double feet) const { return ft2gpcms(p_, flown_feet(bounds_, feet)); }
+
     // Point i at `distance` nautical miles from the origin along A.
     bool place(int i, double weight, double feet, double distance) {
         auto k = static_cast<std::size_t>(i - 1);
         f_.weight[k] = weight;
-        f_.depth[k] = ft2gpcms(p_, feet);
+        f_.depth[k] = depth_at(feet);
         auto at = use_forward(p_.runs, origin_.lat, origin_.lon, distance, f_.azimuth);
         if (!at) return false;
         f_.lat[k] = at->lat;
@@ -205,6 +230,7 @@ private:
     }
 
     const RunContext& p_;
+    const AltitudeBounds bounds_;
     const BigFlightRecord& r_;
     const FlightEnd& origin_;
     const FlightEnd& destination_;
@@ -302,6 +328,8 @@ BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::str
     trace_airport(p, "ORIGIN INFORMATION", *origin);
     p.log.line("");
     trace_airport(p, "DESTINATION INFORMATION", *destination);
+    out.status = check_altitudes(p, r, *origin, *destination);
+    if (out.status != FlightStatus::Computed) return out;
 
     FlightProfile profile = flight_profile(p, r, signed_place(*origin), signed_place(*destination));
     if (profile.status != FlightStatus::Computed) {

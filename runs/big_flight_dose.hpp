@@ -66,7 +66,9 @@ void altnow(const BigFlightRecord& r, int point, double& altitude);
 void thin_cruise(int cruise, int climb, std::vector<double>& weights);
 
 // Builds the profile of a record read with status 0 (at least one step, no
-// negative minutes, at least one minute in all), with its trace lines.
+// negative minutes, at least one minute in all), with its trace lines. A
+// point below the lowest altitude the engine takes (altitude_bounds) gets
+// the depth of the lowest, one above the highest that of the highest.
 FlightProfile flight_profile(const RunContext& p, const BigFlightRecord& r, const FlightEnd& origin,
                              const FlightEnd& destination);
 
@@ -79,13 +81,18 @@ struct BigFlightDose {
     BigFlightRecord record;  // name, date and airport codes as read
     double dose = 0.0;
     // The record reader's status, or what became of the flight after it:
-    // too long, an airport not in the airport files, or bad profile data.
+    // too long, an airport not in the airport files, or bad profile data;
+    // a cruise step above the highest altitude the engine takes counts as
+    // an altitude that cannot be read (RecordUnreadable), an airport above
+    // it as a bad airport (UnknownOrigin, UnknownDestination).
     FlightStatus status = FlightStatus::Computed;
 };
 
 // Reads the next record of the flight file and computes its dose. The run
 // date "0000/00/00" keeps each record's own date and ignores the take-off
-// time (HHMM); any other run date replaces the record's.
+// time (HHMM); any other run date replaces the record's. Airports and steps
+// below the lowest altitude the engine takes are flown at the lowest, with
+// one check-log line for the flight.
 BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
                            int quantity);
 

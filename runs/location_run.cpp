@@ -126,6 +126,9 @@ bool LocationRun::run() {
 
 void LocationRun::analyse(const std::string& columns) {
     LocationLine l = parse_location_line(columns);
+    // An altitude the engine cannot take makes the line improper too.
+    bool place = l.kind == LocationKind::Coordinates || l.kind == LocationKind::Airport;
+    if (place && !engine_takes(p_, l.unit, l.altitude)) l.kind = LocationKind::Improper;
     switch (l.kind) {
         case LocationKind::Comment:
             p_.log.line(ListLine() << "SKIPPING COMMENT LINE");

@@ -8,7 +8,10 @@ namespace tolv7 {
 struct RunContext;
 
 // Runs the list named in DEFAULT.INP in batch mode (MENUS "NO!"), else the
-// list the user picks; returns which menu comes next.
+// list the user picks; returns which menu comes next. A place whose altitude
+// the engine cannot take (engine_takes) is an improper line like one that
+// cannot be read: reported in the check log and the result file, and the
+// list goes on.
 NextMenu readit(const RunContext& p);
 
 }  // namespace tolv7

@@ -1,5 +1,6 @@
 #include "runs/single_place.hpp"
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -143,6 +144,21 @@ struct Altitude {
     double depth = 0.0;  // g/cm2
 };
 
+// The altitudes the engine takes in a unit, rounded inwards so that both
+// ends shown are taken: whole feet, kilometres to 4 decimals, the depth
+// range in g/cm2.
+std::string altitude_range(const RunContext& p, char unit) {
+    if (unit == 'G') return "0.0001 TO 1035.0837 G/CM^2";
+    AltitudeBounds b = altitude_bounds(p);
+    if (unit == 'F') {
+        auto whole = [](double feet) { return std::to_string(static_cast<long long>(feet)); };
+        return whole(std::ceil(b.lowest)) + " TO " + whole(std::floor(b.highest)) + " FT";
+    }
+    constexpr double kShown = 1.0e4;  // 4 decimals
+    return trim(fmt_f(std::ceil(ft2km(b.lowest) * kShown) / kShown, 12, 4)) + " TO " +
+           trim(fmt_f(std::floor(ft2km(b.highest) * kShown) / kShown, 12, 4)) + " KM";
+}
+
 Altitude ask_altitude(const RunContext& p) {
     for (;;) {
         say(p, "      ALTITUDE");
@@ -154,6 +170,12 @@ Altitude ask_altitude(const RunContext& p) {
             altitude = read_kb_real(p);
         }
         echo(p, ListLine() << *altitude);
+        // An altitude beyond the engine's bounds is asked again, with them.
+        bool known_unit = unit == 'F' || unit == 'K' || unit == 'G';
+        if (known_unit && !engine_takes(p, unit, *altitude)) {
+            say(p, ("      ALTITUDE MUST BE " + altitude_range(p, unit)).c_str());
+            continue;
+        }
         if (unit == 'F' || unit == 'K') {
             bool feet = unit == 'F';
             double depth = feet ? ft2gpcms(p, *altitude) : km2depth(p, *altitude);

@@ -7,6 +7,7 @@
 #include "runs/waypoint_dose.hpp"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "app/fixed_columns.hpp"
@@ -17,6 +18,7 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "runs/flight_altitudes.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
 #include "runs/run_context.hpp"
@@ -59,8 +61,10 @@ WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
     auto minute = rec->integer(7);
     if (!lat_deg || !lat_min || !lon_deg || !lon_min || !feet || !minute) return WaypointRead::Bad;
     if ((ns != "N" && ns != "S") || (ew != "E" && ew != "W")) return WaypointRead::Bad;
+    // The altitude is interpolated in single precision: beyond its range it
+    // cannot be flown at all.
     if (!possible_angle(*lat_deg, *lat_min, 90.0) || !possible_angle(*lon_deg, *lon_min, 360.0) ||
-        !std::isfinite(*feet))
+        !(std::fabs(*feet) <= std::numeric_limits<float>::max()))
         return WaypointRead::Bad;
     w.lat = (static_cast<double>(*lat_deg) + *lat_min / 60.0) * (ns == "N" ? 1.0 : -1.0);
     w.lon = (static_cast<double>(*lon_deg) + *lon_min / 60.0) * (ew == "E" ? 1.0 : -1.0);
@@ -115,9 +119,10 @@ struct MinuteProfile {
 };
 
 // The minutes of the leg from a to b: the middle of each minute on the
-// leg's geodesic, its altitude linear between the waypoints'. False when a
-// position cannot be computed.
-bool fly_leg(const RunContext& p, const Waypoint& a, const Waypoint& b, MinuteProfile& m) {
+// leg's geodesic, its altitude linear between the waypoints' and kept
+// within the engine's bounds. False when a position cannot be computed.
+bool fly_leg(const RunContext& p, const AltitudeBounds& bounds, const Waypoint& a, const Waypoint& b,
+             MinuteProfile& m) {
     NauticalInverse leg = use_inverse(p.runs, a.lat, a.lon, b.lat, b.lon);
     auto dt = static_cast<float>(b.minute - a.minute);
     double speed = leg.distance / static_cast<double>(dt);
@@ -127,7 +132,7 @@ bool fly_leg(const RunContext& p, const Waypoint& a, const Waypoint& b, MinutePr
         double feet =
             static_cast<double>(static_cast<float>(a.feet)) + static_cast<double>(climb) * static_cast<double>(tau);
         auto k = static_cast<std::size_t>(j);
-        m.depth[k] = ft2gpcms(p, feet);
+        m.depth[k] = ft2gpcms(p, flown_feet(bounds, feet));
         auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
         if (!at) return false;
         m.lat[k] = at->lat;
@@ -198,11 +203,21 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
     std::vector<Waypoint> waypoints;
     out.status = read_waypoints(in, waypoints);
     if (out.status != FlightStatus::Computed) return out;
+    // A waypoint above the highest altitude the engine takes is one that
+    // cannot be flown; those below the lowest are flown at the lowest.
+    const AltitudeBounds bounds = altitude_bounds(p);
+    std::vector<WrittenAltitude> written;
+    for (std::size_t i = 0; i < waypoints.size(); ++i)
+        written.push_back({"WAYPOINT", static_cast<int>(i + 1), waypoints[i].feet});
+    if (check_flight_altitudes(p, written, bounds)) {
+        out.status = FlightStatus::BadProfile;
+        return out;
+    }
     const std::size_t minutes = waypoints.empty() ? 0 : static_cast<std::size_t>(waypoints.back().minute);
     MinuteProfile m{std::vector<double>(minutes + 1, 0.0), std::vector<double>(minutes + 1, 0.0),
                     std::vector<double>(minutes + 1, 0.0)};
     for (std::size_t i = 0; i + 1 < waypoints.size(); ++i) {
-        if (!fly_leg(p, waypoints[i], waypoints[i + 1], m)) {
+        if (!fly_leg(p, bounds, waypoints[i], waypoints[i + 1], m)) {
             out.status = FlightStatus::BadProfile;
             return out;
         }

@@ -22,7 +22,8 @@ struct WaypointDose {
     // Computed; DateUnreadable; TooLong (a waypoint minute outside 0-2000);
     // MinutesDoNotRise; BadProfile (a hemisphere letter
     // other than N, S, E, W, a waypoint that cannot be read, more than 2000
-    // waypoints, a first waypoint after minute 0).
+    // waypoints, a first waypoint after minute 0, a waypoint above the
+    // highest altitude the engine takes).
     FlightStatus status = FlightStatus::Computed;
 };
 
@@ -33,7 +34,9 @@ std::string waypoint_file_date(const std::string& date_text);
 // Reads the flight from the start of `in` (named `file_name` in messages)
 // and writes one step line per minute to `dat`. The run date "0000/00/00"
 // uses the file's date as a daily average; any other run date is used with
-// the take-off time (HHMM).
+// the take-off time (HHMM). Minutes below the lowest altitude the engine
+// takes are flown at the lowest, with one check-log line for the flight
+// naming the waypoints below it.
 WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::string& file_name, std::ostream& dat,
                           const std::string& run_date, int takeoff, int particle, int quantity);
 

@@ -44,6 +44,23 @@ void write_table(const std::vector<Row>& rows, const std::string& tail = "") {
     test::write_file(kAltitudeTableFile, text + tail);
 }
 
+// The altitude in feet where the depth of the table's rows crosses `depth`,
+// from the rows alone: log-linear between the two rows around the crossing
+// (the depth falls nearly exponentially with altitude).
+double crossing_feet(const std::vector<Row>& rows, double depth) {
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i].depth > depth) continue;
+        double w = std::log(depth / rows[i - 1].depth) / std::log(rows[i].depth / rows[i - 1].depth);
+        return 1000.0 * (rows[i - 1].kft + w * (rows[i].kft - rows[i - 1].kft));
+    }
+    return NAN;
+}
+
+std::vector<Row> scaled(std::vector<Row> rows, double factor) {
+    for (Row& r : rows) r.depth *= factor;
+    return rows;
+}
+
 class AltitudeDepth : public ::testing::Test {
 protected:
     AltitudeDepth() : cwd_(dir_.path()) { tree::write_atmosphere(dir_.path(), {}); }
@@ -62,7 +79,9 @@ TEST_F(AltitudeDepth, WrittenTableFallsStrictlyFromSeaLevelToAboveTheRange) {
         EXPECT_GT(rows[i].kft, rows[i - 1].kft);
         EXPECT_LT(rows[i].depth, rows[i - 1].depth) << i;
     }
-    EXPECT_EQ(ft2gpcms(*tp_, 0.0), 1035.0837);
+    // Sea level holds the standard pressure as depth: 101325 Pa / 98.0665 Pa
+    // per g/cm2 = 1033.22745..., written with 8 digits.
+    EXPECT_EQ(ft2gpcms(*tp_, 0.0), 1033.2275);
     EXPECT_NEAR(ft2gpcms(*tp_, 40000.0), 190.0, 5.0);   // about a fifth of the atmosphere
     EXPECT_NEAR(ft2gpcms(*tp_, 18000.0), 517.0, 10.0);  // about half
 }
@@ -80,14 +99,16 @@ TEST_F(AltitudeDepth, TableLinesAreReturnedExactly) {
         ASSERT_NE(row, rows.end()) << kft;
         EXPECT_NEAR(km(*tp_, row->depth), expected_km, 1e-7 * std::fabs(expected_km)) << kft;
     }
-    EXPECT_EQ(km(*tp_, 1035.0837), 0.0);
+    EXPECT_EQ(km(*tp_, 1033.2275), 0.0);
 }
 
 TEST_F(AltitudeDepth, BoundsAreInclusiveAndBeyondThemTheProgramStops) {
     EXPECT_GT(ft2gpcms(*tp_, -600.0), 1035.0837);
     EXPECT_GT(ft2gpcms(*tp_, 400000.0), 0.0);
     EXPECT_GT(km(*tp_, 1e-4), 100.0);
-    EXPECT_GE(km(*tp_, 1035.0837), 0.0);
+    // The deepest depth km takes lies below sea level: the standard
+    // atmosphere's pressure 1035.0837 x 98.0665 Pa is found 49.7 ft down.
+    EXPECT_NEAR(km(*tp_, 1035.0837), -50.0 * 0.0003048, 2.0 * 0.0003048);
 
     EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, -601.0); }), kExitFatal);
     EXPECT_NE(tp_.screen().find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos);
@@ -120,6 +141,10 @@ TEST_F(AltitudeDepth, CachedAndFreshReadingsAgreeBitForBit) {
     fresh->engine.caching = false;
     for (double feet = -600.0; feet <= 400000.0; feet += 1234.5) EXPECT_EQ(ft2gpcms(*tp_, feet), ft2gpcms(*fresh, feet));
     for (double depth = 1e-4; depth <= 1035.0837; depth *= 1.37) EXPECT_EQ(km(*tp_, depth), km(*fresh, depth));
+    AltitudeBounds cached = altitude_bounds(*tp_);
+    AltitudeBounds read = altitude_bounds(*fresh);
+    EXPECT_EQ(cached.lowest, read.lowest);
+    EXPECT_EQ(cached.highest, read.highest);
     // A table with a zero altitude row makes the guarded spline replace it near sea level.
     EXPECT_EQ(km(*tp_, 1030.0), km(*fresh, 1030.0));
     EXPECT_EQ(km(*tp_, 1035.0), km(*fresh, 1035.0));
@@ -139,7 +164,7 @@ TEST_F(AltitudeDepth, AShortUnreadableOrMissingTableIsAFileErrorEvenAfterAGoodRe
 
     write_table(rows);
     std::string text = test::read_file(kAltitudeTableFile);
-    text.replace(text.find("1.0350837E+03"), 13, "1.0350837Q+03");
+    text.replace(text.find("1.0332275E+03"), 13, "1.0332275Q+03");
     test::write_file(kAltitudeTableFile, text);
     EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
 
@@ -164,6 +189,101 @@ TEST_F(AltitudeDepth, AltitudesThatDoNotRiseStopAtLoadNamingTheFileLine) {
     test::write_file(kAltitudeTableFile, text);
     EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
     EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 14:"), std::string::npos) << message;
+}
+
+// The bounds of a table are where its depth leaves the range of km, unless
+// -600 ft or 400000 ft comes first; each bound is the last altitude whose
+// depth km takes. Expected crossings come from the table's rows; the default
+// table's lowest also from the standard atmosphere: the pressure 1035.0837 x
+// 98.0665 Pa lies 49.7 ft below sea level.
+TEST_F(AltitudeDepth, BoundsAreWhereTheDepthLeavesTheRangeOfKm) {
+    const auto rows = table_rows();
+    struct Case {
+        double factor;           // on every depth of the default table
+        double lowest, highest;  // NAN: the rows' crossing
+    };
+    const Case cases[] = {{1.0, NAN, NAN}, {0.5, -600.0, NAN}, {100.0, NAN, 400000.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.factor);
+        write_table(scaled(rows, c.factor));
+        auto written = table_rows();
+        AltitudeBounds b = altitude_bounds(*tp_);
+        ASSERT_TRUE(b.usable);
+        if (std::isnan(c.lowest))
+            EXPECT_NEAR(b.lowest, crossing_feet(written, 1035.0837), 5.0);
+        else
+            EXPECT_EQ(b.lowest, c.lowest);
+        if (std::isnan(c.highest))
+            EXPECT_NEAR(b.highest, crossing_feet(written, 1.0e-4), 5.0);
+        else
+            EXPECT_EQ(b.highest, c.highest);
+        EXPECT_LE(ft2gpcms(*tp_, b.lowest), 1035.083740234375);
+        EXPECT_GE(ft2gpcms(*tp_, b.highest), 9.999999747378752e-5);
+        if (b.lowest > -600.0) {
+            EXPECT_GT(ft2gpcms(*tp_, std::nextafter(b.lowest, -HUGE_VAL)), 1035.083740234375);
+        }
+        if (b.highest < 400000.0) {
+            EXPECT_LT(ft2gpcms(*tp_, std::nextafter(b.highest, HUGE_VAL)), 9.999999747378752e-5);
+        }
+        EXPECT_TRUE(b.holds(b.lowest) && b.holds(b.highest));
+        EXPECT_FALSE(b.holds(std::nextafter(b.lowest, -HUGE_VAL)) || b.holds(std::nextafter(b.highest, HUGE_VAL)));
+        EXPECT_FALSE(b.holds(NAN));
+    }
+    write_table(rows);
+    EXPECT_NEAR(altitude_bounds(*tp_).lowest, -49.7, 0.5);
+}
+
+// No altitude within the bounds reaches the fatal stop of km: every 100 ft
+// from one bound to the other, and every hundredth of a foot near each.
+TEST_F(AltitudeDepth, EveryAltitudeWithinTheBoundsHasADepthThatKmTakes) {
+    AltitudeBounds b = altitude_bounds(*tp_);
+    std::vector<double> altitudes;
+    for (double feet = b.lowest; feet <= b.highest; feet += 100.0) altitudes.push_back(feet);
+    for (double step = 0.0; step <= 10.0; step += 0.01) {
+        altitudes.push_back(b.lowest + step);
+        altitudes.push_back(b.highest - step);
+    }
+    int stops = 0;
+    for (double feet : altitudes) stops += stop_status([&] { km(*tp_, ft2gpcms(*tp_, feet)); }) != -1;
+    EXPECT_EQ(stops, 0);
+}
+
+// Feet, kilometres, and depths for any other unit letter, each against the
+// bounds in its own unit; what is not a number is never taken.
+TEST_F(AltitudeDepth, TheEngineTakesAltitudesInEachUnitWithinItsBounds) {
+    AltitudeBounds b = altitude_bounds(*tp_);
+    const double lowest_km = b.lowest * 0.0003048;
+    struct Case {
+        char unit;
+        double altitude;
+        bool taken;
+    };
+    const Case cases[] = {{'F', -40.0, true},       {'F', -60.0, false},          {'F', -2000.0, false},
+                          {'F', 353000.0, true},    {'F', 354000.0, false},       {'F', NAN, false},
+                          {'K', lowest_km + 1e-6, true}, {'K', lowest_km - 1e-6, false}, {'K', 107.5, true},
+                          {'K', 108.0, false},      {'G', 1e-4, true},            {'G', 1035.0837, true},
+                          {'G', 1035.09, false},    {'G', 0.0, false},            {'f', -2000.0, false},
+                          {'f', 500.0, true},       {'G', NAN, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(engine_takes(*tp_, c.unit, c.altitude), c.taken) << c.unit << " " << c.altitude;
+}
+
+// A table that gives no altitude a depth km takes (all too deep, or all
+// too thin) cannot be flown through: asking its bounds stops the program as
+// a damaged data file, while the conversions still answer as before.
+TEST_F(AltitudeDepth, ATableWithoutAnAltitudeInTheRangeOfKmStopsWhenItsBoundsAreAsked) {
+    const auto rows = table_rows();
+    for (double factor : {1.0e8, 1.0e-8}) {
+        SCOPED_TRACE(factor);
+        write_table(scaled(rows, factor));
+        EXPECT_GT(ft2gpcms(*tp_, 35000.0), 0.0);
+        std::string message;
+        EXPECT_EQ(stop_status([&] { altitude_bounds(*tp_); }, &message), kExitFileError);
+        EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: gives no altitude from -600 to 400000 ft a depth from 0.0001 to "
+                               "1035.0837 g/cm2"),
+                  std::string::npos)
+            << message;
+    }
 }
 
 }  // namespace

@@ -203,21 +203,30 @@ TEST_F(BatchRun, MonthFirstRunDateIsAMonthlyAverageForEveryFlight) {
     EXPECT_EQ(sum[2], " DATE: 04/1973    HOUR:            0");
 }
 
-TEST_F(BatchRun, AltitudeBeyondTheTableStopNamesFileFlightValueAndLimit) {
-    write_file("R.BIG", "HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n");
+// An altitude beyond the depth table costs its own item only: the flight is
+// skipped with its status, the place is an improper line, and the run ends
+// normally; no conversion reaches its fatal stop.
+TEST_F(BatchRun, AltitudeBeyondTheTableSkipsItsItemOnly) {
+    write_file("R.BIG", std::string("HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n") + kFlights);
     write_file("R.DEG", "2019/06/15,HIGH\nTITLES\n51 28.0 N 0 27.0 W 500000 0\n51 0.0 N 1 0.0 E 500000 20\n");
     write_file("P.LOC", "START-\nN,51.5,W,0.5,G,2000,2019/06/15,H12,P00,D2\nSTOP--\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"R.BIG", "tolv7: R.BIG, flight \"HIGH FLYER\": altitude "},
-        {"R.DEG", "tolv7: R.DEG: altitude 500000.0 ft is outside the table's -600 to 400000 ft"},
-        {"P.LOC", "tolv7: P.LOC, line 2: depth 2000.0 g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2"}};
-    for (const auto& [input, message] : cases) {
+        {"R.BIG", "R.OUT"}, {"R.DEG", "R.SUM"}, {"P.LOC", "P.ANS"}};
+    for (const auto& [input, result] : cases) {
         SCOPED_TRACE(input);
-        EXPECT_EQ(run(input), kExitFatal) << console;
-        EXPECT_NE(console.find(message), std::string::npos) << console;
-        EXPECT_NE(console.find("is outside the table's"), std::string::npos) << console;
-        EXPECT_NE(console.find("Fatal error, aborting program!"), std::string::npos) << console;
+        EXPECT_EQ(run(input), kExitNormal) << console;
+        EXPECT_EQ(console.find("Fatal error, aborting program!"), std::string::npos) << console;
+        EXPECT_EQ(console.find("is outside the table's"), std::string::npos) << console;
+        EXPECT_TRUE(fs::exists(result));
     }
+    auto out = read_lines("R.OUT");
+    ASSERT_EQ(out.size(), 3u + 2u + 1u);
+    EXPECT_EQ(out[3], "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(out[4].substr(0, 7), "LHR-CDG");
+    EXPECT_EQ(read_file("R.SUM"), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    \n");
+    auto ans = read_lines("P.ANS");
+    ASSERT_EQ(ans.size(), 3u);
+    EXPECT_NE(ans[1].find("COMMENT OR IMPROPER FORMAT FOR DATA AT LINE:"), std::string::npos) << ans[1];
 }
 
 // The flight dialogue of the built program refuses dates the run could not

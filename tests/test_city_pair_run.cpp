@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -171,6 +172,30 @@ TEST_F(Profile, LongestFlightFillsTheTablesAndOneMinuteMoreIsRefused) {
     EXPECT_EQ(flight_profile(*tp, record(2100, {{35000, 10}}, 10), origin, destination).status, FlightStatus::TooLong);
 }
 
+// Points below the lowest altitude the engine takes (the depth table's,
+// some 50 ft below sea level) get its depth; the climb and descent keep
+// their slopes from the airports' own elevations.
+TEST_F(Profile, PointsBelowTheLowestAltitudeAreComputedAtIt) {
+    const double lowest = altitude_bounds(*tp).lowest;
+    FlightEnd dead_sea{31.3, 35.4, -1266.0};
+    // Climb 10 minutes from -1266 ft to 2734 ft: minute 1 at -866 ft, minute
+    // 3 at -66 ft, minute 4 at 334 ft. Descent 4 minutes back down: minute 2
+    // at 734 ft, minutes 3 and 4 at -266 ft and -1266 ft.
+    FlightProfile f = flight_profile(*tp, record(10, {{2734, 5}}, 4), dead_sea, dead_sea);
+    ASSERT_EQ(f.status, FlightStatus::Computed);
+    const double floor = depth(lowest);
+    EXPECT_LE(floor, 1035.083740234375);  // the deepest km takes (1035.0837 in single precision)
+    for (std::size_t k : {0u, 1u, 2u, 3u}) EXPECT_EQ(f.depth[k], floor) << k;
+    EXPECT_EQ(f.depth[4], depth(334.0));
+    EXPECT_EQ(f.depth[19], depth(734.0));
+    for (std::size_t k : {20u, 21u, 22u}) EXPECT_EQ(f.depth[k], floor) << k;  // 22: the destination
+    // Airports within the table keep their own depth.
+    FlightEnd below_sea{52.3, 4.8, -11.0};
+    FlightProfile near = flight_profile(*tp, record(10, {{35000, 5}}, 10), below_sea, below_sea);
+    EXPECT_EQ(near.depth.front(), depth(-11.0));
+    EXPECT_GT(near.depth.front(), depth(0.0));
+}
+
 TEST_F(Profile, OriginEqualToDestinationStaysThere) {
     FlightProfile f = flight_profile(*tp, record(3, {{35000, 12}}, 4), origin, origin);
     EXPECT_EQ(f.speed, 0.0);
@@ -250,6 +275,48 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
     ASSERT_NE(missing, lines.end());
     EXPECT_EQ(*(missing + 1), " Aborting flight");
+}
+
+// An altitude above the highest the engine takes (about 353,900 ft on this
+// tree's depth table, under the conversion's own 400000 ft) cannot be flown:
+// a cruise step's skips its flight as an altitude that cannot be read, an
+// airport's as a bad airport, each with a check-log line; the next flight
+// is computed.
+TEST_F(CityPairFlights, AltitudesAboveTheHighestSkipTheirFlight) {
+    in.str(big_record("THIN AIR", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 10}, {360000, 10}}, 10) +
+           big_record("SPACE", "2019/06/15", "ZZHA", "ZZHB", 10, {{500000, 10}}, 10) +
+           big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
+    const double highest = altitude_bounds(*tp).highest;
+    EXPECT_GT(highest, 353000.0);
+    EXPECT_LT(highest, 354000.0);
+    for (FlightStatus status : {FlightStatus::RecordUnreadable, FlightStatus::RecordUnreadable, FlightStatus::Computed})
+        EXPECT_EQ(fly().status, status);
+    auto lines = check_log_lines(tp);
+    for (auto [step, feet] : {std::pair{2, 360000.0}, std::pair{1, 500000.0}}) {
+        std::string line = ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "STEP" << step << feet << "FEET, HIGHEST"
+                                      << highest << "FEET";
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+    }
+
+    // A table that ends in thinner air than the airports: the origin at
+    // 35000 ft is above its highest altitude.
+    std::string table = read_file(kAltitudeTableFile);
+    std::string thin = table.substr(0, table.find('\n', table.find('\n') + 1) + 1);
+    std::istringstream rows(table.substr(thin.size()));
+    for (double kft, grams; rows >> kft >> grams;) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%9.2f  %.7E\n", kft, grams * 1.0e-7);
+        thin += line;
+    }
+    write_file(kAltitudeTableFile, thin);
+    EXPECT_LT(altitude_bounds(*tp).highest, 35000.0);
+    in.clear();
+    in.str(big_record("HIGH PORT", "2019/06/15", "ZZHA", "ZZHB", 10, {{20000, 30}}, 10));
+    EXPECT_EQ(fly().status, FlightStatus::UnknownOrigin);
+    lines = check_log_lines(tp);
+    std::string line = ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "ZZHA" << 35000.0 << "FEET, HIGHEST"
+                                  << altitude_bounds(*tp).highest << "FEET";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
 }
 
 TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
@@ -509,18 +576,73 @@ TEST_F(CityPairProgram, NameBeginningWithADashIsAFlightFileLikeAnyOther) {
     }
 }
 
-TEST_F(CityPairProgram, FatalStopKeepsTheFlightsAlreadyComputed) {
+TEST_F(CityPairProgram, AltitudeAboveTheHighestSkipsOnlyItsFlight) {
     write_high_airports();
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nFLIGHTS.BIG\n");
     write_file("FLIGHTS.BIG", big_record("FIRST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) +
                                   big_record("TOO HIGH", "2019/06/15", "ZZHA", "ZZHB", 12, {{500000, 20}}, 14) +
-                                  big_record("NEVER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
+                                  big_record("AFTER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
     std::string console;
-    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal);
-    EXPECT_NE(console.find(" FT ALTITUDE CONVERSION OUT OF RANGE "), std::string::npos) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    EXPECT_EQ(console.find("OUT OF RANGE"), std::string::npos) << console;
     auto out = read_lines("FLIGHTS.OUT");
-    ASSERT_EQ(out.size(), 4u);
+    ASSERT_EQ(out.size(), 7u);
     EXPECT_EQ(out[3].substr(0, 30), pad_to("FIRST", 30));
+    EXPECT_EQ(out[4], "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ");
+    EXPECT_EQ(out[5].substr(0, 30), pad_to("AFTER", 30));
+    EXPECT_EQ(out[5].substr(45), out[3].substr(45));
+}
+
+// Real airports below sea level on the default tree: Amsterdam (-11 ft) lies
+// within the depth table, Bar Yehuda by the Dead Sea (-1266 ft) below it,
+// so its points are computed at the lowest altitude, with one check-log line
+// per flight; every flight is computed and the run ends normally.
+TEST(CityPairLowAirports, FlightsToAndFromAirportsBelowSeaLevelAreComputed) {
+    TreeWorkdir wd;
+    write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nLOW.BIG\n");
+    struct Case {
+        const char* name;
+        const char* from;
+        const char* to;
+        std::vector<std::pair<int, int>> steps;
+        const char* below;  // the airports named in the check-log line, or none
+    };
+    const Case cases[] = {
+        {"AMS-JFK", "EHAM", "KJFK", {{37000, 380}}, nullptr},
+        {"TLV-MTZ", "LLBG", "LLMZ", {{9000, 10}}, "LLMZ"},
+        {"MTZ-AMS", "LLMZ", "EHAM", {{37000, 200}}, "LLMZ"},
+        {"MTZ-MTZ", "LLMZ", "LLMZ", {{3000, 5}}, "LLMZ LLMZ"},
+    };
+    std::string flights;
+    for (const Case& c : cases) flights += big_record(c.name, "2019/06/15", c.from, c.to, 20, c.steps, 25);
+    write_file("LOW.BIG", flights);
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto out = read_lines("LOW.OUT");
+    ASSERT_EQ(out.size(), 3u + std::size(cases) + 1u);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(out[3 + i].substr(0, 45), pad_to(cases[i].name, 31) + pad_to(cases[i].from, 7) + pad_to(cases[i].to, 7));
+        EXPECT_GT(std::stod(out[3 + i].substr(45, 11)), 0.0) << out[3 + i];
+    }
+
+    // The check log of the run: one line per flight with an airport below.
+    TestProgram tp;
+    const double lowest = altitude_bounds(*tp).lowest;
+    EXPECT_NEAR(lowest, -49.7, 0.5);
+    std::vector<std::string> expected;
+    for (const Case& c : cases) {
+        if (!c.below) continue;
+        ListLine line;
+        line << "ALTITUDE BELOW THE DEPTH TABLE: ";
+        std::istringstream codes(c.below);
+        const char* separator = "";
+        for (std::string code; codes >> code; separator = ", ") line << separator << code << -1266.0 << "FEET";
+        expected.push_back(line << ", COMPUTED AT" << lowest << "FEET");
+    }
+    std::vector<std::string> written;
+    for (const std::string& line : read_lines("DIAGNOSE/TOLV7CHK.DAT"))
+        if (line.find("DEPTH TABLE") != std::string::npos) written.push_back(line);
+    EXPECT_EQ(written, expected);
 }
 
 TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {

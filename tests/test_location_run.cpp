@@ -113,6 +113,39 @@ TEST_F(LocationRun, ImpossiblePlacesDatesAndHoursAreImproperLines) {
     EXPECT_EQ(lines.back().substr(0, 22), " -90.00000,-360.00000,");
 }
 
+// Altitudes the engine cannot take, in each unit: below its lowest altitude
+// (the depth table's, some 50 ft below sea level; Bar Yehuda airport by the
+// Dead Sea at -1266 ft), above its highest (about 353,900 ft, 107.86 km), and
+// depths outside 1.0E-4 to 1035.0837 g/cm2 for G or any other letter. Each is
+// an improper line between places that are computed; Amsterdam airport at
+// -11 ft lies within the table and is computed.
+TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
+    const char* bad[] = {"N,40,E,75,F,-2000,2019/06/15,H12,P00,D2",  "N,40,E,75,F,-60,2019/06/15,H12,P00,D2",
+                         "N,40,E,75,F,354000,2019/06/15,H12,P00,D2", "N,40,E,75,K,-0.1,2019/06/15,H12,P00,D2",
+                         "N,40,E,75,K,108.0,2019/06/15,H12,P00,D2",  "N,40,E,75,G,0,2019/06/15,H12,P00,D2",
+                         "N,40,E,75,G,1035.09,2019/06/15,H12,P00,D2", "N,40,E,75,x,2000,2019/06/15,H12,P00,D2",
+                         "A,LLMZ,F,-1266,2019/06/15,H12,P00,D2"};
+    std::string list = "START-\n" + std::string(kPlace) + "\n";
+    for (const char* line : bad) list += std::string(line) + "\n" + kPlace + "\n";
+    list += "A,EHAM,F,-11,2019/06/15,H12,P00,D2\nN,40,E,75,K,107.8,2019/06/15,H12,P00,D2\n"
+            "N,40,E,75,G,1035.0837,2019/06/15,H12,P00,D2\nSTOP--\n";
+    auto lines = run(list);
+    std::vector<std::string> expected{kHeader, kPlaceResult};
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        auto report = improper_report(3 + 2 * static_cast<int>(i), bad[i]);
+        expected.insert(expected.end(), report.begin(), report.end());
+        expected.push_back(kPlaceResult);
+    }
+    ASSERT_EQ(lines.size(), expected.size() + 3);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(lines[expected.size()].substr(0, 35), "  52.30861,   4.76389,   -11.0000,F");
+    EXPECT_EQ(lines[expected.size() + 1].substr(22, 13), "   107.8000,K");
+    EXPECT_EQ(lines[expected.size() + 2].substr(22, 13), "  1035.0837,G");
+    auto checks = check_log_lines(tp);
+    EXPECT_TRUE(has_line(checks, improper_report(3, bad[0])[0]));
+    EXPECT_FALSE(has_line(checks, ListLine() << "READING " << pad_to(bad[0], 72)));
+}
+
 TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     std::string exact = pad_to(kPlace, 66);
     std::string longer = exact + "P01,D5 and more";
@@ -149,7 +182,7 @@ TEST_F(LocationRun, CoordinateLinesReadSignsNumbersAndUnits) {
         "  40.00000,   0.00000,    10.0000,G,2019/06/15,  12,  4.30,TOTAL     , 0.1977E+04,       microSv, ICRP Pub. 60 EFFECTIVE DOSE  ",
         "  40.50000,  75.00000,    10.0000,K,2020/03/01,   6,  7.52,NEUTRONS  , 0.1011E+29,       p/sq.cm, secondary particle fluence   ",
         "  40.00000,  75.00000,   200.0000,f,2019/06/15,  12,  7.68,PROTONS   , 0.7894E+03,       microGy, AVE WHOLE-BODY ABSORBED DOSE ",
-        "  40.00000, -75.00000,  1000.0000,G,2019/06/15,  12,  2.48,IRON      , 0.7704E-07,       counts, NM-64 TUBE (BF3)              "};
+        "  40.00000, -75.00000,  1000.0000,G,2019/06/15,  12,  2.48,IRON      , 0.7703E-07,       counts, NM-64 TUBE (BF3)              "};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(lines[1].size(), 127u);
 
@@ -283,12 +316,16 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
             << fixed;
 }
 
-TEST(LocationBatch, FatalAltitudeKeepsTheLinesWrittenBefore) {
+TEST(LocationBatch, AltitudeAboveTheHighestIsAnImproperLineAndTheListGoesOn) {
     TreeWorkdir wd(constant_tree());
     write_file("DEFAULT.INP", kDefaultInp);
-    write_file("PLACES.LOC", std::string("START-\n") + kPlace + "\nN,40,E,75,F,500000,2019/06/15,H12,P00,D2\nSTOP--\n");
-    EXPECT_EQ(run_executable(wd.path(), ""), kExitFatal);
-    EXPECT_EQ(read_lines("PLACES.ANS").size(), 2u);
+    const char high[] = "N,40,E,75,F,500000,2019/06/15,H12,P00,D2";
+    write_file("PLACES.LOC", std::string("START-\n") + kPlace + "\n" + high + "\n" + kPlace + "\nSTOP--\n");
+    std::string console;
+    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto report = improper_report(3, high);
+    EXPECT_EQ(read_lines("PLACES.ANS"),
+              (std::vector<std::string>{kHeader, kPlaceResult, report[0], report[1], kPlaceResult}));
 }
 
 TEST(LocationBatch, SampleListRunsWhole) {

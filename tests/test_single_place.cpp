@@ -54,7 +54,7 @@ TEST_F(SinglePlace, ResultScreenOfAWholeDialogue) {
         " HELIOCENTRIC POTENTIAL            342 MV",
         " LATITUDE                              -45.5 S",
         " LONGITUDE                            -75.25 W",
-        " ALTITUDE                        244.2411449 g/cm^2",
+        " ALTITUDE                        243.8031382 g/cm^2",
         " VERTICAL CUTOFF RIGIDITY            6.35875 GV",
         " PARTICLE                 TOTAL     ",
         " ICRP PUB 103 EFFECTIVE DOSE            423.8579165 MICROSIEVERTS/HOUR              "};
@@ -62,7 +62,7 @@ TEST_F(SinglePlace, ResultScreenOfAWholeDialogue) {
     auto at = std::find(screen.begin(), screen.end(), expected[0]);
     ASSERT_NE(at, screen.end());
     EXPECT_EQ(std::vector<std::string>(at, at + 8), expected);
-    EXPECT_TRUE(shown(" CONVERTED            35000.0 ft TO        244.2411449"));
+    EXPECT_TRUE(shown(" CONVERTED            35000.0 ft TO        243.8031382"));
     EXPECT_TRUE(shown(ListLine() << "(If entering more than a word, enclose answer in quotes)"));
     auto checks = check_log_lines(*tp);
     EXPECT_NE(std::find(checks.begin(), checks.end(), expected[7]), checks.end());
@@ -180,19 +180,56 @@ TEST_F(SinglePlace, ImpossibleDatesAndPlacesAreAskedAgain) {
     }
 }
 
+// An altitude the engine cannot take is asked again, unit first, after a
+// message with the range in the unit given. The tree's depth table reaches
+// 1035.0837 g/cm2 at -49.58 ft (-0.01511 km) and falls to 1.0E-4 g/cm2 at
+// 353866.59 ft (107.85853 km); the message shows them rounded inwards.
+TEST_F(SinglePlace, AltitudesBeyondTheEngineAreAskedAgainWithTheRange) {
+    const std::string feet = "      ALTITUDE MUST BE -49 TO 353866 FT";
+    const std::string km = "      ALTITUDE MUST BE -0.0151 TO 107.8585 KM";
+    const std::string depth = "      ALTITUDE MUST BE 0.0001 TO 1035.0837 G/CM^2";
+    struct Case {
+        const char* refused;  // unit and altitude
+        const std::string& message;
+    };
+    const Case cases[] = {{"F\n-2000\n", feet}, {"f\n400000\n", feet}, {"K\n-0.02\n", km},
+                          {"G\n0\n", depth},     {"g\n2000\n", depth}};
+    const std::string place = "2019\n0\nN\n45.5\nE\n10.5\n";
+    std::string answers;
+    for (const Case& c : cases) answers += place + c.refused + "F\n35000\n0\n2\nx\n";
+    // The edges themselves are taken.
+    answers += place + "F\n-49\n0\n2\nx\n" + place + "G\n1035.0837\n0\n2\nx\n";
+    start(answers);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        std::size_t before = tp->screen_lines().size();
+        onespot(p());
+        auto screen = tp->screen_lines();
+        std::vector<std::string> added(screen.begin() + static_cast<long>(before), screen.end());
+        EXPECT_EQ(std::count(added.begin(), added.end(), (ListLine() << c.message).str()), 1);
+        EXPECT_EQ(std::count(added.begin(), added.end(), (ListLine() << "      ARE UNITS FT, KM, OR G/CM^2 <F/K/G>.").str()), 2);
+        EXPECT_NE(std::find(added.begin(), added.end(), " ALTITUDE                        243.8031382 g/cm^2"), added.end());
+    }
+    std::size_t before = tp->screen().size();
+    onespot(p());
+    onespot(p());
+    EXPECT_EQ(tp->screen().find("ALTITUDE MUST BE", before), std::string::npos);
+    EXPECT_TRUE(shown(" ALTITUDE                          1035.0837 g/cm^2"));
+}
+
 TEST_F(SinglePlace, EachDoseTypeHasItsLine) {
     // On the constant tree every dose quantity has the same coefficient, so
     // quantities 2 to 7 share one rate; the labels and units are the
     // dialogue's own.
     const char* const lines[] = {
-        " SECONDARY PARTICLE FLUX            1.624923817E+27 PROTONS   Particles per sq-cm per hour    ",
-        " ICRP PUB 103 EFFECTIVE DOSE            1086.480952 MICROSIEVERTS/HOUR              ",
-        " ICRP PUB 60 EFFECTIVE DOSE             1086.480952 MICROSIEVERTS/HOUR              ",
-        " AMBIENT DOSE EQUIVALENT (h*(10))       1086.480952 MICROSIEVERTS/HOUR              ",
-        " WHOLE BODY ABSORBED DOSE               1086.480952 MICROGRAY/HOUR                  ",
-        " MICROGRAY/HOUR in 0.5 mm Si            1086.480952 MICROGRAY/HOUR                  ",
-        " MICROGRAY/HOUR in 0.3 mm Si            1086.480952 MICROGRAY/HOUR                  ",
-        " NM-64 BF3 tube                     3.413278883E-08 counts per hour                 "};
+        " SECONDARY PARTICLE FLUX            1.624879152E+27 PROTONS   Particles per sq-cm per hour    ",
+        " ICRP PUB 103 EFFECTIVE DOSE            1086.451088 MICROSIEVERTS/HOUR              ",
+        " ICRP PUB 60 EFFECTIVE DOSE             1086.451088 MICROSIEVERTS/HOUR              ",
+        " AMBIENT DOSE EQUIVALENT (h*(10))       1086.451088 MICROSIEVERTS/HOUR              ",
+        " WHOLE BODY ABSORBED DOSE               1086.451088 MICROGRAY/HOUR                  ",
+        " MICROGRAY/HOUR in 0.5 mm Si            1086.451088 MICROGRAY/HOUR                  ",
+        " MICROGRAY/HOUR in 0.3 mm Si            1086.451088 MICROGRAY/HOUR                  ",
+        " NM-64 BF3 tube                     3.413185061E-08 counts per hour                 "};
     std::string answers;
     for (int type = 1; type <= 8; ++type) answers += "2019\n0\nN\n45.5\nE\n10.5\nG\n200\n7\n" + std::to_string(type) + "\nx\n";
     start(answers);

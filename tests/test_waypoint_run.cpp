@@ -7,7 +7,9 @@
 #include <span>
 #include <sstream>
 
+#include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
+#include "engine/altitude_depth.hpp"
 #include "program/startup.hpp"
 #include "runs/flight_status.hpp"
 #include "runs/waypoint_dose.hpp"
@@ -177,11 +179,48 @@ TEST_F(WaypointFlights, WaypointsThatCannotBeFlownAreRefused) {
     EXPECT_EQ(fly(head + "47 0 N 11 60.0 W 35000 30\n").status, Status::BadProfile);
     EXPECT_EQ(fly(head + "47 0 N 11 nan E 35000 30\n").status, Status::BadProfile);
     EXPECT_EQ(fly(head + "90 0 S 360 0 W 35000 30\n").status, Status::Computed);
+    // Above the highest altitude the engine takes (about 353,900 ft on this
+    // tree's depth table), a waypoint cannot be flown.
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 360000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E 500000 30\n").status, Status::BadProfile);
+    EXPECT_EQ(fly(head + "47 0 N 11 0 E -1e39 30\n").status, Status::BadProfile);  // beyond single precision
+    auto checks = check_log_lines(tp);
+    EXPECT_NE(std::find(checks.begin(), checks.end(),
+                        std::string(ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "WAYPOINT" << 2 << 360000.0
+                                               << "FEET, HIGHEST" << altitude_bounds(*tp).highest << "FEET")),
+              checks.end());
     EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, Status::TooLong);
     std::string many = head;
     for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
     EXPECT_EQ(fly(many).status, Status::BadProfile);
     EXPECT_TRUE(steps().empty());
+}
+
+// Tel Aviv (135 ft) down to the Dead Sea shore (-1266 ft) and up again:
+// the minutes below the lowest altitude the engine takes (the depth
+// table's, some 50 ft below sea level) are flown at it, with one check-log
+// line naming the waypoint; the others keep their interpolated altitude.
+TEST_F(WaypointFlights, WaypointsBelowTheLowestAltitudeAreFlownAtIt) {
+    WaypointDose f = fly(std::string("2019/06/15,DEAD SEA\n") + kTitles +
+                         "32 0.7 N 34 53.2 E 135 0\n31 19.7 N 35 23.3 E -1266 20\n31 40 N 35 30 E 5000 30\n");
+    ASSERT_EQ(f.status, Status::Computed);
+    auto lines = steps();
+    ASSERT_EQ(lines.size(), 30u);
+    const double lowest = altitude_bounds(*tp).lowest;
+    // Minute j of the first leg is at 135 - 70.05 (j - 0.5) ft: minute 3 at
+    // -40.1 ft, minute 4 at -110.2 ft; minute 21 of the second at -952.7 ft,
+    // minute 22 at -326.1 ft, minute 23 at 300.5 ft.
+    auto depth_column = [&](int minute) { return lines[static_cast<std::size_t>(minute - 1)].substr(18, 8); };
+    const std::string floor = fmt_f(ft2gpcms(*tp, lowest), 8, 3);
+    EXPECT_EQ(floor, "1035.084");
+    EXPECT_EQ(depth_column(3), fmt_f(ft2gpcms(*tp, 135.0 - 70.05 * 2.5), 8, 3));
+    for (int minute = 4; minute <= 22; ++minute) EXPECT_EQ(depth_column(minute), floor) << minute;
+    EXPECT_EQ(depth_column(23), fmt_f(ft2gpcms(*tp, -1266.0 + 626.6 * 2.5), 8, 3));
+    std::vector<std::string> below;
+    for (const std::string& line : check_log_lines(tp))
+        if (line.find("DEPTH TABLE") != std::string::npos) below.push_back(line);
+    EXPECT_EQ(below, std::vector<std::string>{ListLine() << "ALTITUDE BELOW THE DEPTH TABLE: " << "WAYPOINT" << 2
+                                                         << -1266.0 << "FEET, COMPUTED AT" << lowest << "FEET"});
 }
 
 TEST_F(WaypointFlights, FileDatesAndRunDates) {

@@ -1,6 +1,7 @@
 // ATMOSPHERE/FT-GM.DAT from the 1976 US Standard Atmosphere: pressure turned
-// into atmospheric depth (g/cm2 = Pa / 98.0665), scaled so that sea level is
-// exactly 1035.0837 g/cm2.
+// into atmospheric depth (g/cm2 = Pa / 98.0665, standard gravity), so that
+// sea level is 1033.23 g/cm2. The rows start below sea level, where the
+// depth passes 1035.0837 g/cm2 (the deepest the engine takes) some 50 ft down.
 #include <array>
 #include <cmath>
 #include <algorithm>
@@ -16,8 +17,8 @@ namespace {
 constexpr int kRows = 553;
 constexpr double kFirstKft = -0.75;  // rows every 750 ft from -750 ft to 413250 ft
 constexpr double kStepKft = 0.75;
-constexpr double kSeaLevelDepth = 1035.0837;
 constexpr double kSeaLevelPressure = 101325.0;  // Pa
+constexpr double kPascalPerGramCm2 = 98.0665;   // standard gravity: 1 g/cm2 weighs 98.0665 Pa
 constexpr double kEarthRadiusKm = 6356.766;     // for geopotential altitude
 constexpr double kGMR = 34.163195;              // g0 M / R, K per km
 
@@ -78,12 +79,11 @@ double pressure_at(double z_km) {
 void write_atmosphere(const fs::path& dir, const TreeOptions&) {
     std::string text =
         "SYNTHETIC altitude-depth table: altitude (1000 ft), depth (g/cm2) from the 1976 US Standard Atmosphere\n"
-        "SYNTHETIC data written by make_data_tree: depth = pressure (Pa) / 98.0665, sea level scaled to 1035.0837\n";
+        "SYNTHETIC data written by make_data_tree: depth = pressure (Pa) / 98.0665, 1033.23 at sea level\n";
     char line[64];
     for (int row = 0; row < kRows; ++row) {
         double kft = kFirstKft + kStepKft * row;
-        // Depth in proportion to pressure: Pa / 98.0665 scaled to the sea-level value.
-        double depth = kSeaLevelDepth * (pressure_at(kft * 0.3048) / kSeaLevelPressure);
+        double depth = pressure_at(kft * 0.3048) / kPascalPerGramCm2;
         std::snprintf(line, sizeof line, "%9.2f  %.7E\n", kft, depth);
         text += line;
     }
