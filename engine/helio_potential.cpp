@@ -39,16 +39,13 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(const EngineC
     std::string path = os_path(p.set.init, "SOLARMOD", "MORDATES.2K");
     if (!p.engine.caching || daily.path != path) daily.stamp.clear();
     if (!daily.stamp.changed(path)) return daily.lines;
-    // The stamp is taken before reading, so a change made while reading is
-    // seen at the next lookup.
+    // Opened for this reading only, so that an editor may save the file
+    // between look-ups. The stamp is taken before reading, so a change made
+    // while reading is seen at the next lookup.
+    std::ifstream in = open_existing(path);
     daily.stamp.take(path);
     daily.path = path;
     daily.lines.clear();
-    std::ifstream in(path);
-    if (!in) {
-        daily.stamp.clear();
-        stop_file_error(path, "cannot be opened");
-    }
     std::string line;
     while (read_line(in, line)) {
         auto entry = read_daily_potential_line(line);
@@ -83,9 +80,11 @@ void load_hp(const EngineContext& p) {
         mv.last_month = m;
         usable = true;
     }
+    if (number == 0)
+        stop_file_error(path, "is empty: it needs at least one line month/year,potential (such as 12/2020,    1345)");
     if (!usable)
-        stop_file_error(path, "no line of its " + std::to_string(number) +
-                                  " holds a month 1-12 of a year 1-2100 with a potential");
+        stop_file_error(path, "none of its " + std::to_string(number) +
+                                  " lines holds a month 1-12 of a year 1-2100 with a potential");
     p.log.line(ListLine() << "Finished HP read");
 }
 

@@ -203,8 +203,7 @@ void loadftdccs(const EngineContext& p) {
     std::vector<std::ifstream> files(kShowerSlots);
     for (int s = 0; s < kShowerSlots; ++s) {
         paths.push_back(os_path(p.set.init, "SHOWERS", kShowerFiles[static_cast<std::size_t>(s)]));
-        files[static_cast<std::size_t>(s)].open(paths.back(), std::ios::binary);
-        if (!files[static_cast<std::size_t>(s)]) stop_file_error(paths.back(), "cannot be opened");
+        files[static_cast<std::size_t>(s)] = open_existing(paths.back(), std::ios::binary);
     }
     std::vector<double> ftdcc(kShowerValues);
     std::vector<double> ftdccs(kShowerValues);
