@@ -69,7 +69,9 @@ void load_hp(const EngineContext& p) {
     while (read_line(in, line)) {
         ++number;
         auto entry = read_monthly_potential_line(line);
-        if (!entry) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as month/year,potential");
+        if (!entry)
+            stop_file_error(path, "line " + std::to_string(number) + " \"" + line +
+                                      "\" cannot be read as month/year,potential");
         // A line dated outside the table (a blank line reads as month 0,
         // year 0) has no place in it and is not the most recent entry.
         if (!in_table(entry->year, entry->month)) continue;
