@@ -68,8 +68,10 @@ std::string unwritable_cause(const std::string& path) {
     }
     // Appending creates nothing that a writing over would not, and keeps
     // what the file holds.
+    const bool exists = fs::exists(path, error);
     int e = open_error(path, "ab");
-    return e == 0 ? kWritten : "cannot be created (" + reason(e) + ")";
+    if (e == 0) return kWritten;
+    return (exists ? "cannot be written (" : "cannot be created (") + reason(e) + ")";
 }
 
 void stop_unreadable(const std::string& path) { stop_file_error(path, unreadable_cause(path)); }
@@ -77,11 +79,17 @@ void stop_unreadable(const std::string& path) { stop_file_error(path, unreadable
 void stop_unwritable(const std::string& path) { stop_file_error(path, unwritable_cause(path)); }
 
 std::ifstream open_existing(const std::string& path, std::ios::openmode mode) {
+    std::ifstream in;
+    open_existing(in, path, mode);
+    return in;
+}
+
+void open_existing(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
+    // A folder opens for reading on some systems, and then reads as nothing.
     std::error_code error;
     if (fs::is_directory(path, error)) stop_unreadable(path);
-    std::ifstream in(path, mode);
+    in.open(path, mode);
     if (!in) stop_unreadable(path);
-    return in;
 }
 
 std::ofstream open_created(const std::string& path, std::ios::openmode mode) {

@@ -34,7 +34,8 @@ private:
 std::string unreadable_cause(const std::string& path);
 
 // Why a file cannot be created or written over: "cannot be created (...)"
-// naming its missing folder, a folder in the way or the system's reason;
+// naming its missing folder, a folder in the way or the system's reason,
+// "cannot be written (...)" with the system's reason for a file that exists,
 // "could not be written (...)" when the file opens but a write failed.
 std::string unwritable_cause(const std::string& path);
 
@@ -45,6 +46,8 @@ std::string unwritable_cause(const std::string& path);
 // Opens a file that must exist for reading; a missing one, or a folder of
 // that name, stops the program.
 std::ifstream open_existing(const std::string& path, std::ios::openmode mode = std::ios::in);
+// The same for a stream that stays where it is (one of a table of files).
+void open_existing(std::ifstream& in, const std::string& path, std::ios::openmode mode = std::ios::in);
 
 // Creates a file or writes it over from its beginning; a failure stops the
 // program naming the cause.

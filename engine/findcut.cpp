@@ -29,7 +29,7 @@ void load_cutoff_grids(const EngineContext& p) {
     for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
         if (e.cutoff_files[g].is_open()) continue;
         std::string name = os_path(p.set.init, "CUTOFFS", kCutoffGridFiles[g]);
-        e.cutoff_files[g] = open_existing(name);
+        open_existing(e.cutoff_files[g], name);
     }
     if (e.cutoff_grids_parsed && e.caching) return;
     for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {

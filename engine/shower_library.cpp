@@ -205,7 +205,7 @@ void loadftdccs(const EngineContext& p) {
     std::vector<std::ifstream> files(kShowerSlots);
     for (int s = 0; s < kShowerSlots; ++s) {
         paths.push_back(os_path(p.set.init, "SHOWERS", kShowerFiles[static_cast<std::size_t>(s)]));
-        files[static_cast<std::size_t>(s)] = open_existing(paths.back(), std::ios::binary);
+        open_existing(files[static_cast<std::size_t>(s)], paths.back(), std::ios::binary);
     }
     std::vector<double> ftdcc(kShowerValues);
     std::vector<double> ftdccs(kShowerValues);
