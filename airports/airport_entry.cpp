@@ -1,11 +1,11 @@
 #include "airports/airport_entry.hpp"
 
-#include <filesystem>
 #include <fstream>
 
 #include "airports/airport_context.hpp"
 #include "airports/airport_record.hpp"
 #include "airports/code_file.hpp"
+#include "airports/file_replace.hpp"
 #include "airports/held_files.hpp"
 #include "airports/index_files.hpp"
 #include "app/console_routines.hpp"
@@ -18,12 +18,6 @@ namespace tolv7 {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The first characters of the user file's end record; the rewrite keeps the
-// lines before the first line that starts with them.
-const char kEndMark[] = "END OF FILE";
-const char kEndCode[] = "----";  // the end record's ICAO field
 constexpr int kMinCodeLength = 4;  // shorter codes are never found by the lookup
 constexpr int kLowestFeet = -9999, kHighestFeet = 99999;  // what columns 84-89 can hold
 
@@ -35,21 +29,17 @@ std::string ask_text(const AirportContext& p, const std::string& prompt, int len
     return readkb(p, length);
 }
 
-std::string ask_name(const AirportContext& p) {
-    for (;;) {
-        std::string name = ask_text(p, "          <1>  Airport name (UP TO 30 CHARACTERS).", 30);
-        if (name.rfind(kEndMark, 0) != 0) return name;
-        say(p, "          Entry invalid, a name cannot begin END OF FILE.");
-    }
-}
-
 std::string ask_code(const AirportContext& p) {
     for (;;) {
         std::string code = ask_text(p, "          <3>  ICAO code (UP TO 6 CHARACTERS).", 6);
         std::string trimmed = trim_right(code);
-        if (trimmed == kEndCode) {
+        // With an elevation of 99999 ft the record would end the file.
+        if (trimmed == kEndRecordCode) {
             say(p, "          Entry invalid, ---- marks the end of the file.");
-        } else if (trimmed.size() < static_cast<std::size_t>(kMinCodeLength) || code[0] == ' ') {
+        } else if (code[0] == ' ' && !trimmed.empty()) {
+            // The lookup compares codes from their first column.
+            say(p, "          Entry invalid, the code must not begin with a blank.");
+        } else if (trimmed.size() < static_cast<std::size_t>(kMinCodeLength)) {
             say(p, "          Entry invalid, the code must be 4 to 6 characters.");
         } else {
             return code;
@@ -102,7 +92,7 @@ AngleAnswer ask_angle(const AirportContext& p, char item, int degree_length, int
 
 UserAirport ask_airport(const AirportContext& p) {
     UserAirport a;
-    a.name = ask_name(p);
+    a.name = ask_text(p, "          <1>  Airport name (UP TO 30 CHARACTERS).", 30);
     a.city = ask_text(p, "          <2>  City name (UP TO 30 CHARACTERS).", 30);
     a.icao = ask_code(p);
     ask_three_letter_code(p);
@@ -137,37 +127,29 @@ bool confirmed(const AirportContext& p, const std::string& record) {
     return ask_text(p, "          IS THIS INFORMATION CORRECT <Y/N>?", 1) == "Y";
 }
 
-// The user file's records before its end record, each as read. The file is
-// read afresh, so the records kept are those on the disk now.
-std::vector<std::string> earlier_records(const std::string& path) {
-    std::ifstream in = open_existing(path);
-    std::vector<std::string> records;
+// The user file's records before its end record (the record the index
+// rebuild stops at), each as read. The file is read afresh, so the records
+// kept are those on the disk now.
+std::optional<FileFailure> earlier_records(const ReplaceTarget& file, std::vector<std::string>& records) {
+    std::ifstream in(file.file);
     std::string line;
-    while (read_line(in, line)) {
-        if (line.rfind(kEndMark, 0) == 0) return records;
+    while (in && read_line(in, line)) {
+        if (is_end_record(line)) return std::nullopt;
         records.push_back(line);
     }
-    stop_file_error(path, "ends without its END OF FILE record; nothing was saved");
+    if (!in.eof()) return FileFailure{file.named, "could not be read"};
+    return FileFailure{file.named, "has no end record (ICAO code " + std::string(kEndRecordCode) + " and " +
+                                       std::to_string(kEndRecordFeet) + " in columns 84-88, as in \"" +
+                                       end_of_file_record() + "\")"};
 }
 
-// Writes the lines to the temporary file and renames it over the target.
-// false: the target is untouched and the temporary file is gone.
-bool replace_file(const std::string& temp, const std::string& target, const std::vector<std::string>& lines) {
-    std::error_code ignored;
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        if (!out) return false;  // nothing was created
-        for (const auto& line : lines) out << line << '\n';
-        out.close();
-        if (!out) {
-            fs::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ignored);
-    return !ec;
+// A save that did not happen: the file and the cause on the console and in
+// the check log, and the session kept to end with status 2.
+void report_failed_save(const AirportContext& p, const FileFailure& failure) {
+    say(p, "          " + failure.text());
+    p.log.line(ListLine() << "NEWPORTS.DAT NOT SAVED: " << failure.text());
+    if (p.airports.failed_save.empty()) p.airports.failed_save = failure.text() + "; the airport entered was not saved";
+    oops(p, "NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED");
 }
 
 }  // namespace
@@ -201,16 +183,18 @@ std::vector<std::string> user_file_lines(const std::string& record, const std::v
     return lines;
 }
 
-SaveOutcome add_user_airport(const AirportContext& p, const std::string& record) {
-    const InitRecord& init = p.set.init;
-    const std::string path = os_path(init, "AIRPORTS", "NEWPORTS.DAT");
-    const std::string temp = os_path(init, "AIRPORTS", "NEWPORTS.TMP");
-    std::vector<std::string> lines = user_file_lines(record, earlier_records(path));
+std::optional<FileFailure> add_user_airport(const AirportContext& p, const std::string& record) {
+    const std::string path = os_path(p.set.init, "AIRPORTS", "NEWPORTS.DAT");
+    ReplaceTarget file;
+    if (auto refused = find_replace_target(path, file)) return refused;
+    std::vector<std::string> earlier;
+    if (auto unread = earlier_records(file, earlier)) return unread;
     // Closed first: a file that is open cannot be renamed over on Windows.
+    // Opened again by its name, the held handle reads the new file.
     p.airports.newports_file.close();
-    bool saved = replace_file(temp, path, lines);
-    reopen_held(p.airports.newports_file, path);
-    return saved ? SaveOutcome::Saved : SaveOutcome::NotSaved;
+    auto failed = replace_lines(file, "NEWPORTS.TMP", user_file_lines(record, earlier));
+    reopen_held_if_present(p.airports.newports_file, path);
+    return failed;
 }
 
 NextMenu addaport(const AirportContext& p) {
@@ -222,8 +206,8 @@ NextMenu addaport(const AirportContext& p) {
     p.con.line("");
     std::string record = user_airport_record(ask_airport(p));
     if (!confirmed(p, record)) return NextMenu::Airport;
-    if (add_user_airport(p, record) == SaveOutcome::NotSaved) {
-        oops(p, "NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED");
+    if (auto failed = add_user_airport(p, record)) {
+        report_failed_save(p, *failed);
         return NextMenu::Airport;
     }
     make_ndx(p, kAirportRecordLength, kAirportCapacity);

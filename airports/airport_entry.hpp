@@ -2,9 +2,11 @@
 // The airport entry form: one user airport asked for, shown back, and put
 // first in the user file AIRPORTS/NEWPORTS.DAT, which is rewritten through a
 // temporary file so that a failed write loses nothing.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "airports/file_replace.hpp"
 #include "app/menu_flow.hpp"
 
 namespace tolv7 {
@@ -37,17 +39,20 @@ std::string user_airport_record(const UserAirport& a);
 // (each cut or padded to 89 columns), the end record.
 std::vector<std::string> user_file_lines(const std::string& record, const std::vector<std::string>& earlier);
 
-// Whether the rewrite reached the disk.
-enum class SaveOutcome { Saved, NotSaved };
-
-// Replaces the user file by the new record, the earlier records and the end
-// record: written to NEWPORTS.TMP beside it and renamed over it. The held
-// handle is closed for the rename and open again afterwards. NotSaved leaves
-// the old file as it was and no temporary file behind.
-SaveOutcome add_user_airport(const AirportContext& p, const std::string& record);
+// Replaces the user file by the new record, the earlier records (those
+// before its end record) and the end record: written to NEWPORTS.TMP beside
+// it (beside the file a link leads to) and renamed over it. The held handle
+// is closed for the rename and open again afterwards. A failure (a missing,
+// read-only or unreadable file, one without its end record, a write or
+// rename that failed) leaves the old file as it was and no temporary file
+// behind, and says why.
+std::optional<FileFailure> add_user_airport(const AirportContext& p, const std::string& record);
 
 // The form (item 4 of the airport menu). Main after a saved airport (the
 // index files rebuilt), Airport when the user declined or the save failed.
+// A failed save is shown with its file and cause, written to the check log
+// and kept in the airport records, so that the session, which goes on, ends
+// with status 2.
 NextMenu addaport(const AirportContext& p);
 
 }  // namespace tolv7

@@ -16,6 +16,11 @@ std::optional<int> field_int(const std::string& record, RecordField f) {
 
 void put_field(std::string& record, RecordField f, const std::string& text) { put_text(record, f, text); }
 
+bool is_end_record(const std::string& record) {
+    return trim_right(field_text(record, port_col::icao)) == kEndRecordCode &&
+           field_int(record, port_col::end_marker) == kEndRecordFeet;
+}
+
 std::string elevation_tenths_text(int feet) {
     if (feet < 0) return "-" + fmt_i(-feet, 4, 4) + "0";
     return fmt_i(feet, 5, 5) + "0";

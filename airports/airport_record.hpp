@@ -50,6 +50,17 @@ void put_field(std::string& record, RecordField f, const std::string& text);
 // five zero-padded digits and "0", or "-", four digits and "0" below zero.
 std::string elevation_tenths_text(int feet);
 
+// What marks the record that ends both airport files: its ICAO field,
+// trailing blanks removed, and the whole feet in columns 84-88.
+inline constexpr char kEndRecordCode[] = "----";
+inline constexpr int kEndRecordFeet = 99999;
+
+// True for the end record of an airport file: both marks hold. The index
+// rebuild and the rewrite of the user file stop at the same record, so an
+// airport whose name only looks like the end record (END OF FILE ROAD) is
+// kept by both, and an end record named in lower case ends both.
+bool is_end_record(const std::string& record);
+
 // The record that ends both airport files (89 columns, as the entry form
 // writes it): ICAO field "----" and 99999 in columns 84-88.
 inline std::string end_of_file_record() {

@@ -26,6 +26,11 @@ struct AirportRecords {
 
     PortIndexCopy port_index;
 
+    // The first save of the user file that failed in this session, as the
+    // program's last message names it ("" when none): the menus go on, and
+    // the session ends with status 2.
+    std::string failed_save;
+
     // When false, the index copy is read afresh at every lookup (for tests
     // that compare the cached path with reading the file each time).
     bool caching = true;

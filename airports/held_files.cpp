@@ -13,11 +13,16 @@ void ensure_held_open(std::ifstream& in, const std::string& path) {
     if (!in.is_open()) reopen_held(in, path);
 }
 
-void reopen_held(std::ifstream& in, const std::string& path) {
+void reopen_held_if_present(std::ifstream& in, const std::string& path) {
     if (in.is_open()) in.close();
     in.clear();
     in.open(path);
-    if (!in) stop_file_error(path, "cannot be opened");
+    if (!in) in.close();
+}
+
+void reopen_held(std::ifstream& in, const std::string& path) {
+    reopen_held_if_present(in, path);
+    if (!in.is_open()) stop_file_error(path, "cannot be opened");
 }
 
 }  // namespace tolv7

@@ -17,4 +17,8 @@ void ensure_held_open(std::ifstream& in, const std::string& path);
 // a rewrite changed it).
 void reopen_held(std::ifstream& in, const std::string& path);
 
+// The same, but a file that cannot be opened is left closed: its next use
+// opens it (ensure_held_open) or stops there.
+void reopen_held_if_present(std::ifstream& in, const std::string& path);
+
 }  // namespace tolv7

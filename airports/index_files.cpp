@@ -64,9 +64,8 @@ std::string angle_text(const std::string& record, RecordField degrees_field, Rec
 // True for the end record. Every other record must hold numbers in its
 // coordinate and elevation fields, since the lookup reads them as numbers.
 bool end_record(const AirportContext& p, const AirportFile& file, const std::string& record, int number) {
-    auto marker_value = field_int(record, port_col::end_marker);
-    if (!marker_value) not_a_number(p, file, number, "ELEVATION");
-    if (trim_right(field_text(record, port_col::icao)) == "----" && *marker_value == 99999) return true;
+    if (!integer_field(record, port_col::end_marker)) not_a_number(p, file, number, "ELEVATION");
+    if (is_end_record(record)) return true;
     if (!integer_field(record, port_col::elevation)) not_a_number(p, file, number, "ELEVATION");
     if (!integer_field(record, port_col::lat_degrees) || !integer_field(record, port_col::lat_minutes) ||
         !integer_field(record, port_col::lat_seconds))
@@ -80,6 +79,13 @@ bool end_record(const AirportContext& p, const AirportFile& file, const std::str
     if (!possible_angle(record, lon_degrees, lon_minutes, lon_seconds, 360.0))
         not_a_place(p, file, number, "LONGITUDE", angle_text(record, lon_degrees, lon_seconds), "360");
     return false;
+}
+
+// A device or pipe in the place of an airport file (a link to /dev/full)
+// would be read as one line without end.
+void regular_file(const AirportContext& p, const AirportFile& file) {
+    if (!std::filesystem::is_regular_file(file.path))
+        damaged(p, file, std::string(file.name) + " IS NOT A REGULAR FILE", "is not a regular file");
 }
 
 // Appends the airports of one file, up to its end record or `limit` records
@@ -129,6 +135,7 @@ void make_ndx(const AirportContext& p, int record_length, int capacity) {
     const InitRecord& init = p.set.init;
     AirportFile primary{"AIRPORTS.DAT", p.airports.airports_file, os_path(init, "AIRPORTS", "AIRPORTS.DAT")};
     AirportFile user{"NEWPORTS.DAT", p.airports.newports_file, os_path(init, "AIRPORTS", "NEWPORTS.DAT")};
+    regular_file(p, primary);
     ensure_held_open(primary.stream, primary.path);
     rewind_held(primary.stream);
 
@@ -141,6 +148,7 @@ void make_ndx(const AirportContext& p, int record_length, int capacity) {
     p.con.line(ListLine() << "Adding any user entered airports");
     if (!std::filesystem::exists(user.path))
         epitath(p, "NEWPORTS.DAT IS MISSING  ", user.path + ": " + unreadable_cause(user.path), kExitFileError);
+    regular_file(p, user);
     ensure_held_open(user.stream, user.path);
     rewind_held(user.stream);
     read_airports(p, user, record_length, 0, false, records);

@@ -14,6 +14,8 @@ namespace tolv7 {
 namespace {
 
 const char kFile[] = "DEFAULT.INP";
+// The run date that stands for each flight's own date.
+const char kFileDates[] = "0000/00/00";
 
 [[noreturn]] void refuse_line(int number, const std::string& what) {
     stop_file_error(kFile, "line " + std::to_string(number) + " " + what);
@@ -51,14 +53,24 @@ BatchControl read_default_inp() {
     return bc;
 }
 
-bool possible_run_date(const std::string& ymd1) {
-    if (ymd1 == "0000/00/00") return true;
-    if (ymd1.size() != 10 || ymd1[4] != '/' || ymd1[7] != '/') return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (ymd1[i] < '0' || ymd1[i] > '9') return false;
-    auto date = date2ymd(ymd1);
-    return date && possible_date(*date);
+std::optional<RunDateFault> run_date_fault(const std::string& ymd1) {
+    std::string text = pad_to(ymd1, 10);
+    if (text == kFileDates) return std::nullopt;
+    // The slashes and digits of the two forms: "YYYY/MM/DD" and "MM/YYYY   ".
+    static const char kDayForm[] = "9999/99/99";
+    static const char kMonthForm[] = "99/9999   ";
+    const char* form = column_text(text, date_col::month_form_mark) == "/" ? kMonthForm : kDayForm;
+    bool fits = trim_right(ymd1).size() <= 10;
+    for (std::size_t i = 0; fits && i < 10; ++i)
+        fits = form[i] == '9' ? text[i] >= '0' && text[i] <= '9' : text[i] == form[i];
+    if (!fits) return RunDateFault{true, "is not YYYY/MM/DD, MM/YYYY or " + std::string(kFileDates)};
+    // Read as the runs read it, so that the date checked is the date computed.
+    std::string why = date_fault(*date2ymd(text));
+    if (why.empty()) return std::nullopt;
+    return RunDateFault{false, why};
 }
+
+bool possible_run_date(const std::string& ymd1) { return !run_date_fault(ymd1); }
 
 RunType run_type(const std::string& input_name) {
     std::string name = trim_right(input_name);

@@ -4,6 +4,7 @@
 
 #include "app/conversions.hpp"
 #include "app/fixed_columns.hpp"
+#include "app/text_lines.hpp"
 
 namespace tolv7 {
 
@@ -120,10 +121,20 @@ std::optional<CalendarDate> date2ymd(const std::string& text) {
     return out;
 }
 
-bool possible_date(const CalendarDate& date) {
-    if (date.month == 0) return date.day == 0;
-    return date.month >= 1 && date.month <= 12 && date.day >= 0 && date.day <= dimo(date.year, date.month);
+std::string date_fault(const CalendarDate& date) {
+    auto n = [](std::int32_t v) { return std::to_string(v); };
+    if (date.year < kFirstYear) return "year " + n(date.year) + " is not " + n(kFirstYear) + " or later";
+    if (date.month < 0 || date.month > 12) return "month " + n(date.month) + " is not 00 to 12";
+    if (date.month == 0) return date.day == 0 ? "" : "day " + n(date.day) + " is not 00 in a yearly average";
+    std::int32_t last = dimo(date.year, date.month);
+    if (date.day < 0 || date.day > last) {
+        std::string month = trim(date_text(date.year, date.month, 0).substr(0, 7));  // "2019/02"
+        return "day " + n(date.day) + " is not 00 to " + n(last) + " in " + month;
+    }
+    return "";
 }
+
+bool possible_date(const CalendarDate& date) { return date_fault(date).empty(); }
 
 double linterp(double x1, double x2, double y1, double y2, double x) {
     return y2 + (y2 - y1) / (x2 - x1) * (x - x2);

@@ -57,9 +57,18 @@ std::string month_date_text(std::int32_t month, std::int32_t year);
 // The date of a date text; nullopt when a field is not a number.
 std::optional<CalendarDate> date2ymd(const std::string& text);
 
-// Whether a date can be: a month 1-12 with a day from 0 (a monthly average)
-// to the month's end, or month 0 with day 0 (a yearly average). The hour is
-// not looked at.
+// The first year a date may have: the leap rule and the potential tables
+// count years from 1, and a year of 0 or below is a typing fault.
+inline constexpr std::int32_t kFirstYear = 1;
+// The last hour of a date: 24 is the end of the day, as a take-off time of
+// 2400 is.
+inline constexpr std::int32_t kLastHour = 24;
+
+// Why a date cannot be, in a few lower-case words naming the value and its
+// limit ("month 13 is not 00 to 12"); empty when it can be: a year from 1, a
+// month 1-12 with a day from 0 (a monthly average) to the month's end, or
+// month 0 with day 0 (a yearly average). The hour is not looked at.
+std::string date_fault(const CalendarDate& date);
 bool possible_date(const CalendarDate& date);
 
 double linterp(double x1, double x2, double y1, double y2, double x);

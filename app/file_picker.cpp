@@ -45,8 +45,13 @@ void show_page(const AppContext& p, const std::vector<std::string>& names, int p
 
 }  // namespace
 
-void list_into_filelist(const AppContext& p, const std::string& command) {
+std::string listing_command(const AppContext& p, const std::string& pattern) {
+    return (windows_os(p.set.init) ? "DIR /B " : "ls -1d -- ") + pattern + " > FILELIST.TXT";
+}
+
+void list_into_filelist(const AppContext& p, const std::string& pattern) {
     const std::string list = "FILELIST.TXT";
+    const std::string command = listing_command(p, pattern);
     std::error_code error;
     std::filesystem::remove(list, error);
     if (error) stop_file_error(list, "cannot be removed before a new listing (" + error.message() + ")");
@@ -78,10 +83,7 @@ bool make_filelist(const AppContext& p, const std::string& type) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         return false;
     }
-    // -d: a folder that fits the pattern is listed by its name, not by its
-    // contents.
-    list_into_filelist(p, windows_os(p.set.init) ? "DIR /B *." + kind + " > FILELIST.TXT"
-                                                 : "ls -1d *." + kind + " > FILELIST.TXT");
+    list_into_filelist(p, "*." + kind);
     return true;
 }
 

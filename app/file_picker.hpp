@@ -19,11 +19,17 @@ struct PickOutcome {
     std::string name;
 };
 
-// Runs a listing command that writes FILELIST.TXT. The old list is removed
-// first, so a listing that fails never leaves a stale one; a list that
-// cannot be removed, or that the command did not write, stops the program
-// (status 2). Lines that name a folder are dropped from the list.
-void list_into_filelist(const AppContext& p, const std::string& command);
+// The one command that lists the names matching `pattern` into
+// FILELIST.TXT: "DIR /B PATTERN > FILELIST.TXT" under a Windows OS setting,
+// else "ls -1d -- PATTERN > FILELIST.TXT" (-d: a folder is listed by its own
+// name; --: a name beginning with "-" is a name, not options of ls).
+std::string listing_command(const AppContext& p, const std::string& pattern);
+
+// Runs the listing command of `pattern`. The old list is removed first, so a
+// listing that fails never leaves a stale one; a list that cannot be
+// removed, or that the command did not write, stops the program (status 2).
+// Lines that name a folder are dropped from the list.
+void list_into_filelist(const AppContext& p, const std::string& pattern);
 
 // Lists the files *.TYPE into FILELIST.TXT through the shell. A type that
 // cannot safely go into a command gets a message instead; false then.

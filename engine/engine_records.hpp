@@ -14,6 +14,7 @@
 #include "engine/average_switches.hpp"
 #include "engine/cutoff_grid.hpp"
 #include "engine/dose.hpp"
+#include "engine/dose_labels.hpp"
 #include "engine/file_rewrite.hpp"
 #include "engine/kp_adjust.hpp"
 #include "engine/potential_layouts.hpp"
@@ -100,9 +101,8 @@ struct EngineRecords {
 
     DoseKept dose_kept;
 
-    // Label texts kept from the last valid quantity (blank before the first).
-    std::string kept_note = std::string(16, ' ');
-    std::string kept_units = std::string(16, ' ');
+    // Dose-quantity texts kept from the last valid quantity (blank before the first).
+    KeptQuantityTexts kept_quantity_texts;
 };
 
 }  // namespace tolv7

@@ -203,7 +203,7 @@ void ListingShell::run(const std::string& command) {
     if (command.size() < kTarget.size() || command.compare(command.size() - kTarget.size(), kTarget.size(), kTarget))
         return;
     std::string pattern;
-    for (const char* verb : {"ls -1 ", "DIR /B "})
+    for (const char* verb : {"ls -1d -- ", "DIR /B "})
         if (command.rfind(verb, 0) == 0)
             pattern = command.substr(std::string(verb).size(), command.size() - kTarget.size() - std::string(verb).size());
     std::string text;

@@ -54,7 +54,7 @@ inline std::string_view as_text(const std::uint8_t* data, std::size_t size) {
 }
 
 // Records every command and never runs one. A listing command
-// ("ls -1 PATTERN > FILELIST.TXT" or "DIR /B PATTERN > FILELIST.TXT") is
+// ("ls -1d -- PATTERN > FILELIST.TXT" or "DIR /B PATTERN > FILELIST.TXT") is
 // answered by writing the names of the working folder that match the
 // pattern, or `listing` when it is set.
 class ListingShell : public Shell {

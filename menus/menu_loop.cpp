@@ -1,4 +1,5 @@
 #include "runs/run_context.hpp"
+#include "app/program_stop.hpp"
 #include "menus/airport_menu.hpp"
 #include "menus/flight_menu.hpp"
 #include "menus/location_menu.hpp"
@@ -28,13 +29,17 @@ NextMenu show_menu(const RunContext& p, NextMenu menu, MenuState& state) {
 }  // namespace
 
 // Every menu returns what comes next to this one loop, so going back and
-// forth between menus never nests a call.
+// forth between menus never nests a call. A save that failed on the way
+// (shown when it failed) makes the end a stop with status 2.
 void menu_main(const RunContext& p) {
     MenuState state;
     NextMenu current = NextMenu::Main;
     for (;;) {
         NextMenu next = show_menu(p, current, state);
-        if (next == NextMenu::Exit) return;
+        if (next == NextMenu::Exit) {
+            if (!p.airports.failed_save.empty()) throw ProgramStop(kExitFileError, p.airports.failed_save);
+            return;
+        }
         if (next != NextMenu::Same) current = next;
     }
 }

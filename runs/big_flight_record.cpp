@@ -16,6 +16,8 @@ namespace {
 
 enum class Read { Ok, End, Error };
 
+constexpr char kLettersAndDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
 // One free-form read of `count` values from the flight file.
 Read read_values(FlightFile& f, std::size_t count, std::optional<FreeRecord>& rec) {
     rec = read_free(f.in, count, true, &f.line);
@@ -148,14 +150,45 @@ std::optional<FlightStatus> read_steps(CheckLog& log, FlightFile& f, BigFlightRe
     return std::nullopt;
 }
 
-// The descent minutes and the separator line.
+// Whether the line just read in the separator's place (it began at `start`,
+// blank lines before it counted from line `first`) is the name line of the
+// next record, whose separator is then missing. It is when it holds a letter
+// or a digit (a line of dashes is always a separator), the line after it
+// reads as a record date and the line after that does not (it would be an
+// origin code; were it a date, the first line would be a separator and the
+// second a name written like a date). The file then goes back to the start
+// of that line; otherwise it stays after it.
+bool next_record_follows(FlightFile& f, std::streampos start, int first) {
+    if (!f.in.good() || start == std::streampos(-1)) return false;  // no line follows
+    std::streampos after = f.in.tellg();
+    f.in.seekg(start);
+    std::string line;
+    for (int skipped = first + 1; skipped < f.line; ++skipped) read_line(f.in, line);
+    std::streampos name_start = f.in.tellg();
+    std::string name, date, origin;
+    bool read = read_line(f.in, name) && read_line(f.in, date);
+    bool origin_is_date = read && read_line(f.in, origin) && !big_flight_date(column_text(origin, 1, 10)).empty();
+    bool follows = read && name.find_first_of(kLettersAndDigits) != std::string::npos &&
+                   !big_flight_date(column_text(date, 1, 10)).empty() && !origin_is_date;
+    f.in.clear();
+    f.in.seekg(follows ? name_start : after);
+    if (follows) --f.line;
+    return follows;
+}
+
+// The descent minutes and the separator line. A record whose separator line
+// is missing ends with its descent: the next record is read from the line
+// in the separator's place.
 std::optional<FlightStatus> read_descent(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
     bool separator_read = false;
     Read got = read_ints(f, 1, &r.descent, &separator_read);
     if (got == Read::End) return FlightStatus::EndOfFile;
     if (got == Read::Error) return unreadable(f, separator_read);
     std::string endstr;
+    std::streampos start = f.in.good() ? f.in.tellg() : std::streampos(-1);
+    int first = f.line;
     if (read_text(f, 6, endstr) == Read::End) return FlightStatus::EndOfFile;
+    if (next_record_follows(f, start, first)) endstr = std::string(6, ' ');
     log.line(ListLine() << r.descent << endstr);
     return std::nullopt;
 }

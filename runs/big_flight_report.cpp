@@ -12,16 +12,6 @@ namespace tolv7 {
 
 namespace {
 
-const char* const kNames[8] = {
-    " Part. fluence  ", " Effective dose ", " Effective dose ", " Am. Dose Eqiv. ",
-    " Absorbed dose  ", " Absorbed dose  ", " Absorbed dose  ", " Neutron monitor",
-};
-
-const char* const kUnits[8] = {
-    " particles/cm/cm", " microsieverts  ", " microsieverts  ", " microsieverts  ",
-    " microgray      ", " microgray      ", " microgray      ", " unnormal counts",
-};
-
 std::string airport_line(const RunContext& p, const char* title, const std::string& code) {
     auto airport = port_info(p, code);
     std::string city = airport ? trim_right(airport->city) : std::string();
@@ -30,13 +20,19 @@ std::string airport_line(const RunContext& p, const char* title, const std::stri
 
 }  // namespace
 
-std::string dknames(const RunContext& p, int quantity) { return kept_quantity_text(p.runs.kept_name, kNames, quantity); }
+std::string dknames(const RunContext& p, int quantity) {
+    return kept_quantity_text(p.engine.kept_quantity_texts.report_name, &DoseQuantityTexts::report_name, quantity);
+}
 
-std::string dkunits(const RunContext& p, int quantity) { return kept_quantity_text(p.runs.kept_unit, kUnits, quantity); }
+std::string dkunits(const RunContext& p, int quantity) {
+    return kept_quantity_text(p.engine.kept_quantity_texts.report_unit, &DoseQuantityTexts::report_unit, quantity);
+}
 
 std::string report_dose_line(const RunContext& p, double dose, int quantity) {
     std::string line = dknames(p, quantity);
-    if (quantity == 1 || quantity == 8) return line + fmt_f(dose, 7, 2) + dkunits(p, quantity) + dknotes(p, quantity);
+    // Any other quantity takes the kept texts of the last valid one in the longer form.
+    if (valid_dose_quantity(quantity) && !dose_quantity_texts(quantity).report_thousandths)
+        return line + fmt_f(dose, 7, 2) + dkunits(p, quantity) + dknotes(p, quantity);
     if (dose < 10.0) line += fmt_f(dose, 4, 2);
     else if (dose < 100.0) line += fmt_f(dose, 5, 1);
     else line += fmt_f(dose, 6, 1);

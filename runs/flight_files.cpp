@@ -47,7 +47,7 @@ std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_
         std::error_code error;
         if (!std::filesystem::exists(trimmed, error)) stop_file_error(trimmed, "input file does not exist");
         if (std::filesystem::is_directory(trimmed, error)) stop_file_error(trimmed, "is a folder, not an input file");
-        list_into_filelist(p, (windows_os(p.set.init) ? "DIR /B " : "ls -1 ") + name + " > FILELIST.TXT");
+        list_into_filelist(p, name);
     }
     if (count == 0) {
         echo_line(p.con, p.log, ListLine() << " Warning: Aborting requested multifile run. All");

@@ -5,6 +5,7 @@
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
+#include "app/text_lines.hpp"
 #include "runs/particle_menus.hpp"
 #include "runs/run_context.hpp"
 
@@ -41,11 +42,16 @@ FlightOptions pick_flt_options(const RunContext& p) {
         show(p, "      (USE MM=00 AND DD=00 TO USE YEARLY AVERAGE)");
         show(p, "      (USE DD=00 TO USE MONTHLY AVERAGE)         ");
         std::string date = column_text(p.con.read_line(), 1, 10);
-        if (date[4] == '/' && date[7] == '/') {
+        auto fault = run_date_fault(date);
+        if (date[4] != '/' || date[7] != '/' || (fault && fault->form)) {
+            show(p, "WRONG FORMAT: RE-ENTER");
+        } else if (fault) {
+            // A date the runs could not compute (2019/13/45, 2019/02/30, year 0).
+            p.con.line(ListLine() << "NO SUCH DATE (" + upper_case(fault->why) + "): RE-ENTER");
+        } else {
             o.run_date = date;
             break;
         }
-        show(p, "WRONG FORMAT: RE-ENTER");
     }
     if (column_text(o.run_date, date_col::day) == "00") return o;
     p.con.line("");
@@ -66,13 +72,24 @@ FlightOptions pick_flt_options(const RunContext& p) {
 
 FlightOptions batch_flight_options(const RunContext& p) {
     BatchControl bc = read_default_inp();
-    auto refuse = [&](int line, const std::string& what) {
-        epitath(p, " DEFAULT.INP LINE " + std::to_string(line) + ": " + what);
+    // The console line stays within its 60 columns; the stop's own message
+    // names the file, the line, the value and the limit.
+    auto refuse = [&](int line, const std::string& console, const std::string& detail) {
+        std::string where = "DEFAULT.INP LINE " + std::to_string(line) + ": ";
+        epitath(p, " " + where + console, "DEFAULT.INP, line " + std::to_string(line) + ": " + detail);
     };
-    if (!possible_run_date(bc.ymd1)) refuse(1, "DATE MUST BE YYYY/MM/DD, A REAL DAY, OR 0000/00/00");
-    if (bc.hour < 0 || bc.hour > 2400) refuse(2, "TAKE-OFF TIME MUST BE 0 TO 2400");
-    if (bc.particle < 0 || bc.particle > 37) refuse(3, "PARTICLE MUST BE 0 TO 37");
-    if (bc.dosekind < 1 || bc.dosekind > 8) refuse(4, "DOSE QUANTITY MUST BE 1 TO 8");
+    auto outside = [&](int line, const std::string& what, int value, int low, int high) {
+        std::string limit = std::to_string(low) + " to " + std::to_string(high);
+        refuse(line, upper_case(what + " must be " + limit), what + " " + std::to_string(value) + " is not " + limit);
+    };
+    if (auto fault = run_date_fault(bc.ymd1)) {
+        std::string date = "date \"" + trim_right(bc.ymd1) + "\"";
+        if (fault->form) refuse(1, "DATE MUST BE YYYY/MM/DD OR MM/YYYY", date + " " + fault->why);
+        refuse(1, upper_case(fault->why), date + ": " + fault->why);
+    }
+    if (bc.hour < 0 || bc.hour > 2400) outside(2, "take-off time", bc.hour, 0, 2400);
+    if (bc.particle < 0 || bc.particle > 37) outside(3, "particle", bc.particle, 0, 37);
+    if (bc.dosekind < 1 || bc.dosekind > kDoseQuantities) outside(4, "dose quantity", bc.dosekind, 1, kDoseQuantities);
     FlightOptions o;
     o.run_date = bc.ymd1;
     o.takeoff = bc.hour;

@@ -1,10 +1,13 @@
 #include "runs/flight_run_start.hpp"
 
+#include <vector>
+
 #include "app/console_routines.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
 #include "app/free_form.hpp"
 #include "app/program_stop.hpp"
+#include "app/shell.hpp"
 #include "app/text_lines.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/flight_files.hpp"
@@ -14,10 +17,41 @@ namespace tolv7 {
 
 namespace {
 
+constexpr std::size_t kInputNameLength = 30;  // the run's FILENAME
+
 std::string next_listed_file(std::istream& list) {
     auto name = read_free(list, 1);
     if (!name) stop_file_error("FILELIST.TXT", "lists fewer files than the run was started for");
-    return name->text(0, 30);
+    return name->text(0, kInputNameLength);
+}
+
+// The result archives of an input file of the type.
+std::vector<std::string> result_extensions(const std::string& type) {
+    if (type == "BIG") return {".OUT"};
+    return {".SUM", ".DAT"};
+}
+
+// Whether the run can take the picked name. One it cannot take is told by
+// name before any question is asked: a name that may not go into the
+// listing command (a "*" would make the one file picked a pattern), a name
+// longer than the run's file name, or a name that would be its own result
+// file.
+bool picked_name_runs(const RunContext& p, const std::string& name, const std::string& type) {
+    std::string reason;
+    if (!shell_safe_name(name) || name.find('*') != std::string::npos)
+        reason = " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-";
+    else if (name.size() > kInputNameLength)
+        reason = " FILE NAME MAY HOLD AT MOST 30 CHARACTERS";
+    if (!reason.empty()) {
+        // The name above the reason, both right-aligned as messages are.
+        std::string named = " NOT RUN: " + name;
+        p.con.line(std::string(10 + (named.size() < 60 ? 60 - named.size() : 0), ' ') + named.substr(0, 60));
+        oops(p, reason);
+        return false;
+    }
+    for (const auto& extension : result_extensions(type))
+        if (!result_file_name(p, name, extension)) return false;
+    return true;
 }
 
 }  // namespace
@@ -36,8 +70,12 @@ FlightRunStart start_flight_run(const RunContext& p, const std::string& type) {
             run.leave = picked.result == PickResult::MainMenu ? NextMenu::Main : NextMenu::Same;
             return run;
         }
+        if (!picked_name_runs(p, picked.name, type)) {
+            run.leave = NextMenu::Main;
+            return run;
+        }
         run.options = pick_flt_options(p);
-        run.options.input_name = pad_to(picked.name, 30);
+        run.options.input_name = pad_to(picked.name, kInputNameLength);
     }
     auto count = pick_flt_files(p, run.options.input_name);
     if (!count) return run;
@@ -49,6 +87,12 @@ FlightRunStart start_flight_run(const RunContext& p, const std::string& type) {
 std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count) {
     std::string name = trim_right(filename);
     std::ifstream in = open_existing(name);
+    // Opened again in binary: a position taken while reading is then one to
+    // which the reader can go back whatever the line ends (read_line still
+    // drops a trailing \r).
+    in.close();
+    in.open(name, std::ios::binary);
+    if (!in) stop_file_error(name, "cannot be opened");
     p.con.line(ListLine() << "Processing " << pad_to(filename, 30) << ":" << number << " OF " << count << "FILES");
     return in;
 }

@@ -37,8 +37,11 @@ struct FlightRunStart {
 
 // Batch mode (MENUS "NO!"): DEFAULT.INP. Otherwise the picker for the type
 // ("BIG" or "DEG") and the options dialogue; a picker that finds nothing
-// leaves for the same menu, its quit answer for the main menu. Then the
-// input files are listed into FILELIST.TXT.
+// leaves for the same menu, its quit answer for the main menu. A picked name
+// that the run cannot take (characters other than letters, digits and ._-,
+// more than 30 characters, or its own result file) is refused by name before
+// the dialogue asks anything. Then the input files are listed into
+// FILELIST.TXT.
 FlightRunStart start_flight_run(const RunContext& p, const std::string& type);
 
 // One input file of a run: the options, the name (30 characters), its
@@ -50,7 +53,8 @@ using FlightFileRun = std::function<void(const FlightOptions&, const std::string
 // count stops the program).
 FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file);
 
-// Opens input file `number` of `count` (it must exist) and shows the
+// Opens input file `number` of `count` (it must exist; binary, so that the
+// record reader can go back to a position it took) and shows the
 // "Processing" line.
 std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count);
 

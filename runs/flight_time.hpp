@@ -19,7 +19,8 @@ inline constexpr double kMinuteYearsDouble = 1.9026e-6;
 // single precision. Sets useaves: yearly when the month is 0, monthly when
 // the day is 0, daily when hour and minute are both 0. nullopt, with the
 // switches left alone, when a part of the date is not a number or the date
-// cannot be (a month above 12, a day past the month's end).
+// cannot be (possible_date: a year before 1, a month above 12, a day past
+// the month's end).
 std::optional<double> flight_start(const RunContext& p, const std::string& ymd, int hour, int minute);
 
 }  // namespace tolv7

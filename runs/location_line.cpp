@@ -1,13 +1,14 @@
 #include "runs/location_line.hpp"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 #include "app/calendar.hpp"
 #include "app/conversions.hpp"
 #include "app/fixed_columns.hpp"
 #include "app/text_lines.hpp"
+#include "engine/shower_library.hpp"
+#include "runs/place_limits.hpp"
 
 namespace tolv7 {
 
@@ -60,16 +61,6 @@ bool read_date(const std::string& line, LocationLine& out) {
 
 LocationLine improper() { return LocationLine{}; }
 
-// Hour 24 is the end of the day, as a take-off time of 2400 is.
-constexpr int kLastHour = 24;
-
-// Degrees as written (the hemisphere letter gives the sign): a latitude of
-// at most 90, a longitude within -360 to 360.
-bool possible_place(double latitude, double longitude) {
-    return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90.0 &&
-           std::fabs(longitude) <= 360.0;
-}
-
 }  // namespace
 
 LocationLine parse_location_line(const std::string& text) {
@@ -94,7 +85,7 @@ LocationLine parse_location_line(const std::string& text) {
     auto particle = after_marker(line, 'P', airport, 2);
     auto quantity = after_marker(line, 'D', airport, 1);
     if (!hour || !particle || !quantity) return improper();
-    if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > 8) return improper();
+    if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > kDoseQuantities) return improper();
     if (*hour < 0 || *hour > kLastHour) return improper();
     out.hour = *hour;
     out.particle = *particle == 0 ? 38 : *particle;
@@ -114,7 +105,8 @@ LocationLine parse_location_line(const std::string& text) {
         auto longitude = field(3);
         out.unit = char_before(5);
         altitude = field(5);
-        if (!latitude || !longitude || !possible_place(*latitude, *longitude)) return improper();
+        if (!latitude || !longitude || !possible_latitude(*latitude) || !possible_longitude(*longitude))
+            return improper();
         out.latitude = *latitude;
         out.longitude = *longitude;
     } else {

@@ -30,9 +30,9 @@ struct LocationLine {
 
 // Reads a line of at most 66 columns. A location line that lacks a marker or
 // the date, has too few commas, a field that is not a number, a particle
-// above 37 or a quantity outside 1-8, a date or hour that cannot be (month
-// above 12, day past the month's end, hour outside 0-24), a latitude above
-// 90 or a longitude outside -360 to 360 degrees is improper.
+// above 37 or a quantity outside 1-8, a date or hour that cannot be (year 0
+// or below, month above 12, day past the month's end, hour outside 0-24), a
+// latitude above 90 or a longitude outside -360 to 360 degrees is improper.
 LocationLine parse_location_line(const std::string& line);
 
 }  // namespace tolv7

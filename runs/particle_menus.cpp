@@ -3,6 +3,7 @@
 #include "app/console_echo.hpp"
 #include "app/console_routines.hpp"
 #include "app/fortran_format.hpp"
+#include "engine/dose_labels.hpp"
 #include "runs/run_context.hpp"
 
 namespace tolv7 {
@@ -24,26 +25,18 @@ const char* const kParticleMenu[] = {
     "      Enter 0-37 and press <enter>.",
 };
 
-// Items 2 to 8 of the dose-type menu; the dialogues word item 1 differently.
-const char* const kDoseMenuTail[] = {
-    "      <2> ICRP PUB 103 EFFECTIVE DOSE",
-    "      <3> ICRP PUB 60 EFFECTIVE DOSE",
-    "      <4> ICRU H*(10) AMBIENT DOSE EQUIVALENT",
-    "      <5> WHOLE BODY ABSORBED DOSE",
-    "      <6> ABSORBED DOSE IN 0.5 mm Si chip",
-    "      <7> ABSORBED DOSE IN 0.3 mm Si chip",
-    "      <8> NM-64 COUNTS",
-};
-
 template <std::size_t N>
 void show_lines(const RunContext& p, const char* const (&lines)[N]) {
     for (const char* line : lines) p.con.line(ListLine() << line);
 }
 
-void show_dose_menu(const RunContext& p, const char* first_item) {
+// The flight dialogue and the single-place dialogue word item 1 differently.
+void show_dose_menu(const RunContext& p, DoseMenu menu) {
     p.con.line(ListLine() << "      SELECT DOSE TYPE");
-    p.con.line(ListLine() << first_item);
-    show_lines(p, kDoseMenuTail);
+    for (int q = 1; q <= kDoseQuantities; ++q) {
+        const DoseQuantityTexts& t = dose_quantity_texts(q);
+        p.con.line(ListLine() << (menu == DoseMenu::Flight ? t.flight_menu_item : t.place_menu_item));
+    }
 }
 
 }  // namespace
@@ -61,14 +54,10 @@ int ask_particle(const RunContext& p, const char* refusal, bool echo) {
 
 int ask_dose_type(const RunContext& p, DoseMenu menu) {
     for (;;) {
-        if (menu == DoseMenu::Flight) {
-            p.con.line(" ");
-            show_dose_menu(p, "      <1> SECONDARY PARTICLE FLUENCE");
-        } else {
-            show_dose_menu(p, "      <1> Secondary Particle Flux (Any rad but TOTAL)");
-        }
+        if (menu == DoseMenu::Flight) p.con.line(" ");
+        show_dose_menu(p, menu);
         auto q = read_kb_integer(p);
-        if (q && *q >= 1 && *q <= 8) return static_cast<int>(*q);
+        if (q && *q >= 1 && *q <= kDoseQuantities) return static_cast<int>(*q);
         cls(p);
         p.con.line(ListLine() << "      Entry must be 1 to 8 ");
     }

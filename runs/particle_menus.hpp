@@ -15,8 +15,8 @@ int ask_particle(const RunContext& p, const char* refusal, bool echo = false);
 enum class DoseMenu { Flight, Place };
 
 // Shows the dose-type menu (the flight dialogue's after a blank line) until
-// a quantity 1-8 is typed; other answers clear the screen and show the
-// refusal first.
+// a quantity 1 to kDoseQuantities is typed; other answers clear the screen
+// and show the refusal first.
 int ask_dose_type(const RunContext& p, DoseMenu menu);
 
 }  // namespace tolv7

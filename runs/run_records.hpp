@@ -1,6 +1,5 @@
 #pragma once
 // Shared records of the flight and location runs.
-#include <string>
 
 namespace tolv7 {
 
@@ -30,13 +29,6 @@ struct Consts {
 struct RunRecords {
     Elipsoid elipsoid;
     Consts consts;
-
-    // ---- flight runs ----
-
-    // Name and unit texts of the city-pair report, kept from the last valid
-    // dose quantity (blank before the first).
-    std::string kept_name = std::string(16, ' ');
-    std::string kept_unit = std::string(16, ' ');
 };
 
 }  // namespace tolv7

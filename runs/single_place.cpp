@@ -13,37 +13,69 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "engine/dose_labels.hpp"
 #include "engine/helio_potential.hpp"
 #include "engine/shower_library.hpp"
 #include "runs/particle_menus.hpp"
+#include "runs/place_limits.hpp"
 #include "runs/run_context.hpp"
 
 namespace tolv7 {
 
 namespace {
 
-// The label texts of the result screen, 32 characters each.
-const char* const kDstr[12] = {
-    "ICRP PUB 103 EFFECTIVE DOSE",  "ICRP PUB 60 EFFECTIVE DOSE", "AMBIENT DOSE EQUIVALENT (h*(10))",
-    "WHOLE BODY ABSORBED DOSE",     "MICROSIEVERTS/HOUR",         "MICROGRAY/HOUR",
-    "Particles per sq-cm per hour", "SECONDARY PARTICLE FLUX",    "MICROGRAY/HOUR in 0.5 mm Si",
-    "MICROGRAY/HOUR in 0.3 mm Si",  "NM-64 BF3 tube",             "counts per hour",
-};
-
-std::string dstr(int entry) { return pad_to(kDstr[entry - 1], 32); }
-
 void say(const RunContext& p, const char* text) { p.con.line(ListLine() << text); }
 
 // A value shown to the user and kept in the check log.
 void echo(const RunContext& p, const std::string& line) { echo_line(p.con, p.log, line); }
 
-// Asks until the first n characters of the answer read as a whole number.
-std::int32_t ask_integer(const RunContext& p, std::initializer_list<const char*> question, int n) {
+// Asks until the first n characters of the answer read as a whole number
+// that `possible` accepts; anything else gets `refusal` and the question again.
+template <typename Possible>
+std::int32_t ask_integer(const RunContext& p, std::initializer_list<const char*> question, int n, Possible possible,
+                         const std::string& refusal) {
     for (;;) {
         for (const char* line : question) say(p, line);
         std::string answer = readkb(p, n);
-        if (auto value = char2int(answer, n)) return *value;
+        auto value = char2int(answer, n);
+        if (value && possible(*value)) return *value;
+        p.con.line(ListLine() << refusal);
     }
+}
+
+struct DateAnswer {
+    std::int32_t year = 0;
+    std::int32_t month = 0;  // 0 a yearly average
+    std::int32_t day = 0;    // 0 a monthly average
+    std::int32_t hour = 0;   // 0 a daily average
+};
+
+// Year, month, day and hour, each asked until the date so far is one the
+// runs would compute (possible_date), so that no impossible date reaches
+// the engine.
+DateAnswer ask_date(const RunContext& p) {
+    auto& aves = p.engine.useaves;
+    DateAnswer d;
+    d.year = ask_integer(p, {"     What year?"}, 4, [](std::int32_t y) { return possible_date({y, 0, 0, 0}); },
+                         "     YEAR MUST BE " + std::to_string(kFirstYear) + " OR LATER!");
+    d.month = ask_integer(p, {"     What month (ENTER 0 FOR YEARLY AVERAGE)?"}, 2,
+                          [&](std::int32_t m) { return possible_date({d.year, m, 0, 0}); },
+                          "     MONTH MUST BE 0 TO 12!");
+    if (d.month == 0) {
+        add_average_switches(aves, true, false, false);
+        return d;
+    }
+    d.day = ask_integer(p, {"     What day (ENTER 0 FOR MONTHLY AVERAGE)?"}, 2,
+                        [&](std::int32_t day) { return possible_date({d.year, d.month, day, 0}); },
+                        "     DAY MUST BE 0 TO " + std::to_string(dimo(d.year, d.month)) + "!");
+    if (d.day == 0) {
+        add_average_switches(aves, false, true, false);
+        return d;
+    }
+    d.hour = ask_integer(p, {"     What hour (e.g. 14) in UT?", "    (ENTER 0 FOR DAILY AVERAGE)?"}, 2,
+                         [](std::int32_t h) { return h >= 0 && h <= kLastHour; },
+                         "     HOUR MUST BE 0 TO " + std::to_string(kLastHour) + "!");
+    return d;
 }
 
 // One hemisphere letter out of two; anything else gets `refusal` and the
@@ -60,35 +92,49 @@ char ask_hemisphere(const RunContext& p, const char* before, std::initializer_li
     }
 }
 
-// Minutes or seconds of an angle, echoed.
-std::int32_t ask_angle_part(const RunContext& p, const char* question) {
+// Minutes or seconds of an angle, echoed; asked until 0 to 59.
+std::int32_t ask_angle_part(const RunContext& p, const char* question, const char* refusal) {
     for (;;) {
         say(p, question);
         std::string answer = readkb(p, 2);
         echo(p, ListLine() << answer);
-        if (auto value = char2int(answer, 2)) return *value;
+        auto value = char2int(answer, 2);
+        if (value && possible_angle_part(*value)) return *value;
+        say(p, refusal);
     }
 }
 
 // Unsigned degrees: fractional when the answer holds a point, otherwise the
 // first `whole_digits` characters as degrees followed by minutes and seconds.
-double ask_degrees(const RunContext& p, const char* question, int whole_digits) {
+// Asked again, after `refusal`, until `possible` accepts the degrees.
+double ask_degrees(const RunContext& p, const char* question, int whole_digits, bool (*possible)(double),
+                   const char* refusal) {
     for (;;) {
         say(p, question);
         std::string answer = readkb(p, 12);
         if (answer.find('.') != std::string::npos) {
             auto value = char2real(answer, 12);
-            if (!value) continue;
-            echo(p, ListLine() << "USING FRACTIONAL DEGREES");
-            return *value;
+            if (value) {
+                echo(p, ListLine() << "USING FRACTIONAL DEGREES");
+                if (possible(*value)) return *value;
+            }
+            say(p, refusal);
+            continue;
         }
         std::string whole = answer.substr(0, static_cast<std::size_t>(whole_digits));
         echo(p, ListLine() << whole);
         auto degrees = char2int(whole, whole_digits);
-        if (!degrees) continue;
-        std::int32_t minutes = ask_angle_part(p, "      MINUTES (UP TO 2 CHARACTERS).");
-        std::int32_t seconds = ask_angle_part(p, "      SECONDS (UP TO 2 CHARACTERS).");
-        return record_degrees(*degrees, minutes, seconds);
+        if (!degrees || !possible(*degrees)) {
+            say(p, refusal);
+            continue;
+        }
+        std::int32_t minutes =
+            ask_angle_part(p, "      MINUTES (UP TO 2 CHARACTERS).", "     MINUTES MUST BE 0 TO 59!");
+        std::int32_t seconds =
+            ask_angle_part(p, "      SECONDS (UP TO 2 CHARACTERS).", "     SECONDS MUST BE 0 TO 59!");
+        double value = record_degrees(*degrees, minutes, seconds);
+        if (possible(value)) return value;
+        say(p, refusal);  // 90 degrees and some minutes
     }
 }
 
@@ -136,15 +182,14 @@ Selection ask_selection(const RunContext& p) {
     return s;
 }
 
-// The dose line of the result screen for a dose type.
+// The dose line of the result screen for a dose type: caption and unit
+// 32 characters each.
 std::string dose_line(int dose_type, double rate, int particle) {
-    // Caption entry and unit entry of types 2 to 8.
-    static const int kCaption[8] = {8, 1, 2, 3, 4, 9, 10, 11};
-    static const int kUnit[8] = {7, 5, 5, 5, 6, 6, 6, 12};
+    const DoseQuantityTexts& t = dose_quantity_texts(dose_type);
     ListLine line;
-    line << dstr(kCaption[dose_type - 1]) << rate;
-    if (dose_type == 1) line << partstr(particle);
-    line << dstr(kUnit[dose_type - 1]);
+    line << pad_to(t.place_caption, 32) << rate;
+    if (t.place_names_particle) line << partstr(particle);
+    line << pad_to(t.place_unit, 32);
     return line;
 }
 
@@ -160,26 +205,17 @@ void onespot(const RunContext& p) {
     auto& aves = p.engine.useaves;
     aves = average_switches(false, false, false);
 
-    std::int32_t year = ask_integer(p, {"     What year?"}, 4);
-    std::int32_t month = ask_integer(p, {"     What month (ENTER 0 FOR YEARLY AVERAGE)?"}, 2);
-    std::int32_t day = 0;
-    std::int32_t hour = 0;
-    if (month == 0) {
-        add_average_switches(aves, true, false, false);
-    } else {
-        day = ask_integer(p, {"     What day (ENTER 0 FOR MONTHLY AVERAGE)?"}, 2);
-        if (day == 0)
-            add_average_switches(aves, false, true, false);
-        else
-            hour = ask_integer(p, {"     What hour (e.g. 14) in UT?", "    (ENTER 0 FOR DAILY AVERAGE)?"}, 2);
-    }
+    auto [year, month, day, hour] = ask_date(p);
 
     char ns = ask_hemisphere(p, " ", {"     LATITUDE", "     NORTH OR SOUTH <N/S>?"}, "NS",
                              "     ENTRY MUST BE 'N' OR 'S'!");
-    double latitude = (ns == 'S' ? -1 : 1) * ask_degrees(p, "      DEGREES LATITUDE (UP TO 12 CHARACTERS).", 2);
+    double latitude = (ns == 'S' ? -1 : 1) * ask_degrees(p, "      DEGREES LATITUDE (UP TO 12 CHARACTERS).", 2,
+                                                         possible_latitude, "     LATITUDE MUST BE 0 TO 90 DEGREES!");
     char ew = ask_hemisphere(p, nullptr, {"      LONGITUDE", "      EAST OR WEST <E/W>."}, "EW",
                              "     ENTRY MUST BE 'E' OR 'W'!");
-    double longitude = (ew == 'W' ? -1 : 1) * ask_degrees(p, "      DEGREES (UP TO 12 CHARACTERS).", 3);
+    double longitude = (ew == 'W' ? -1 : 1) * ask_degrees(p, "      DEGREES (UP TO 12 CHARACTERS).", 3,
+                                                          possible_longitude,
+                                                          "     LONGITUDE MUST BE 0 TO 360 DEGREES!");
 
     p.con.line(" ");
     Altitude altitude = ask_altitude(p);

@@ -13,7 +13,8 @@ struct RunContext;
 double ymdh2t(const RunContext& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour);
 
 // The single-place dialogue: date, latitude, longitude, altitude, particle
-// and dose type, one dose computation and the result screen.
+// and dose type, one dose computation and the result screen. A date or place
+// that cannot be (possible_date, place_limits.hpp) is asked again.
 void onespot(const RunContext& p);
 
 }  // namespace tolv7

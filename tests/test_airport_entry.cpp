@@ -3,11 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
 
 #include "airports/airport_entry.hpp"
 #include "airports/airport_record.hpp"
 #include "airports/airport_report.hpp"
 #include "airports/code_file.hpp"
+#include "airports/held_files.hpp"
 #include "airports/index_files.hpp"
 #include "airports/port_lookup.hpp"
 #include "app/program_stop.hpp"
@@ -23,6 +34,38 @@ namespace {
 using namespace test;
 
 const std::string kEnd = end_of_file_record();
+// The end record as the form writes it, column by column.
+const std::string kEndLine = "END OF FILE                   " "----  " "END OF FILE                   "
+                             "99999990" "999999999" "999990";
+
+// What a save may change in a folder: each entry with its link text, its
+// permission bits and, for a regular file, its content.
+std::vector<std::string> folder_state(const fs::path& folder) {
+    std::vector<std::string> entries;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        std::string entry = e.path().filename().string();
+        if (e.is_symlink()) entry += " -> " + fs::read_symlink(e.path()).string();
+        std::error_code ec;
+        fs::file_status status = fs::status(e.path(), ec);
+        entry += " " + std::to_string(static_cast<int>(status.permissions()));
+        if (fs::is_regular_file(status)) entry += "\n" + read_file(e.path());
+        entries.push_back(entry);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// AIRPORTS/NEWPORTS.DAT as a writable file with the text (none when empty),
+// whatever it was before; no temporary file beside it.
+void fresh_user_file(const std::string& text) {
+    const fs::path path = "AIRPORTS/NEWPORTS.DAT";
+    std::error_code ec;
+    // Never through a link: the link to /dev/full must not change the device.
+    if (fs::is_regular_file(fs::symlink_status(path, ec))) fs::permissions(path, fs::perms::owner_all, ec);
+    fs::remove(path, ec);
+    fs::remove("AIRPORTS/NEWPORTS.TMP", ec);
+    if (!text.empty()) write_file(path, text);
+}
 
 // The answers of one form, in the order asked.
 struct Answers {
@@ -164,8 +207,8 @@ TEST_F(EntryForm, NumbersAreStoredZeroPaddedAsTheirOwnDigits) {
 
 TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
     Answers a;
-    a.name = "\"END OF FILE 2\"\n\"real FIELD\"";
-    a.code = "----\nABC\n\"  ABCD\"\nZZZA";
+    a.name = "\"real FIELD\"";
+    a.code = "----\nABC\n\"  ABCD\"\n\"      \"\nZZZA";
     a.three_letter = "YES";  // one character counts: Y
     // 90 degrees 7 minutes is beyond the pole: the whole latitude again.
     a.lat_degrees = "-5\nA1\n90";
@@ -179,11 +222,11 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
 
     // How often each prompt and message appears.
     const std::pair<const char*, int> shown[] = {
-        {"<1>  Airport name (UP TO 30 CHARACTERS).", 2},
-        {" Entry invalid, a name cannot begin END OF FILE.\n", 1},
-        {"<3>  ICAO code (UP TO 6 CHARACTERS).", 4},
+        {"<1>  Airport name (UP TO 30 CHARACTERS).", 1},
+        {"<3>  ICAO code (UP TO 6 CHARACTERS).", 5},
         {" Entry invalid, ---- marks the end of the file.\n", 1},
-        {" Entry invalid, the code must be 4 to 6 characters.\n", 2},
+        {" Entry invalid, the code must not begin with a blank.\n", 1},
+        {" Entry invalid, the code must be 4 to 6 characters.\n", 2},  // ABC and all blanks
         {"<4>  Add a 3 letter code? (YN)", 1},
         {"<6b>  DEGREES (UP TO 2 CHARACTERS).", 4},
         {"<6c>  MINUTES (UP TO 2 CHARACTERS).", 3},
@@ -212,23 +255,224 @@ TEST_F(EntryForm, EndOfInputMidFormStopsWithStatus3AndTouchesNothing) {
     }
 }
 
-TEST_F(EntryForm, FailedWriteKeepsTheOldFileAndSaysSo) {
-    write_file("AIRPORTS/NEWPORTS.DAT", kTestField + "\n" + kEnd + "\n");
-    TestProgram indexer;
-    start(indexer);
-    make_ndx(*indexer, 91, 7000);
-    fs::create_directory("AIRPORTS/NEWPORTS.TMP");  // the temporary file cannot be written
-    auto before = airport_folder();
+// A save that cannot be done: the old file as it was (a link still the same
+// link), the file and the cause on the console and in the check log, the
+// index not rebuilt, and the session kept to end with status 2.
+TEST_F(EntryForm, FailedSaveKeepsTheOldFileAndNamesFileAndCause) {
+    const std::string path = "AIRPORTS/NEWPORTS.DAT";
+    auto relink = [path](const std::string& target) {
+        fs::remove(path);
+        fs::create_symlink(target, path);
+    };
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    struct Case {
+        const char* what;
+        std::function<void()> setup;
+        std::string cause;  // after the file name
+    };
+    const std::vector<Case> cases = {
+        // Tests may run as root, who may write any file: the program tests
+        // the bits itself.
+        {"read-only file", [&] { fs::permissions(path, read_only); }, "is read-only"},
+        {"removed while the program ran", [&] { fs::remove(path); }, "does not exist"},
+        {"end record lost while the program ran", [&] { write_file(path, kTestField + "\n"); },
+         "has no end record (ICAO code ---- and 99999 in columns 84-88, as in \"" + kEndLine + "\")"},
+#ifndef _WIN32
+        {"temporary name taken by a folder", [] { fs::create_directory("AIRPORTS/NEWPORTS.TMP"); },
+         "could not be written: its temporary file AIRPORTS/NEWPORTS.TMP cannot be created (File exists)"},
+        {"link to the full device", [&] { relink("/dev/full"); }, "is a link to /dev/full, which is not a regular file"},
+        {"link to nothing", [&] { relink("gone/NEWPORTS.DAT"); }, "is a link to gone/NEWPORTS.DAT, which does not exist"},
+        {"link to a read-only file",
+         [&] {
+             write_file("elsewhere/ports.dat", kTestField + "\n" + kEndLine + "\n");
+             fs::permissions("elsewhere/ports.dat", read_only);
+             relink("../elsewhere/ports.dat");
+         },
+         "is a link to " + (fs::current_path() / "elsewhere" / "ports.dat").string() + ", which is read-only"},
+#endif
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fresh_user_file(kTestField + "\n" + kEndLine + "\n");
+        {
+            TestProgram indexer;  // closed again: Windows removes no file held open
+            start(indexer);
+            make_ndx(*indexer, 91, 7000);
+        }
+        c.setup();
+        auto before = folder_state("AIRPORTS");
 
+        Answers a;
+        a.code = "ZZZB";
+        TestProgram tp(a.script());
+        open_check_log(tp);
+        EXPECT_EQ(fill(tp), NextMenu::Airport);
+        EXPECT_EQ(folder_state("AIRPORTS"), before);
+        const std::string failure = path + ": " + c.cause;
+        auto screen = tp.screen_lines();
+        EXPECT_EQ(std::count(screen.begin(), screen.end(), "           " + failure), 1) << tp.screen();
+        EXPECT_NE(tp.screen().find("          NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED"), std::string::npos);
+        EXPECT_EQ(tp.screen().find("Generating sorted airport lists"), std::string::npos);
+        auto log = check_log_lines(tp);
+        EXPECT_EQ(std::count(log.begin(), log.end(), " NEWPORTS.DAT NOT SAVED: " + failure), 1);
+        EXPECT_EQ(tp->airports.failed_save, failure + "; the airport entered was not saved");
+        EXPECT_FALSE(port_info(*tp, "ZZZB"));
+    }
+    fresh_user_file(kEndLine + "\n");
+}
+
+#ifndef _WIN32
+// A write that the system cuts short (here by a limit on the size of the
+// files the process may write, as a full disk would): the old file stays and
+// the temporary file is gone. The save runs in a child process, which alone
+// bears the limit.
+TEST_F(EntryForm, WriteCutShortByTheSystemLeavesTheOldFile) {
+    const std::string old_file = kTestField + "\n" + kEndLine + "\n";
+    write_file("AIRPORTS/NEWPORTS.DAT", old_file);
+    int pipe_fds[2];
+    ASSERT_EQ(::pipe(pipe_fds), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(pipe_fds[0]);
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{100, 100};  // the new file needs 270 bytes
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        TestProgram tp;
+        start(tp);
+        auto failed = add_user_airport(*tp, kTestField);
+        std::string text = failed ? failed->text() : "saved";
+        bool sent = ::write(pipe_fds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(pipe_fds[1]);
+    std::string said;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipe_fds[0], buffer, sizeof buffer)) > 0;) said.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipe_fds[0]);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(said, "AIRPORTS/NEWPORTS.DAT: could not be written (File too large)");
+    EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), old_file);
+    EXPECT_FALSE(fs::exists(fs::symlink_status("AIRPORTS/NEWPORTS.TMP")));
+}
+
+// A saved airport goes into the file a link leads to (the link stays as it
+// was), the file keeps its permission bits and, for root, its owner, no
+// temporary file is left, and the handle held open reads the new file.
+TEST_F(EntryForm, SaveWritesThroughLinksAndKeepsTheFilesBits) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> links;  // link, its text
+        std::string file;                                        // the file written
+        fs::perms perms;
+    };
+    using P = fs::perms;
+    const std::vector<Case> cases = {
+        {"plain file", {}, "AIRPORTS/NEWPORTS.DAT", P::owner_read | P::owner_write | P::group_read},
+        {"link to another folder", {{"AIRPORTS/NEWPORTS.DAT", "../elsewhere/ports.dat"}}, "elsewhere/ports.dat",
+         P::owner_read | P::owner_write},
+        {"link to a link",
+         {{"AIRPORTS/NEWPORTS.DAT", "NEWPORTS.LNK"}, {"AIRPORTS/NEWPORTS.LNK", "../elsewhere/ports.dat"}},
+         "elsewhere/ports.dat", P::owner_read | P::group_write | P::group_read | P::others_read},
+    };
+    const bool root = ::geteuid() == 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fresh_user_file("");
+        fs::remove_all("elsewhere");
+        fs::remove("AIRPORTS/NEWPORTS.LNK");
+        write_file(c.file, kTestField + "\n" + kEndLine + "\n");
+        for (const auto& [link, text] : c.links) fs::create_symlink(text, link);
+        fs::permissions(c.file, c.perms);
+        if (root) {
+            ASSERT_EQ(::chown(c.file.c_str(), 4321, 4322), 0);
+        }
+
+        Answers a;
+        a.code = "ZZZB";
+        TestProgram tp(a.script());
+        EXPECT_EQ(fill(tp), NextMenu::Main);
+        for (const auto& [link, text] : c.links) EXPECT_EQ(fs::read_symlink(link).string(), text);
+        const std::string added = "TEST FIELD                    ZZZB  " + kTestField.substr(36);
+        EXPECT_EQ(read_file(c.file), added + "\n" + kTestField + "\n" + kEndLine + "\n");
+        EXPECT_EQ(fs::status(c.file).permissions(), c.perms);
+        struct stat st {};
+        ASSERT_EQ(::stat(c.file.c_str(), &st), 0);
+        if (root) {
+            EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t{4321}, gid_t{4322}));
+        }
+        for (const char* temp : {"AIRPORTS/NEWPORTS.TMP", "elsewhere/NEWPORTS.TMP"})
+            EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << temp;
+
+        std::string first;
+        rewind_held(tp->airports.newports_file);
+        ASSERT_TRUE(read_line(tp->airports.newports_file, first));
+        EXPECT_EQ(first, added);
+        EXPECT_TRUE(port_info(*tp, "ZZZB"));
+        EXPECT_TRUE(tp->airports.failed_save.empty());
+    }
+    fresh_user_file(kEndLine + "\n");
+}
+#endif
+
+// The rewrite keeps the records before the record that the index rebuild
+// stops at (ICAO code ---- and 99999 ft), whatever their names: every user
+// airport indexed before a save is in the file after it.
+TEST_F(EntryForm, RewriteKeepsEveryRecordTheIndexRebuildReads) {
+    auto user = [](const std::string& name, const std::string& code, const std::string& feet) {
+        return pad_to(name, 30) + pad_to(code, 6) + pad_to("TOWN", 30) + "10000000020000000" + feet + "0";
+    };
+    const std::string road = user("END OF FILE ROAD", "ZZER", "00150");
+    const std::string after = user("AFTER ROAD", "ZZAR", "00200");
+    const std::string dashes = user("DASHES FIELD", "----", "12345");  // the end record's code alone
+    const std::string high = user("HIGH FIELD", "ZZHI", "99999");      // its elevation alone
+    const std::string lower_end =
+        "end of file                   ----  end of file                   99999990999999999999990";
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        std::vector<std::string> kept;
+    };
+    const std::vector<Case> cases = {
+        {"a name that looks like the end record", {road, after, kEndLine}, {road, after}},
+        {"the end record's code alone", {dashes, kEndLine}, {dashes}},
+        {"the end record's elevation alone", {high, kEndLine}, {high}},
+        {"the end record in lower case", {road, lower_end, "NOT AN AIRPORT"}, {road}},
+        {"a second end record", {after, kEndLine, road, kEndLine}, {after}},
+    };
+    auto indexed = [] { return read_lines("AIRPORTS/PORT.NDX").size(); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string old_file;
+        for (const auto& line : c.lines) old_file += line + "\n";
+        write_file("AIRPORTS/NEWPORTS.DAT", old_file);
+        TestProgram tp;
+        start(tp);
+        make_ndx(*tp, 91, 7000);
+        EXPECT_EQ(indexed(), 1 + c.kept.size());  // the primary airport and the user airports
+
+        EXPECT_FALSE(add_user_airport(*tp, kTestField));
+        std::string expected = kTestField + "\n";
+        for (const auto& line : c.kept) expected += line + "\n";
+        EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), expected + kEndLine + "\n");
+        make_ndx(*tp, 91, 7000);
+        EXPECT_EQ(indexed(), 2 + c.kept.size());
+    }
+}
+
+TEST_F(EntryForm, NameThatLooksLikeTheEndRecordIsTakenAndKept) {
     Answers a;
-    a.code = "ZZZB";
-    TestProgram tp(a.script());
-    EXPECT_EQ(fill(tp), NextMenu::Airport);
-    EXPECT_EQ(airport_folder(), before);
-    EXPECT_NE(tp.screen().find("          NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED"), std::string::npos);
-    EXPECT_EQ(tp.screen().find("Generating sorted airport lists"), std::string::npos);
-    EXPECT_TRUE(tp->airports.newports_file.is_open());
-    EXPECT_FALSE(port_info(*tp, "ZZZB"));
+    a.name = "\"END OF FILE ROAD\"";
+    a.code = "ZZER";
+    TestProgram first(a.script());
+    EXPECT_EQ(fill(first), NextMenu::Main);
+    TestProgram second(Answers{}.script());
+    EXPECT_EQ(fill(second), NextMenu::Main);
+    const std::string road = "END OF FILE ROAD              ZZER  " + kTestField.substr(36);
+    EXPECT_EQ(read_lines("AIRPORTS/NEWPORTS.DAT"), (std::vector<std::string>{kTestField, road, kEndLine}));
+    EXPECT_TRUE(port_info(*second, "ZZER"));
 }
 
 TEST_F(EntryForm, EveryEarlierRecordIsKeptInOrderBehindTheNewOne) {
@@ -247,7 +491,7 @@ TEST_F(EntryForm, EveryEarlierRecordIsKeptInOrderBehindTheNewOne) {
 
     TestProgram tp;
     start(tp);
-    EXPECT_EQ(add_user_airport(*tp, kTestField), SaveOutcome::Saved);
+    EXPECT_FALSE(add_user_airport(*tp, kTestField));
     std::vector<std::string> expected{kTestField};
     expected.insert(expected.end(), earlier.begin(), earlier.end());
     expected.push_back(kEnd);
@@ -260,11 +504,20 @@ TEST_F(EntryForm, EveryEarlierRecordIsKeptInOrderBehindTheNewOne) {
 }
 
 TEST_F(EntryForm, UserFileWithoutItsEndRecordIsNotRewritten) {
-    write_file("AIRPORTS/NEWPORTS.DAT", kTestField + "\n");
-    TestProgram tp;
-    start(tp);
-    EXPECT_EQ(stop_status([&] { add_user_airport(*tp, kTestField); }), kExitFileError);
-    EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), kTestField + "\n");
+    // The last: an end record named in lower case whose elevation is 99998.
+    for (const std::string& old_file :
+         {kTestField + "\n", kTestField + "\nend of file                   ----  end of file                   "
+                                          "99999990999999999999980\n"}) {
+        write_file("AIRPORTS/NEWPORTS.DAT", old_file);
+        TestProgram tp;
+        start(tp);
+        auto failed = add_user_airport(*tp, kTestField);
+        ASSERT_TRUE(failed);
+        EXPECT_EQ(failed->text(), "AIRPORTS/NEWPORTS.DAT: has no end record (ICAO code ---- and 99999 in columns "
+                                  "84-88, as in \"" + kEndLine + "\")");
+        EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), old_file);
+        EXPECT_FALSE(fs::exists("AIRPORTS/NEWPORTS.TMP"));
+    }
 }
 
 TEST_F(EntryForm, WindowsSettingNamesTheUserAndCodeFilesWithBackslashes) {
@@ -304,6 +557,62 @@ TEST(EntryFormSession, NewAirportServesTheLocationRunOfTheSameSession) {
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(answers[1].substr(0, 21), "  40.11667, -75.75833");
     EXPECT_EQ(tp.screen().find("PORT_INFO failed"), std::string::npos);
+}
+
+// The built program: a save that fails is shown, the session goes on to the
+// exit item, and the program ends with status 2 and a line on standard error
+// naming the file; a save that works ends with 0.
+TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
+    const std::string path = tree_path_name("AIRPORTS/NEWPORTS.DAT");
+    struct Case {
+        const char* what;
+        std::function<void()> setup;
+        std::string three_letter;  // Y: the viewer runs while the form is open
+        std::string after_form;    // the answers that end the session
+        int status;
+        std::string cause;
+    };
+    const std::vector<Case> cases = {
+        {"saved", [] {}, "N", "7\n", kExitNormal, ""},
+        {"read-only file",
+         [&] { fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); }, "N",
+         "6\n7\n", kExitFileError, "is read-only"},
+#ifndef _WIN32
+        // Start-up refuses a device in the place of the file, so the "viewer"
+        // of the code file puts the link there while the form is open.
+        {"linked to the full device while the form is open",
+         [] {
+             write_file("relink", "#!/bin/sh\nln -sf /dev/full AIRPORTS/NEWPORTS.DAT\n");
+             fs::permissions("relink", fs::perms::owner_all);
+             write_file("TOLV.INI", "MENUS     = FEW\nOS        = LINUX\nVIEWER    = './relink'\nEND\n");
+         },
+         "Y", "6\n7\n", kExitFileError, "is a link to /dev/full, which is not a regular file"},
+#endif
+    };
+    tree::TreeOptions options;
+    options.menus = "FEW";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TreeWorkdir wd(options);
+        const std::string old_file = read_file(path);
+        c.setup();
+        Answers a;
+        a.three_letter = c.three_letter;
+        std::string console;
+        EXPECT_EQ(run_executable(wd.path(), "3\n4\n" + a.script() + c.after_form, &console), c.status);
+        if (c.status == kExitNormal) {
+            EXPECT_EQ(read_lines(path).at(0), kTestField);
+            continue;
+        }
+        const std::string failure = path + ": " + c.cause;
+        auto lines = split_lines(console);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "           " + failure), 1) << console;
+        EXPECT_EQ(lines.back(), "tolv7: " + failure + "; the airport entered was not saved");
+        if (fs::is_regular_file(fs::symlink_status(path))) {
+            EXPECT_EQ(read_file(path), old_file);
+            fs::permissions(path, fs::perms::owner_all);
+        }
+    }
 }
 
 }  // namespace

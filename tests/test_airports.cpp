@@ -124,6 +124,25 @@ TEST_F(AirportFiles, BrokenFilesStopWithStatusTwoNamingFileAndRecord) {
     EXPECT_EQ(read_lines("AIRPORTS/PORT.NDX").size(), 1u);
 }
 
+#ifndef _WIN32
+// A device in the place of an airport file is refused before it is read: a
+// link to /dev/full would give one line of zero bytes without end.
+TEST_F(AirportFiles, DeviceInThePlaceOfAnAirportFileStopsWithStatusTwo) {
+    for (const char* name : {"AIRPORTS.DAT", "NEWPORTS.DAT"}) {
+        SCOPED_TRACE(name);
+        index(kEnd + "\n", kEnd + "\n");
+        const std::string path = std::string("AIRPORTS/") + name;
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink("/dev/full", path);
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { make_ndx(*tp, 91, 7000); }, &message), kExitFileError);
+        EXPECT_EQ(message, path + ": is not a regular file");
+        EXPECT_NE(tp.screen().find(std::string(name) + " IS NOT A REGULAR FILE"), std::string::npos);
+        std::filesystem::remove(path);
+    }
+}
+#endif
+
 TEST_F(AirportFiles, LookupComparesTheRecordCodeLength) {
     write_file("AIRPORTS/PORT.NDX", pad_to(airport("ALPHA", "ABCD", "A"), 91) + "\n" +
                                         pad_to(airport("BRAVO", "WXYZE", "B"), 91) + "\n" +

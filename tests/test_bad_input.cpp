@@ -108,23 +108,99 @@ TEST_F(BatchRun, FlightsOnImpossibleDatesAreSkippedAsUnreadableDates) {
         record.replace(record.find("2019/06/15"), 10, date);
         return record;
     };
-    write_file("R.BIG", dated("2019/13/01") + dated("2019/04/31") + dated("13/2019") + flights);
+    const std::vector<std::string> impossible = {"2019/13/01", "2019/04/31", "13/2019", "0000/06/15", "-019/06/15",
+                                                  "06/0000"};
+    std::string records;
+    for (const std::string& date : impossible) records += dated(date);
+    write_file("R.BIG", records + flights);
     write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nR.BIG\n");
     ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
     auto out = read_lines("R.OUT");
-    ASSERT_EQ(out.size(), 3u + 4u + 1u);
-    for (int i = 3; i < 6; ++i) EXPECT_EQ(out[static_cast<std::size_t>(i)], "  CANNOT READ DATE...SKIPPING THIS FLIGHT    ");
-    EXPECT_EQ(out[6].substr(0, 7), "LHR-CDG");
+    ASSERT_EQ(out.size(), 3u + impossible.size() + 2u);
+    for (std::size_t i = 0; i < impossible.size(); ++i)
+        EXPECT_EQ(out[3 + i], "  CANNOT READ DATE...SKIPPING THIS FLIGHT    ") << impossible[i];
+    EXPECT_EQ(out[3 + impossible.size()].substr(0, 7), "LHR-CDG");
 }
 
-TEST_F(BatchRun, ImpossibleDatesInTheBatchFileStopBeforeAnyOutput) {
-    for (const char* date : {"2019/13/01", "2019/04/31", ""}) {
+TEST_F(BatchRun, WaypointFileDatedBeforeYearOneIsSkippedAsAnUnreadableDate) {
+    std::string route = kRoute;
+    for (const char* date : {"0000/06/15", "-019/06/15", "06/0000"}) {
         SCOPED_TRACE(date);
-        write_file("DEFAULT.INP", std::string(date) + "\n1200\n   0\n   2\nR.BIG\n");
-        EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal) << console;
-        EXPECT_NE(console.find("DEFAULT.INP LINE 1"), std::string::npos) << console;
-        EXPECT_FALSE(fs::exists("R.OUT"));
+        write_file("R.DEG", std::string(date) + route.substr(route.find(',')));
+        write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nR.DEG\n");
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        EXPECT_EQ(read_lines("R.SUM"), std::vector<std::string>{"  CANNOT READ DATE...SKIPPING THIS FLIGHT    "});
     }
+}
+
+// A message of the fatal exit as the console shows it: 10 blanks, then the
+// text right-aligned in 60 columns.
+std::string console_message(const std::string& text) {
+    return std::string(10, ' ') + std::string(60 - text.size(), ' ') + text;
+}
+
+TEST_F(BatchRun, EachRefusalOfTheBatchFileSaysWhyOnTheConsoleAndStandardError) {
+    struct Case {
+        const char* lines;  // lines 1-4 of DEFAULT.INP
+        const char* console;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"2019/13/40\n1200\n0\n2", " DEFAULT.INP LINE 1: MONTH 13 IS NOT 00 TO 12",
+         "tolv7: DEFAULT.INP, line 1: date \"2019/13/40\": month 13 is not 00 to 12"},
+        {"2019/02/30\n1200\n0\n2", " DEFAULT.INP LINE 1: DAY 30 IS NOT 00 TO 28 IN 2019/02",
+         "tolv7: DEFAULT.INP, line 1: date \"2019/02/30\": day 30 is not 00 to 28 in 2019/02"},
+        {"0000/06/15\n1200\n0\n2", " DEFAULT.INP LINE 1: YEAR 0 IS NOT 1 OR LATER",
+         "tolv7: DEFAULT.INP, line 1: date \"0000/06/15\": year 0 is not 1 or later"},
+        {"-019/06/15\n1200\n0\n2", " DEFAULT.INP LINE 1: DATE MUST BE YYYY/MM/DD OR MM/YYYY",
+         "tolv7: DEFAULT.INP, line 1: date \"-019/06/15\" is not YYYY/MM/DD, MM/YYYY or 0000/00/00"},
+        {"\n1200\n0\n2", " DEFAULT.INP LINE 1: DATE MUST BE YYYY/MM/DD OR MM/YYYY",
+         "tolv7: DEFAULT.INP, line 1: date \"\" is not YYYY/MM/DD, MM/YYYY or 0000/00/00"},
+        {"2019/06/15\n2500\n0\n2", " DEFAULT.INP LINE 2: TAKE-OFF TIME MUST BE 0 TO 2400",
+         "tolv7: DEFAULT.INP, line 2: take-off time 2500 is not 0 to 2400"},
+        {"2019/06/15\n1200\n99\n2", " DEFAULT.INP LINE 3: PARTICLE MUST BE 0 TO 37",
+         "tolv7: DEFAULT.INP, line 3: particle 99 is not 0 to 37"},
+        {"2019/06/15\n1200\n0\n9", " DEFAULT.INP LINE 4: DOSE QUANTITY MUST BE 1 TO 8",
+         "tolv7: DEFAULT.INP, line 4: dose quantity 9 is not 1 to 8"},
+    };
+    for (const char* input : {"R.BIG", "R.DEG"}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(input) + " " + c.lines);
+            write_file("DEFAULT.INP", std::string(c.lines) + "\n" + input + "\n");
+            EXPECT_EQ(run_executable(wd.path(), "", &console), kExitFatal) << console;
+            auto lines = split_lines(console);
+            ASSERT_GE(lines.size(), 4u);
+            // The message, the fatal line, then the stop's own line last.
+            EXPECT_EQ(lines[lines.size() - 4], console_message(c.console));
+            EXPECT_EQ(lines[lines.size() - 2], " Fatal error, aborting program!");
+            EXPECT_EQ(lines.back(), c.error);
+            EXPECT_FALSE(fs::exists("R.OUT") || fs::exists("R.SUM"));
+        }
+    }
+}
+
+TEST_F(BatchRun, MonthFirstRunDateIsAMonthlyAverageForEveryFlight) {
+    fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "samples";
+    for (const char* name : {"FLIGHTS.BIG", "ROUTES.DEG"}) fs::copy_file(samples / name, name);
+    write_file("DEFAULT.INP", "04/1973\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 3u + 12u + 1u);
+    EXPECT_NE(out[2].find(" YMD 04/1973   "), std::string::npos) << out[2];
+    for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
+    // Read as 1973/04/00: the same doses as that run date gives.
+    write_file("DEFAULT.INP", "1973/04/00\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto same = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(same.size(), out.size());
+    EXPECT_EQ(std::vector<std::string>(same.begin() + 3, same.end()),
+              std::vector<std::string>(out.begin() + 3, out.end()));
+    // The same run date for a waypoint flight: 1973 April, monthly average.
+    write_file("DEFAULT.INP", "04/1973\n   0\n   0\n   2\nROUTES.DEG\n");
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    auto sum = read_lines("ROUTES.SUM");
+    ASSERT_EQ(sum.size(), 4u);
+    EXPECT_EQ(sum[2], " DATE: 04/1973    HOUR:            0");
 }
 
 TEST_F(BatchRun, AltitudeBeyondTheTableStopNamesFileFlightValueAndLimit) {
@@ -142,6 +218,28 @@ TEST_F(BatchRun, AltitudeBeyondTheTableStopNamesFileFlightValueAndLimit) {
         EXPECT_NE(console.find("is outside the table's"), std::string::npos) << console;
         EXPECT_NE(console.find("Fatal error, aborting program!"), std::string::npos) << console;
     }
+}
+
+// The flight dialogue of the built program refuses dates the run could not
+// compute; when the keyboard ends there, no flight has been computed.
+TEST(FlightDialogue, ImpossibleDatesAreAskedAgainAndNothingIsComputed) {
+    tree::TreeOptions options;
+    options.menus = "FEW";
+    TreeWorkdir wd(options);
+    write_file("R.BIG", kFlights);
+    std::string console;
+    // Flight menu, city-pair run, the first listed file, one date for all.
+    const std::string start = "2\n1\n1\nN\n";
+    EXPECT_EQ(run_executable(wd.path(), start + "2019/13/45\n-019/06/15\n0000/06/15\n", &console), kExitEndOfInput)
+        << console;
+    EXPECT_EQ(occurrences(console, "       ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\n"), 4) << console;
+    EXPECT_FALSE(fs::exists("R.OUT"));
+    EXPECT_EQ(run_executable(wd.path(), start + "2019/13/45\n2019/06/15\n1200\n7\n", &console), kExitNormal)
+        << console;
+    auto out = read_lines("R.OUT");
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_NE(out[2].find(" YMD 2019/06/15"), std::string::npos) << out[2];
+    EXPECT_EQ(out[3].substr(0, 7), "LHR-CDG");
 }
 
 TEST(DoseLog, StopInsideADoseCallLeavesThatCallsLines) {

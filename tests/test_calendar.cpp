@@ -102,6 +102,29 @@ TEST(DateText, BothForms) {
     EXPECT_FALSE(date2ymd("2021/JL/14"));
 }
 
+TEST(PossibleDate, FaultNamesTheValueAndItsLimit) {
+    const std::pair<CalendarDate, const char*> cases[] = {
+        {{2019, 6, 15, 0}, ""},
+        {{2019, 6, 0, 0}, ""},  // monthly average
+        {{2019, 0, 0, 0}, ""},  // yearly average
+        {{2020, 2, 29, 0}, ""},
+        {{1, 1, 1, 0}, ""},
+        {{2019, 2, 29, 0}, "day 29 is not 00 to 28 in 2019/02"},
+        {{2019, 4, 31, 0}, "day 31 is not 00 to 30 in 2019/04"},
+        {{2019, 1, -1, 0}, "day -1 is not 00 to 31 in 2019/01"},
+        {{2019, 13, 1, 0}, "month 13 is not 00 to 12"},
+        {{2019, -1, 0, 0}, "month -1 is not 00 to 12"},
+        {{2019, 0, 15, 0}, "day 15 is not 00 in a yearly average"},
+        {{0, 6, 15, 0}, "year 0 is not 1 or later"},
+        {{-19, 6, 15, 0}, "year -19 is not 1 or later"},
+    };
+    for (const auto& [date, fault] : cases) {
+        SCOPED_TRACE(date_text(date.year, date.month, date.day));
+        EXPECT_EQ(date_fault(date), fault);
+        EXPECT_EQ(possible_date(date), std::string(fault).empty());
+    }
+}
+
 TEST(SmallNumerics, LogarithmAndStraightLines) {
     // ln 100 over ln 10 in single precision (2.3025851249694824): worked
     // with mpmath, a little below 2.

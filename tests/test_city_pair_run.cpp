@@ -11,6 +11,7 @@
 #include "app/fortran_format.hpp"
 #include "app/menu_flow.hpp"
 #include "app/program_stop.hpp"
+#include "app/shell.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "engine/dose.hpp"
@@ -324,6 +325,24 @@ TEST_F(CityPairRun, EveryFileOfAPatternGetsItsOwnResultFile) {
                                                 " ======> C.BIG                         "}));
 }
 
+// The run holds the diagnostic switch at "NO!" while it lists and computes
+// its files, and gives the switch back as it found it.
+TEST_F(CityPairRun, DiagnosticSwitchIsOffDuringTheRunAndBackAfterIt) {
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nA.BIG\n");
+    write_file("A.BIG", big_record("FLIGHT A", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    tp.shell.answer_listings("A.BIG\n");
+    std::string during;
+    tp.shell.handler = [&, list = tp.shell.handler](const std::string& command) {
+        during = tp->set.init.diag;
+        list(command);
+    };
+    tp->set.init.diag = "YES";
+    EXPECT_EQ(runbig(*tp), NextMenu::Main);
+    EXPECT_EQ(read_lines("A.OUT").size(), 5u);
+    EXPECT_EQ(during, "NO!");
+    EXPECT_EQ(tp->set.init.diag, "YES");
+}
+
 TEST_F(CityPairRun, MenuPickerWithoutFilesWritesNothing) {
     TestProgram nothing("x\n");  // the answer to the message's pause
     nothing->set.init.menus = "YES";
@@ -355,6 +374,7 @@ TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
         << menus.screen();
     EXPECT_EQ(menus.screen().find("inished"), std::string::npos) << menus.screen();
     EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
+    EXPECT_EQ(menus.screen().find("USE DATES FROM FLIGHT DATA FILE"), std::string::npos) << menus.screen();
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 
     // A batch job listed the same name: it stops rather than end as if done.
@@ -367,6 +387,27 @@ TEST_F(CityPairRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
     EXPECT_EQ(what, "FLIGHTS.OUT: would be its own result file; rename the input file");
     EXPECT_EQ(read_file("FLIGHTS.OUT"), flights);
 }
+
+#ifndef _WIN32
+// The menus' picker lists with the shell: a flight file named -n.BIG beside
+// FLIGHTS.BIG is offered and, picked, run under its own name.
+TEST_F(CityPairRun, PickedNameBeginningWithADashIsRun) {
+    write_file("FLIGHTS.BIG", big_record("FLIGHT F", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    write_file("-n.BIG", big_record("FLIGHT N", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    TestProgram menus("1\nY\n");  // -n.BIG is listed first in the C locale; the file's dates
+    start_up(*menus);
+    menus->set.init.menus = "FEW";
+    menus.shell.handler = [](const std::string& command) { SystemShell().run("LC_ALL=C " + command); };
+    EXPECT_EQ(runbig(*menus), NextMenu::Main);
+    EXPECT_EQ(menus.shell.commands, (std::vector<std::string>{"ls -1d -- *.BIG > FILELIST.TXT",
+                                                              "ls -1d -- -n.BIG                         > FILELIST.TXT"}));
+    auto out = read_lines("-n.OUT");
+    ASSERT_EQ(out.size(), 5u) << menus.screen();
+    EXPECT_EQ(out[0], " FLIGHTS FROM -n.BIG                        ");
+    EXPECT_EQ(out[3].substr(0, 30), pad_to("FLIGHT N", 30));
+    EXPECT_FALSE(fs::exists("FLIGHTS.OUT"));
+}
+#endif
 
 // The built program in batch mode, every kind of record, compared byte for
 // byte. The rate is that of any point at 35000 ft on the even tree.
@@ -437,6 +478,35 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           " Heliocentric Potential 500 MV\n"
                           " Effective dose ****** microsieverts   (******* millisieverts) , ICRP Pub. 103 \n"
                           " --------------------------------------------------\n");
+}
+
+// A flight file named -n.BIG beside FLIGHTS.BIG: *.BIG runs both, each into
+// its own result file; named alone, -n.BIG runs like any other name.
+TEST_F(CityPairProgram, NameBeginningWithADashIsAFlightFileLikeAnyOther) {
+    write_high_airports();
+    write_file("FLIGHTS.BIG", big_record("FLIGHT F", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    write_file("-n.BIG", big_record("FLIGHT N", "2019/06/15", "ZZHA", "ZZHB", 5, {{35000, 5}}, 5));
+    struct Case {
+        const char* input;
+        std::vector<std::pair<const char*, const char*>> results;  // result file, its flight
+        const char* not_written;
+    };
+    for (const Case& c : {Case{"*.BIG", {{"FLIGHTS.OUT", "FLIGHT F"}, {"-n.OUT", "FLIGHT N"}}, ""},
+                          Case{"-n.BIG", {{"-n.OUT", "FLIGHT N"}}, "FLIGHTS.OUT"}}) {
+        SCOPED_TRACE(c.input);
+        for (const char* old : {"FLIGHTS.OUT", "-n.OUT"}) fs::remove(old);
+        write_file("DEFAULT.INP", std::string("2019/06/15\n   0\n   0\n   2\n") + c.input + "\n");
+        std::string console;
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        for (const auto& [file, flight] : c.results) {
+            auto out = read_lines(file);
+            ASSERT_EQ(out.size(), 5u) << file;
+            EXPECT_EQ(out[3].substr(0, 30), pad_to(flight, 30)) << file;
+        }
+        if (*c.not_written) {
+            EXPECT_FALSE(fs::exists(c.not_written));
+        }
+    }
 }
 
 TEST_F(CityPairProgram, FatalStopKeepsTheFlightsAlreadyComputed) {

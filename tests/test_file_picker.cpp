@@ -3,6 +3,7 @@
 
 #include "app/file_picker.hpp"
 #include "app/program_stop.hpp"
+#include "app/shell.hpp"
 #include "support/test_program.hpp"
 
 namespace tolv7 {
@@ -38,7 +39,7 @@ TEST(FilePicker, SixteenNamesMakeOnePage) {
     PickOutcome out = pick_infile(*pk.tp, "LOC");
     EXPECT_EQ(out.result, PickResult::Picked);
     EXPECT_EQ(out.name, "FLIGHT16.LOC");
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.LOC > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.LOC > FILELIST.TXT"});
     EXPECT_EQ(pk.count(kShortPrompt), 4);
     EXPECT_EQ(pk.count(" PAGE            1 OF            1\n \n     Showing available files 16 at a time.\n \n"), 4);
     EXPECT_EQ(pk.count("          <16> FLIGHT16.LOC" + std::string(48, ' ') + "\n \n"), 4);
@@ -59,7 +60,7 @@ TEST(FilePicker, MiddlePagesOfferBothWaysAndQuitGoesToTheMainMenu) {
     Picker pk("n\nn\np\nq\n");
     pk.listing = numbered(33);
     EXPECT_EQ(pick_infile(*pk.tp, "BIG").result, PickResult::MainMenu);
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.BIG > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.BIG > FILELIST.TXT"});
     EXPECT_EQ(pk.count(kMiddlePrompt), 2);
     EXPECT_EQ(pk.count(" PAGE            3 OF            3\n"), 1);
 
@@ -100,11 +101,43 @@ TEST(FilePicker, NamesComeBackWholeAndManyAreCapped) {
     EXPECT_EQ(read_filelist(800).back(), "FLIGHT800.LOC");
 }
 
+TEST(FileList, OneListingCommandForEveryPatternAndSystem) {
+    struct Case {
+        const char* os;
+        const char* pattern;
+        const char* command;
+    };
+    for (const Case& c : {Case{"LINUX", "*.BIG", "ls -1d -- *.BIG > FILELIST.TXT"},
+                          Case{"LINUX", "-n.BIG", "ls -1d -- -n.BIG > FILELIST.TXT"},
+                          Case{"WIN  ", "*.OUT", "DIR /B *.OUT > FILELIST.TXT"},
+                          Case{"DOS", "-n.BIG", "DIR /B -n.BIG > FILELIST.TXT"}}) {
+        Picker pk("", c.os);
+        list_into_filelist(*pk.tp, c.pattern);
+        EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{c.command}) << c.os << " " << c.pattern;
+    }
+}
+
+#ifndef _WIN32
+// With the shell's own listing, a name beginning with "-" is offered beside
+// the others (ls once took it for options and listed nothing).
+TEST(FilePicker, NameBeginningWithADashIsOffered) {
+    Picker pk("2\n");
+    pk.tp.shell.handler = [](const std::string& command) { SystemShell().run("LC_ALL=C " + command); };
+    test::write_file("-n.BIG", "");
+    test::write_file("FLIGHTS.BIG", "");
+    PickOutcome out = pick_infile(*pk.tp, "BIG");
+    EXPECT_EQ(out.result, PickResult::Picked);
+    EXPECT_EQ(out.name, "FLIGHTS.BIG");
+    EXPECT_EQ(pk.count("          < 1> -n.BIG" + std::string(54, ' ') + "\n"), 1);
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.BIG > FILELIST.TXT"});
+}
+#endif
+
 TEST(FileList, TypeMustBeSafeForTheShell) {
     Picker pk("");
     EXPECT_TRUE(make_filelist(*pk.tp, "TXT"));
     EXPECT_FALSE(make_filelist(*pk.tp, "A;B"));
-    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d *.TXT > FILELIST.TXT"});
+    EXPECT_EQ(pk.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.TXT > FILELIST.TXT"});
     EXPECT_NE(pk.tp.screen().find("           FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*"), std::string::npos);
 }
 

@@ -1,14 +1,19 @@
 // Reading city-pair flight records, run options, flight file selection and archive names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <sstream>
 
+#include "app/file_picker.hpp"
 #include "app/program_stop.hpp"
+#include "app/shell.hpp"
 #include "app/text_lines.hpp"
 #include "runs/archive_names.hpp"
 #include "runs/big_flight_record.hpp"
 #include "runs/flight_files.hpp"
 #include "runs/flight_options.hpp"
+#include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
 #include "support/test_program.hpp"
 
@@ -145,6 +150,80 @@ TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
     EXPECT_EQ(message, "FLIGHTS.BIG: line 6: the climb minutes are missing at the end of the file");
 }
 
+// A record of one cruise step; the separator line is left out when empty.
+std::string one_step(const std::string& name, const std::string& date, const std::string& separator) {
+    return name + "\n" + date + "\nEGLL\nKJFK\n1\n10\n35000 10\n10\n" + (separator.empty() ? "" : separator + "\n");
+}
+
+struct SeparatorCase {
+    const char* what;
+    std::string text;
+    std::vector<std::pair<FlightStatus, std::string>> records;  // status, name
+};
+
+TEST_F(BigRecord, RecordWithoutItsSeparatorIsFollowedByTheNextOne) {
+    using enum FlightStatus;
+    const SeparatorCase cases[] = {
+        {"a missing separator: the next record's name, a date and an origin follow",
+         one_step("LHR-CDG BA304", "2019/06/15", "") + one_step("LHR-FRA LH903", "05/2019", "----"),
+         {{Computed, "LHR-CDG BA304"}, {Computed, "LHR-FRA LH903"}, {EndOfFile, ""}}},
+        {"blank lines in the separator's place are passed over",
+         one_step("A", "2019/06/15", "\n") + one_step("B", "2019/06", "----"),
+         {{Computed, "A"}, {Computed, "B"}, {EndOfFile, ""}}},
+        {"a separator of any text", one_step("A", "2019/06/15", "END OF A") + one_step("B", "2019/06/16", "END"),
+         {{Computed, "A"}, {Computed, "B"}, {EndOfFile, ""}}},
+        // A line of dashes is a separator even before a name written as a date.
+        {"a name written as a date after dashes",
+         one_step("A", "2019/06/15", "-----") + one_step("2019/06/16", "2019/06/15", "-----"),
+         {{Computed, "A"}, {Computed, "2019/06/16"}, {EndOfFile, ""}}},
+        // A line of text before a name written as a date and its date: two
+        // dates in a row make the first line a separator.
+        {"a text separator before a name written as a date",
+         one_step("A", "2019/06/15", "NEXT") + one_step("06/2019", "2019/06/15", "NEXT"),
+         {{Computed, "A"}, {Computed, "06/2019"}, {EndOfFile, ""}}},
+        // Without a date after it the line is taken as the separator: the
+        // broken record costs itself only, never more records than the file
+        // holds.
+        {"a missing separator before a record whose date cannot be read",
+         one_step("A", "2019/06/15", "") + one_step("B", "2019-06-15", "----") + one_step("C", "2019/06/15", "----"),
+         {{Computed, "A"}, {DateUnreadable, "2019-06-15"}, {Computed, "C"}, {EndOfFile, ""}}},
+        {"a last record without its separator still ends the file",
+         one_step("A", "2019/06/15", "----") + one_step("B", "2019/06/15", ""),
+         {{Computed, "A"}, {EndOfFile, "B"}}},
+    };
+    for (const SeparatorCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        in.clear();
+        open(c.text);
+        file.line = 0;
+        for (const auto& [status, name] : c.records) {
+            BigFlightRecord r = next();
+            EXPECT_EQ(r.status, status);
+            EXPECT_EQ(trim_right(r.name), name);
+        }
+    }
+}
+
+// Read from a file with Windows line ends, opened as the runs open their
+// input files: the reader goes back to the name line by its position.
+TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsLineEnds) {
+    ScopedCwd cwd(dir.path());
+    std::string text = one_step("A", "2019/06/15", "") + one_step("B", "2019/06/16", "") + one_step("C", "05/2019", "--");
+    std::string crlf;
+    for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    write_file("CRLF.BIG", crlf);
+    std::ifstream flights = open_flight_file(*tp, "CRLF.BIG", 1, 1);
+    FlightFile f{flights, "CRLF.BIG"};
+    for (const char* name : {"A", "B", "C"}) {
+        BigFlightRecord r = rdbigflt(*tp, f);
+        EXPECT_EQ(r.status, FlightStatus::Computed) << name;
+        EXPECT_EQ(trim_right(r.name), name);
+        EXPECT_EQ(r.origin, "EGLL  ") << name;
+    }
+    EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
+    EXPECT_EQ(f.line, 25);  // every line counted once
+}
+
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
     // The numbers the check log writes; 4 is no status and reads as bad profile data.
     for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(static_cast<FlightStatus>(s)).size(), 45u) << s;
@@ -177,7 +256,7 @@ protected:
 TEST_F(FlightFiles, PatternCountsTheListedFiles) {
     listing = "A.BIG\nB.BIG\nC.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 3);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- *.BIG > FILELIST.TXT");
     auto lines = tp.screen_lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "  Using all local files found of type BIG.");
@@ -187,7 +266,7 @@ TEST_F(FlightFiles, PatternCountsTheListedFiles) {
 TEST_F(FlightFiles, PatternWithOneFileIsASingleRunNamedByThePattern) {
     listing = "ONLY.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "A*.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d *.BIG > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- *.BIG > FILELIST.TXT");
     EXPECT_EQ(tp.screen_lines().at(0), "  Starting requested single file run: A*.BIG                        ");
 }
 
@@ -236,8 +315,28 @@ TEST_F(FlightFiles, NamedInputMustBeAFileAndBlanksAroundItAreTrimmed) {
     write_file("A.BIG", "");
     listing = "A.BIG\n";
     EXPECT_EQ(pick_flt_files(*tp, "  A.BIG"), 1);
-    EXPECT_EQ(tp.shell.commands.at(0), "ls -1 A.BIG                          > FILELIST.TXT");
+    EXPECT_EQ(tp.shell.commands.at(0), "ls -1d -- A.BIG                          > FILELIST.TXT");
 }
+
+#ifndef _WIN32
+// The shell lists the files itself: a name beginning with "-" is a name, not
+// options of ls, whether a pattern finds it or it is named alone.
+TEST_F(FlightFiles, NamesBeginningWithADashAreListedByTheShell) {
+    tp.shell.handler = [](const std::string& command) { SystemShell().run(command); };
+    write_file("-n.BIG", "");
+    write_file("FLIGHTS.BIG", "");
+    fs::create_directories("-d.BIG");  // a folder is no input file
+    EXPECT_EQ(pick_flt_files(*tp, "*.BIG"), 2);
+    std::vector<std::string> listed = read_filelist(10);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"-n.BIG", "FLIGHTS.BIG"}));
+
+    EXPECT_EQ(pick_flt_files(*tp, "-n.BIG"), 1);
+    EXPECT_EQ(read_filelist(10), std::vector<std::string>{"-n.BIG"});
+    EXPECT_EQ(tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.BIG > FILELIST.TXT",
+                                                           "ls -1d -- -n.BIG                         > FILELIST.TXT"}));
+}
+#endif
 
 TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
     TestProgram tp("0\n2\nn\n2019/06/15\n1230\n");
@@ -266,6 +365,29 @@ TEST(FlightOptions, RefusedAnswersAreAskedAgain) {
     EXPECT_NE(screen.find("\n       Entry must be 0 to 2400 \n"), std::string::npos);
 }
 
+TEST(FlightOptions, DatesTheRunsCannotUseAreAskedAgain) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2019/13/45", " NO SUCH DATE (MONTH 13 IS NOT 00 TO 12): RE-ENTER"},
+        {"2019/02/30", " NO SUCH DATE (DAY 30 IS NOT 00 TO 28 IN 2019/02): RE-ENTER"},
+        {"2019/00/15", " NO SUCH DATE (DAY 15 IS NOT 00 IN A YEARLY AVERAGE): RE-ENTER"},
+        {"0000/06/15", " NO SUCH DATE (YEAR 0 IS NOT 1 OR LATER): RE-ENTER"},
+        {"-019/06/15", " WRONG FORMAT: RE-ENTER"},
+        {"2019/JU/15", " WRONG FORMAT: RE-ENTER"},
+        {"04/1973", " WRONG FORMAT: RE-ENTER"},  // the dialogue asks for YYYY/MM/DD
+    };
+    for (const auto& [bad, refusal] : cases) {
+        SCOPED_TRACE(bad);
+        TestProgram tp(std::string("N\n") + bad + "\n2019/06/15\n1230\n");
+        tp->set.init.menus = "FEW";
+        FlightOptions o = pick_flt_options(*tp);
+        EXPECT_EQ(o.run_date, "2019/06/15");
+        EXPECT_EQ(o.takeoff, 1230);
+        std::string screen = tp.screen();
+        EXPECT_EQ(occurrences(screen, "\n" + std::string(refusal) + "\n"), 1) << screen;
+        EXPECT_EQ(occurrences(screen, "       ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\n"), 2);
+    }
+}
+
 TEST(FlightOptions, FewAsksOnlyTheDateAndMonthlyDatesNoTime) {
     TestProgram tp("N\n2019/06/00\n");
     tp->set.init.menus = "FEW";
@@ -277,12 +399,15 @@ TEST(FlightOptions, FewAsksOnlyTheDateAndMonthlyDatesNoTime) {
     EXPECT_EQ(tp.screen().find("SELECT RADIATION"), std::string::npos);
 }
 
-TEST(FlightOptions, AnyAnswerButNUsesTheFileDates) {
-    TestProgram tp("Y\n");
-    tp->set.init.menus = "FEW";
-    FlightOptions o = pick_flt_options(*tp);
-    EXPECT_EQ(o.run_date, "0000/00/00");
-    EXPECT_EQ(o.takeoff, 0);
+TEST(FlightOptions, AnyAnswerButNOrATypedFileDateUsesTheFileDates) {
+    for (const char* answers : {"Y\n", "N\n0000/00/00\n"}) {
+        TestProgram tp(answers);
+        tp->set.init.menus = "FEW";
+        FlightOptions o = pick_flt_options(*tp);
+        EXPECT_EQ(o.run_date, "0000/00/00") << answers;
+        EXPECT_EQ(o.takeoff, 0) << answers;
+        EXPECT_EQ(tp.screen().find("TAKE-OFF"), std::string::npos) << answers;
+    }
 }
 
 class BatchOptions : public ::testing::Test {
@@ -303,9 +428,14 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
                             "2019/13/01\n0\n0\n2\nF.BIG\n", "2019/04/31\n0\n0\n2\nF.BIG\n", "\n0\n0\n2\nF.BIG\n"}) {
         write_file("DEFAULT.INP", bad);
         TestProgram fatal;
-        EXPECT_EQ(stop_status([&] { batch_flight_options(*fatal); }), kExitFatal) << bad;
+        std::string message;
+        EXPECT_EQ(stop_status([&] { batch_flight_options(*fatal); }, &message), kExitFatal) << bad;
         EXPECT_NE(fatal.screen().find("DEFAULT.INP LINE"), std::string::npos) << bad;
+        EXPECT_EQ(message.rfind("DEFAULT.INP, line ", 0), 0u) << message;
     }
+    // Month first: April 1973, the form the runs read as 1973/04/00.
+    write_file("DEFAULT.INP", "04/1973\n0\n0\n2\nFLIGHTS.BIG\n");
+    EXPECT_EQ(batch_flight_options(*tp).run_date, "04/1973   ");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 // then review `git diff tests/golden` before committing.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,17 @@ const Job kJobs[] = {
     {"location", "2019/06/15\n1200\n   0\n   2\nPLACES.LOC\n", {"PLACES.ANS"}},
 };
 
+// The city-pair sample with every flight on the magnetic storm day of the
+// default tree, taking off at 16 UT: the flights meet Kp 5 and more, so
+// their cutoffs take the storm adjustment.
+const Job kStormDayJobs[] = {
+    {"city_pair", "2018/08/26\n1600\n   0\n   2\nFLIGHTS.BIG\n", {"FLIGHTS.OUT", "TOLV-7.RPT"}},
+};
+
 // Runs every job on a tree and compares (or, when updating, writes) each
 // result file with its golden copy under tests/golden/<tree_name>/.
-void check_jobs(const std::string& tree_name, const tree::TreeOptions& options) {
-    for (const Job& job : kJobs) {
+void check_jobs(const std::string& tree_name, const tree::TreeOptions& options, std::span<const Job> jobs = kJobs) {
+    for (const Job& job : jobs) {
         SCOPED_TRACE(tree_name + " " + job.name);
         TreeWorkdir wd(options);
         for (const char* sample : {"FLIGHTS.BIG", "ROUTES.DEG", "PLACES.LOC"})
@@ -55,6 +63,8 @@ void check_jobs(const std::string& tree_name, const tree::TreeOptions& options) 
 }
 
 TEST(GoldenRuns, SampleJobsOnTheDefaultTree) { check_jobs("default_tree", {}); }
+
+TEST(GoldenRuns, CityPairSampleOnTheStormDay) { check_jobs("storm_day", {}, kStormDayJobs); }
 
 // A small exact tree: one coefficient everywhere, no geomagnetic shielding
 // and one potential for every date, so every figure can be checked by hand.

@@ -73,6 +73,22 @@ TEST(LocationLine, MissingPartsMakeALineImproper) {
         EXPECT_EQ(parse_location_line(line).kind, LocationKind::Improper) << line;
 }
 
+TEST(LocationLine, DatesAndPlacesThatCannotBeMakeALineImproper) {
+    for (const char* line : {
+             "N,40,W,75,F,0,0000/06/15,H12,P05,D2",   // year 0
+             "N,40,W,75,F,0,-019/06/15,H12,P05,D2",   // year before 1
+             "A,EGLL,F,0,0000/00/00,H00,P00,D2",
+             "N,40,W,75,F,0,2019/13/15,H12,P05,D2",
+             "N,40,W,75,F,0,2019/06/31,H12,P05,D2",
+             "N,40,W,75,F,0,2019/06/15,H25,P05,D2",
+             "N,90.5,W,75,F,0,2019/06/15,H12,P05,D2",
+             "N,40,W,360.5,F,0,2019/06/15,H12,P05,D2",
+         })
+        EXPECT_EQ(parse_location_line(line).kind, LocationKind::Improper) << line;
+    // The limits themselves are places.
+    EXPECT_EQ(parse_location_line("N,90,W,360,F,0,0001/01/01,H24,P05,D2").kind, LocationKind::Coordinates);
+}
+
 TEST(LocationLine, OnlyTheFirstSixtySixColumnsCount) {
     std::string line = "N,40,W,75,F,35000,2019/06/15,H12,P05,D2";
     line.resize(66, ' ');

@@ -103,21 +103,59 @@ TEST(MenuAnswers, MainMenu) {
 TEST(MenuAnswers, FlightMenu) {
     // No flight file exists: each run gives its message, then the main menu.
     check_answers("FLIGHT MENU", menu_flight,
-                  {{"1\n", NextMenu::Main, {"ls -1d *.BIG > FILELIST.TXT"}},
-                   {"2\n", NextMenu::Main, {"ls -1d *.DEG > FILELIST.TXT"}},
+                  {{"1\n", NextMenu::Main, {"ls -1d -- *.BIG > FILELIST.TXT"}},
+                   {"2\n", NextMenu::Main, {"ls -1d -- *.DEG > FILELIST.TXT"}},
                    {"3\n", NextMenu::Main, {}},
                    {"4\n", NextMenu::Exit, {}},
                    {"q\nQ\n", NextMenu::Same, {}, 2}});
+}
+
+// A message line: ten blanks, then the text right-aligned in 60 columns.
+std::string message_row(const std::string& text) { return std::string(70 - text.size(), ' ') + text + "\n"; }
+
+// A picked flight file that the run cannot take is refused by name as soon
+// as it is picked: no question of the run options follows, nothing but the
+// listing reaches the shell, and the main menu comes next.
+TEST(FlightMenu, PickedNameTheRunCannotTakeIsRefusedBeforeAnyQuestion) {
+    const std::string kCharacters = " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-";
+    const std::string long_name = std::string(27, 'L') + ".BIG";  // 31 characters
+    struct Case {
+        const char* item;
+        std::string name;
+        std::vector<std::string> rows;
+    };
+    const Case cases[] = {
+        {"1", "my flight.BIG", {" NOT RUN: my flight.BIG", kCharacters}},
+        {"1", "A;rm x.BIG", {" NOT RUN: A;rm x.BIG", kCharacters}},
+        {"2", "A*.DEG", {" NOT RUN: A*.DEG", kCharacters}},  // one file, never a pattern
+        {"1", long_name, {" NOT RUN: " + long_name, " FILE NAME MAY HOLD AT MOST 30 CHARACTERS"}},
+        {"1", "FLIGHTS.OUT", {" FLIGHTS.OUT WOULD BE ITS OWN RESULT FILE: NOT RUN"}},
+        {"2", "ROUTE.SUM", {" ROUTE.SUM WOULD BE ITS OWN RESULT FILE: NOT RUN"}},
+        {"2", "ROUTE.DAT", {" ROUTE.DAT WOULD BE ITS OWN RESULT FILE: NOT RUN"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuRig rig(std::string(c.item) + "\n1\nx\n", "YES");  // the item, file 1, the pause
+        rig.listing = {c.name};
+        EXPECT_EQ(menu_flight(*rig.tp), NextMenu::Main);
+        std::string rows;
+        for (const auto& row : c.rows) rows += message_row(row);
+        EXPECT_EQ(rig.count("\n" + rows + " \n            Press a character then press <ENTER> to continue"), 1)
+            << rig.tp.screen();
+        EXPECT_EQ(rig.count("SELECT RADIATION"), 0);
+        EXPECT_EQ(rig.count("USE DATES FROM FLIGHT DATA FILE"), 0);
+        EXPECT_EQ(rig.tp.shell.commands.size(), 1u);
+    }
 }
 
 TEST(MenuAnswers, LocationMenu) {
     MenuState state;
     auto menu = [&](Program& p) { return menu_locations(p, state); };
     check_answers("LOCATION MENU", menu,
-                  {{"2\n", NextMenu::Main, {"ls -1d *.LOC > FILELIST.TXT"}},
+                  {{"2\n", NextMenu::Main, {"ls -1d -- *.LOC > FILELIST.TXT"}},
                    // No list was ever picked: the editor starts without a name.
-                   {"3\n", NextMenu::Same, {"ls -1d *.LOC > FILELIST.TXT", "vi"}},
-                   {"4\n", NextMenu::Main, {"ls -1d *.ANS > FILELIST.TXT"}},
+                   {"3\n", NextMenu::Same, {"ls -1d -- *.LOC > FILELIST.TXT", "vi"}},
+                   {"4\n", NextMenu::Main, {"ls -1d -- *.ANS > FILELIST.TXT"}},
                    {"5\n", NextMenu::Main, {"vi           'HELP.TXT'"}},
                    {"6\n", NextMenu::Main, {}},
                    {"7\n", NextMenu::Exit, {}},
@@ -140,9 +178,9 @@ TEST(MenuAnswers, OutputMenu) {
                   {{"1\n", NextMenu::Main, {"vi           'TOLV.INI'"}},
                    {"17\n", NextMenu::Main, {"vi           'TOLV.INI'"}},
                    {"2\n", NextMenu::Main, {"vi           'DEFAULT.INP'"}},
-                   {"3\n", NextMenu::Main, {"ls -1d *.OUT > FILELIST.TXT"}},
-                   {"4\n", NextMenu::Main, {"ls -1d *.SUM > FILELIST.TXT"}},
-                   {"5\n", NextMenu::Main, {"ls -1d *.ANS > FILELIST.TXT"}},
+                   {"3\n", NextMenu::Main, {"ls -1d -- *.OUT > FILELIST.TXT"}},
+                   {"4\n", NextMenu::Main, {"ls -1d -- *.SUM > FILELIST.TXT"}},
+                   {"5\n", NextMenu::Main, {"ls -1d -- *.ANS > FILELIST.TXT"}},
                    {"6\n", NextMenu::Main, {}},
                    {"7\n", NextMenu::Exit, {}},
                    {"q\n0\n8\n", NextMenu::Same, {}, 3}});
@@ -192,8 +230,8 @@ TEST(MenuAnswers, ALocationListPickedForEditingIsKeptBetweenVisits) {
     rig.listing = {"ALPS.LOC", "ANDES.LOC"};
     EXPECT_EQ(menu_locations(*rig.tp, state), NextMenu::Main);  // q in the picker
     EXPECT_EQ(rig.tp.shell.commands,
-              (std::vector<std::string>{"ls -1d *.LOC > FILELIST.TXT", "vi           'ALPS.LOC'", "ls -1d *.LOC > FILELIST.TXT",
-                                        "vi           'ALPS.LOC'", "ls -1d *.LOC > FILELIST.TXT"}));
+              (std::vector<std::string>{"ls -1d -- *.LOC > FILELIST.TXT", "vi           'ALPS.LOC'", "ls -1d -- *.LOC > FILELIST.TXT",
+                                        "vi           'ALPS.LOC'", "ls -1d -- *.LOC > FILELIST.TXT"}));
 }
 
 TEST(MenuAnswers, AnUnreadableLocationListIsReportedAndTheMenuComesBack) {
@@ -230,7 +268,7 @@ TEST(MenuLoop, OutputItemOneReadsTheEditedSettingsAtOnce) {
             write_file("TOLV.INI", "MENUS     = FEW\nOS        = WIN\nVIEWER    = vi\nEND\n");
     };
     EXPECT_EQ(stop_status([&] { menu_main(*rig.tp); }), -1);
-    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d *.OUT > FILELIST.TXT", "vi           'TOLV.INI'",
+    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT", "vi           'TOLV.INI'",
                                                               "DIR /B *.OUT > FILELIST.TXT"}));
     EXPECT_EQ(rig.tp->set.init.menus, "FEW");
     EXPECT_EQ(rig.count("MAIN MENU"), 4);

@@ -20,7 +20,7 @@ TEST(ArchivePicker, SeventeenArchivesMakeTwoPagesDrawnExactly) {
     rig.listing = archives(17);
     EXPECT_EQ(pickfromlist(*rig.tp, "OUT"), PickResult::MainMenu);
     EXPECT_EQ(rig.tp.screen(), golden_screen("menus/picker_17.txt"));
-    EXPECT_EQ(rig.tp.shell.commands, std::vector<std::string>{"ls -1d *.OUT > FILELIST.TXT"});
+    EXPECT_EQ(rig.tp.shell.commands, std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT"});
 }
 
 TEST(ArchivePicker, NoArchiveGivesTheMessageWithThePauseOnlyUnderMenusYes) {
@@ -38,7 +38,7 @@ TEST(ArchivePicker, SixteenArchivesMakeOnePage) {
     EXPECT_EQ(pickfromlist(*rig.tp, "SUM"), PickResult::Picked);
     EXPECT_EQ(rig.count("\n          Enter a file number or quit <Q,q>: \n"), 3);
     EXPECT_EQ(rig.count(" PAGE            1 OF            1\n"), 3);
-    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d *.SUM > FILELIST.TXT", "vi           'RUN16.SUM'"}));
+    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.SUM > FILELIST.TXT", "vi           'RUN16.SUM'"}));
 }
 
 TEST(ArchivePicker, EightyArchivesFillFivePagesAndAnEightyFirstIsNotOffered) {
@@ -69,7 +69,7 @@ TEST(ArchivePicker, AnswersNotShownOnThePageShowTheSamePageAgain) {
     EXPECT_EQ(pickfromlist(*rig.tp, "OUT"), PickResult::Picked);
     EXPECT_EQ(rig.count(" PAGE            1 OF            2\n"), 9);
     EXPECT_EQ(rig.count(" PAGE            2 OF            2\n"), 0);
-    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d *.OUT > FILELIST.TXT", "vi           'RUN2.OUT'"}));
+    EXPECT_EQ(rig.tp.shell.commands, (std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT", "vi           'RUN2.OUT'"}));
 
     // On page 2: numbers of page 1 are not taken either; 123 counts as 12.
     MenuRig second("n\n1\n123\n16\n17\n");
@@ -93,19 +93,23 @@ TEST(ArchivePicker, ALaterCallWithFewerArchivesOffersNoEarlierName) {
 
 TEST(ArchivePicker, TheViewerGetsTheWholeNameQuotedForTheShell) {
     std::string long_name = std::string(51, 'L') + ".OUT";  // 55 characters
-    MenuRig rig("1\n2\n3\n");
-    rig.listing = {long_name, "A;>X;.OUT", "it's $(rm x).OUT"};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(pickfromlist(*rig.tp, "OUT"), PickResult::Picked);
+    MenuRig rig("1\n2\n3\n4\n");
+    rig.listing = {long_name, "A;>X;.OUT", "it's $(rm x).OUT", "-n.OUT"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(pickfromlist(*rig.tp, "OUT"), PickResult::Picked);
+    // A name beginning with "-" is not taken for the viewer's options.
     EXPECT_EQ(rig.tp.shell.commands,
-              (std::vector<std::string>{"ls -1d *.OUT > FILELIST.TXT", "vi           '" + long_name + "'",
-                                        "ls -1d *.OUT > FILELIST.TXT", "vi           'A;>X;.OUT'",
-                                        "ls -1d *.OUT > FILELIST.TXT", "vi           'it'\\''s $(rm x).OUT'"}));
+              (std::vector<std::string>{"ls -1d -- *.OUT > FILELIST.TXT", "vi           '" + long_name + "'",
+                                        "ls -1d -- *.OUT > FILELIST.TXT", "vi           'A;>X;.OUT'",
+                                        "ls -1d -- *.OUT > FILELIST.TXT", "vi           'it'\\''s $(rm x).OUT'",
+                                        "ls -1d -- *.OUT > FILELIST.TXT", "vi           './-n.OUT'"}));
 
-    MenuRig windows("1\n", "FEW", "WIN");
-    windows.listing = {"A;>X;.ANS"};
+    MenuRig windows("1\n2\n", "FEW", "WIN");
+    windows.listing = {"A;>X;.ANS", "-n.ANS"};
+    EXPECT_EQ(pickfromlist(*windows.tp, "ANS"), PickResult::Picked);
     EXPECT_EQ(pickfromlist(*windows.tp, "ANS"), PickResult::Picked);
     EXPECT_EQ(windows.tp.shell.commands,
-              (std::vector<std::string>{"DIR /B *.ANS > FILELIST.TXT", "vi           \"A;>X;.ANS\""}));
+              (std::vector<std::string>{"DIR /B *.ANS > FILELIST.TXT", "vi           \"A;>X;.ANS\"",
+                                        "DIR /B *.ANS > FILELIST.TXT", "vi           \"-n.ANS\""}));
 }
 
 #ifndef _WIN32

@@ -104,24 +104,80 @@ TEST_F(SinglePlace, AnglesInDegreesMinutesSecondsOrFractions) {
 }
 
 TEST_F(SinglePlace, BadAnswersAreAskedAgain) {
-    start("abcd\n2019\n13\n40\n30\n"  // date
+    start("abcd\n2019\n13\n6\n40\n15\n30\n12\n"  // date
           "x\nn\n4x\n10.5\nQ\ne\n10.5\n"  // latitude and longitude
           "q\n5\nk\n10\n38\n5\n9\n2\nx\n");  // altitude, particle, dose type
     onespot(p());
     for (const char* refusal : {"     ENTRY MUST BE 'N' OR 'S'!", "     ENTRY MUST BE 'E' OR 'W'!",
-                                "      Entry must be 0 to 37", "      Entry must be 1 to 8 "})
+                                "      Entry must be 0 to 37", "      Entry must be 1 to 8 ",
+                                "     YEAR MUST BE 1 OR LATER!", "     MONTH MUST BE 0 TO 12!",
+                                "     DAY MUST BE 0 TO 30!", "     HOUR MUST BE 0 TO 24!",
+                                "     LATITUDE MUST BE 0 TO 90 DEGREES!"})
         EXPECT_TRUE(shown(ListLine() << refusal)) << refusal;
     auto screen = tp->screen_lines();
     EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "     What year?").str()), 2);
     EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << "      ENTER ALTITUDE.").str()), 2);
     EXPECT_TRUE(shown(ListLine() << "CONVERTED " << 10.0 << " km TO " << km2depth(p(), 10.0)));
     EXPECT_TRUE(shown(ListLine() << "PARTICLE                 " << "NEG MUONS "));
-    // month 13, day 40 and hour 30 are used as typed; the potential table
-    // has no such month, so the most recent value is taken with warnings
-    EXPECT_TRUE(shown(ListLine() << "DATE                     " << 2019 + dsf(2019, 13, 40, 30) / 365));
-    auto checks = check_log_lines(*tp);
-    EXPECT_NE(std::find(checks.begin(), checks.end(), (ListLine() << "WARNING: No data potential found for" << 2019 << 13).str()),
-              checks.end());
+    // Month 13, day 40 and hour 30 never reach the potential table or the
+    // engine: the date computed is the one typed after them.
+    EXPECT_TRUE(shown(ListLine() << "DATE                     " << 2019 + dsf(2019, 6, 15, 12) / 365));
+    for (const std::string& line : check_log_lines(*tp))
+        EXPECT_EQ(line.find("No data potential found"), std::string::npos) << line;
+}
+
+// Each impossible answer is refused with its message and asked again; the
+// one dose computed is that of the answers typed after it.
+TEST_F(SinglePlace, ImpossibleDatesAndPlacesAreAskedAgain) {
+    struct Case {
+        const char* year = "2019";
+        const char* month = "6";
+        const char* day = "15";
+        const char* hour = "12";
+        const char* latitude = "45.5";
+        const char* longitude = "10.5";
+        const char* refusal = "";
+    };
+    auto with = [](Case c, const char* Case::*answer, const char* typed, const char* refusal) {
+        c.*answer = typed;
+        c.refusal = refusal;
+        return c;
+    };
+    const char* kYear = "     YEAR MUST BE 1 OR LATER!";
+    const char* kLatitude = "     LATITUDE MUST BE 0 TO 90 DEGREES!";
+    const char* kLongitude = "     LONGITUDE MUST BE 0 TO 360 DEGREES!";
+    const Case cases[] = {
+        with({}, &Case::year, "-019\n2019", kYear),
+        with({}, &Case::year, "0\n2019", kYear),
+        with({}, &Case::month, "13\n6", "     MONTH MUST BE 0 TO 12!"),
+        with({}, &Case::month, "-1\n6", "     MONTH MUST BE 0 TO 12!"),
+        with({}, &Case::day, "31\n15", "     DAY MUST BE 0 TO 30!"),
+        with({}, &Case::hour, "25\n12", "     HOUR MUST BE 0 TO 24!"),
+        with({}, &Case::latitude, "95\n45.5", kLatitude),
+        with({}, &Case::latitude, "90.5\n45.5", kLatitude),
+        with({}, &Case::latitude, "1.0e999\n45.5", kLatitude),
+        with({}, &Case::latitude, "90\n30\n0\n45.5", kLatitude),  // 90 degrees 30 minutes
+        with({}, &Case::latitude, "45\n60\n30\n0", "     MINUTES MUST BE 0 TO 59!"),
+        with({}, &Case::latitude, "45\n30\n60\n0", "     SECONDS MUST BE 0 TO 59!"),
+        with({}, &Case::longitude, "361\n10.5", kLongitude),
+        with({}, &Case::longitude, "1.0e999\n10.5", kLongitude),
+    };
+    for (const Case& c : cases) {
+        std::string answers = std::string(c.year) + "\n" + c.month + "\n" + c.day + "\n" + c.hour + "\nN\n" +
+                              c.latitude + "\nE\n" + c.longitude + "\nG\n200\n0\n2\nx\n";
+        SCOPED_TRACE(answers);
+        start(answers);
+        onespot(p());
+        auto screen = tp->screen_lines();
+        EXPECT_EQ(std::count(screen.begin(), screen.end(), (ListLine() << c.refusal).str()), 1);
+        EXPECT_TRUE(shown(" DATE                            2019.456164"));
+        EXPECT_TRUE(shown(ListLine() << "LATITUDE                 " << 45.5 << 'N'));
+        EXPECT_TRUE(shown(ListLine() << "LONGITUDE                " << 10.5 << 'E'));
+        auto checks = check_log_lines(*tp);
+        EXPECT_EQ(std::count_if(checks.begin(), checks.end(),
+                                [](const std::string& l) { return l.rfind(" SENDING data to DOSE", 0) == 0; }),
+                  1);
+    }
 }
 
 TEST_F(SinglePlace, EachDoseTypeHasItsLine) {

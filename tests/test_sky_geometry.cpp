@@ -78,6 +78,33 @@ TEST(SkyCutoff, ApparentCutoffIsTheDefaultAndMode4TakesTheVerticalCutoff) {
     for (double c : s.cut) EXPECT_EQ(c, 9.25);
 }
 
+TEST(SkyCutoff, ApparentCutoffRangesMeetAtTheSinglePrecisionBounds) {
+    // The middle fit holds from 8.663 to 10.4 GV, both bounds single
+    // precision and both included; the doubles next to them on the outside
+    // take the low and the high fit. Worked with python3's fractions: rv (a rv
+    // + b) with each fit's constants taken exactly, rounded to the nearest
+    // double. Low and middle fit differ by 3.7e-5 GV at 8.663, middle and
+    // high by 8.4e-4 GV at 10.4.
+    const double from = double(8.663f);
+    const double to = double(10.4f);
+    struct Case {
+        double rv;
+        double apparent;
+    };
+    const Case cases[] = {
+        {std::nextafter(from, 0.0), 8.685336142029165},  // low fit
+        {from, 8.68529876723204},                        // middle fit
+        {std::nextafter(from, 20.0), 8.685298767232041},
+        {std::nextafter(to, 0.0), 10.903985192271836},
+        {to, 10.90398519227184},
+        {std::nextafter(to, 20.0), 10.90482700988201},  // high fit
+    };
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(apcut(c.rv), c.apparent) << std::hexfloat << c.rv;
+        EXPECT_DOUBLE_EQ(cells('0', 1, 1, c.rv, 11.0).cut[0], c.apparent) << std::hexfloat << c.rv;
+    }
+}
+
 TEST(SkyCutoff, StoermerFormHasTheEastWestEffect) {
     // One sector faces azimuth 360: its sine is all but 0, so F is all but Rv.
     EXPECT_NEAR(cells('1', 1, 1, 9.0, 11.0).cut[0], 9.0, 1e-5);

@@ -71,11 +71,30 @@ TEST_F(BatchControlFile, BadOrMissingLinesStopNamingTheFileAndLine) {
 }
 
 TEST(RunDate, OnlyDatesThatCanBeAreAccepted) {
-    for (const char* good : {"0000/00/00", "2019/06/15", "2019/06/00", "2019/00/00", "2020/02/29", "2019/04/30"})
+    for (const char* good : {"0000/00/00", "2019/06/15", "2019/06/00", "2019/00/00", "2020/02/29", "2019/04/30",
+                             "04/1973", "04/1973   ", "00/1973", "0001/01/01"})
         EXPECT_TRUE(possible_run_date(good)) << good;
     for (const char* bad : {"", "          ", "2019/13/01", "2019/04/31", "2019/02/29", "2019/00/15", "2019-06-15",
-                            "2019/6/15 ", "2019/06/1x"})
+                            "2019/6/15 ", "2019/06/1x", "13/1973", "04/0000", "4/1973", "04/1973/15", "04/197",
+                            "2019/05", "0000/06/15", "-019/06/15", "00/0000", "2019/06/15x"})
         EXPECT_FALSE(possible_run_date(bad)) << bad;
+}
+
+TEST(RunDate, FaultTellsAWrongFormFromADateThatCannotBe) {
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"2019/13/40", false, "month 13 is not 00 to 12"},
+        {"13/2019", false, "month 13 is not 00 to 12"},
+        {"0000/06/15", false, "year 0 is not 1 or later"},
+        {"2019/02/30", false, "day 30 is not 00 to 28 in 2019/02"},
+        {"-019/06/15", true, "is not YYYY/MM/DD, MM/YYYY or 0000/00/00"},
+        {"2019/JU/15", true, "is not YYYY/MM/DD, MM/YYYY or 0000/00/00"},
+    };
+    for (const auto& [date, form, why] : cases) {
+        auto fault = run_date_fault(date);
+        ASSERT_TRUE(fault) << date;
+        EXPECT_EQ(fault->form, form) << date;
+        EXPECT_EQ(fault->why, why) << date;
+    }
 }
 
 TEST_F(BatchControlFile, FilesThatMustExistSayWhyTheyCannotBeRead) {

@@ -234,6 +234,24 @@ TEST_F(WaypointRun, EachFileOfAPatternUsesItsOwnDate) {
     EXPECT_EQ(tp.screen_lines().back(), " Finished all           2 requested DEG files");
 }
 
+// The run holds the diagnostic switch at "NO!" while it lists and computes
+// its files, and gives the switch back as it found it.
+TEST_F(WaypointRun, DiagnosticSwitchIsOffDuringTheRunAndBackAfterIt) {
+    write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nHOP.DEG\n");
+    write_file("HOP.DEG", std::string("ANY,HOP\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 2\n");
+    tp.shell.answer_listings("HOP.DEG\n");
+    std::string during;
+    tp.shell.handler = [&, list = tp.shell.handler](const std::string& command) {
+        during = tp->set.init.diag;
+        list(command);
+    };
+    tp->set.init.diag = "YES";
+    EXPECT_EQ(rundeg(*tp), NextMenu::Main);
+    EXPECT_EQ(read_lines("HOP.SUM").size(), 4u);
+    EXPECT_EQ(during, "NO!");
+    EXPECT_EQ(tp->set.init.diag, "YES");
+}
+
 TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     write_file("DEFAULT.INP", "2019/06/15\n   0\n   1\n   5\nROUTEDEG\n");
     write_file("ROUTEDEG", std::string("ANY,FLIGHT\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 2\n");

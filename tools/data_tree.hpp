@@ -4,6 +4,7 @@
 // trees for tests that check numbers exactly.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tolv7::tree {
 
@@ -33,6 +34,22 @@ struct TreeOptions {
 
 // Sets one option from "--key=value" text; false for an unknown key or value.
 bool parse_tree_option(TreeOptions& options, const std::string& argument);
+
+// What the tool's command line (the arguments after the program's name)
+// asks: write a tree, show the usage (-h or --help anywhere), or nothing
+// with a message (no folder, a folder name beginning with "-", an unknown
+// option). Nothing is written before the whole line has been read.
+struct TreeCommand {
+    enum class Action { Write, Help, Refuse };
+    Action action = Action::Refuse;
+    std::string dir;
+    TreeOptions options;
+    std::string message;  // Refuse: the line for standard error
+};
+TreeCommand parse_tree_command(const std::vector<std::string>& arguments);
+
+// The usage text, several lines.
+const std::string& tree_usage();
 
 void write_data_tree(const fs::path& dir, const TreeOptions& options);
 

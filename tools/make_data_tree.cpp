@@ -5,20 +5,15 @@
 #include "tools/data_tree.hpp"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cerr << "usage: make_data_tree DIR [--os=LINUX] [--menus=NO!] [--constant-coefficients[=V]]\n"
-                     "       [--uncertainty=U] [--cutoffs=dipole|linear|zero] [--constant-potential=MV]\n";
-        return 2;
-    }
-    tolv7::tree::TreeOptions options;
-    for (int i = 2; i < argc; ++i) {
-        if (!tolv7::tree::parse_tree_option(options, argv[i])) {
-            std::cerr << "make_data_tree: unknown option " << argv[i] << '\n';
-            return 2;
-        }
+    using tolv7::tree::TreeCommand;
+    TreeCommand command = tolv7::tree::parse_tree_command(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+        case TreeCommand::Action::Help: std::cout << tolv7::tree::tree_usage(); return 0;
+        case TreeCommand::Action::Refuse: std::cerr << command.message; return 2;
+        case TreeCommand::Action::Write: break;
     }
     try {
-        tolv7::tree::write_data_tree(argv[1], options);
+        tolv7::tree::write_data_tree(command.dir, command.options);
     } catch (const std::exception& e) {
         std::cerr << "make_data_tree: " << e.what() << '\n';
         return 1;

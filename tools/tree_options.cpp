@@ -22,4 +22,43 @@ bool parse_tree_option(TreeOptions& o, const std::string& argument) {
     return true;
 }
 
+const std::string& tree_usage() {
+    static const std::string usage =
+        "usage: make_data_tree DIR [--os=LINUX] [--menus=NO!] [--constant-coefficients[=V]]\n"
+        "       [--uncertainty=U] [--cutoffs=dipole|linear|zero] [--constant-potential=MV]\n"
+        "       make_data_tree -h | --help\n"
+        "Writes a complete data tree into the folder DIR (a folder whose name\n"
+        "begins with \"-\" is named ./-NAME).\n";
+    return usage;
+}
+
+TreeCommand parse_tree_command(const std::vector<std::string>& arguments) {
+    TreeCommand command;
+    for (const auto& argument : arguments)
+        if (argument == "-h" || argument == "--help") {
+            command.action = TreeCommand::Action::Help;
+            return command;
+        }
+    if (arguments.empty()) {
+        command.message = "make_data_tree: no folder given\n" + tree_usage();
+        return command;
+    }
+    // A mistyped option in the place of the folder would otherwise become a
+    // folder of that name.
+    if (arguments[0].starts_with('-')) {
+        command.message = "make_data_tree: the folder name \"" + arguments[0] +
+                          "\" begins with \"-\"; give an option after DIR, or name such a folder ./" +
+                          arguments[0] + "\n";
+        return command;
+    }
+    command.dir = arguments[0];
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        if (!parse_tree_option(command.options, arguments[i])) {
+            command.message = "make_data_tree: unknown option " + arguments[i] + "\n";
+            return command;
+        }
+    command.action = TreeCommand::Action::Write;
+    return command;
+}
+
 }  // namespace tolv7::tree
