@@ -1,10 +1,23 @@
 // tolv7: doses of galactic cosmic radiation on flights and at places.
+#include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 
 #include "app/program_stop.hpp"
 #include "program/program.hpp"
 #include "program/startup.hpp"
+
+namespace {
+
+// The stop's message as one line of standard error.
+void say_why(std::string message) {
+    for (char& c : message)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::cerr << "tolv7: " << message << '\n';
+}
+
+}  // namespace
 
 int main() {
     tolv7::Console console(std::cin, std::cout);
@@ -19,6 +32,12 @@ int main() {
         } catch (const tolv7::ProgramStop& stop) {
             status = stop.status();
             message = stop.what();
+        } catch (const std::bad_alloc&) {
+            status = tolv7::kExitFatal;
+            message = "out of memory";
+        } catch (const std::exception& error) {  // a fault of the program itself
+            status = tolv7::kExitFatal;
+            message = std::string("internal error: ") + error.what();
         }
     }  // the program's files close here
     try {
@@ -30,6 +49,6 @@ int main() {
         }
     }
     std::cout.flush();
-    if (!message.empty()) std::cerr << "tolv7: " << message << '\n';
+    if (status != tolv7::kExitNormal) say_why(message.empty() ? "stopped (status " + std::to_string(status) + ")" : message);
     return status;
 }

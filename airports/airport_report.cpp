@@ -61,11 +61,9 @@ std::vector<std::string> report_lines(const AirportContext& p, const std::string
 }
 
 void write_report(const std::vector<std::string>& lines) {
-    std::ofstream out(kReportFile, std::ios::trunc);
-    if (!out) stop_file_error(kReportFile, "cannot be created");
+    std::ofstream out = open_created(kReportFile);
     for (const auto& line : lines) out << line << '\n';
-    out.close();
-    if (!out) stop_file_error(kReportFile, "cannot be written");
+    close_checked(out, kReportFile);
 }
 
 }  // namespace

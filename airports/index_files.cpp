@@ -116,11 +116,9 @@ void read_airports(const AirportContext& p, const AirportFile& file, int record_
 }
 
 void write_index(const std::string& path, const std::vector<std::string>& records) {
-    std::ofstream out(path, std::ios::trunc);
-    if (!out) stop_file_error(path, "cannot be created");
+    std::ofstream out = open_created(path);
     for (const auto& record : records) out << record << '\n';
-    out.close();
-    if (!out) stop_file_error(path, "cannot be written");
+    close_checked(out, path);
 }
 
 // Name and city exchanged.
@@ -148,7 +146,8 @@ void make_ndx(const AirportContext& p, int record_length, int capacity) {
     read_airports(p, primary, record_length, capacity, true, records);
 
     p.con.line(ListLine() << "Adding any user entered airports");
-    if (!std::filesystem::exists(user.path)) epitath(p, "NEWPORTS.DAT IS MISSING  ");
+    if (!std::filesystem::exists(user.path))
+        epitath(p, "NEWPORTS.DAT IS MISSING  ", user.path + ": " + unreadable_cause(user.path), kExitFileError);
     regular_file(p, user);
     ensure_held_open(user.stream, user.path);
     rewind_held(user.stream);

@@ -21,7 +21,7 @@ void CheckLog::open(const std::string& path) {
     path_ = path;
     failed_ = false;
     file_.open(path, std::ios::out | std::ios::trunc);
-    if (!file_) stop_file_error(path, "cannot be created (does its folder exist?)");
+    if (!file_) stop_unwritable(path);
     for (const auto& text : pending_) file_ << text << '\n';
     pending_.clear();
     check();

@@ -18,8 +18,11 @@ void getini(const AppContext& p) {
 
     std::ifstream in = open_existing("TOLV.INI");
     std::string line;
-    for (;;) {
-        if (!read_line(in, line)) stop_file_error("TOLV.INI", "ends without its END line");
+    for (int number = 0;; ++number) {
+        if (!read_line(in, line))
+            stop_file_error("TOLV.INI", number == 0 ? std::string("is empty: it needs at least its END line")
+                                                    : "ends after line " + std::to_string(number) +
+                                                          " without its END line");
         // key in columns 1-10, separator in column 12 (11 is skipped), value 13-24
         Columns cols(line);
         std::string key = cols.text(1, 10);

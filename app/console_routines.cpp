@@ -56,7 +56,7 @@ void menuheader(const AppContext& p) {
 void cls(const AppContext& p) { p.con.blank_lines(50); }
 
 std::string readkb(const AppContext& p, int n) {
-    if (n > 1) p.con.line(ListLine() << kHint);
+    if (n > 1) p.con.hint(ListLine() << kHint);
     return lc2uc(pad_to(read_kb_item(p), static_cast<std::size_t>(n)), n);
 }
 

@@ -47,7 +47,9 @@ void int2char(const AppContext& p, int i, std::string& text, int w) {
     } else if (i >= 10 && i <= 99 && w == 2) {
         text = pad_to(std::to_string(i), length);
     } else {
-        epitath(p, " NUMBER IN INT2CHAR TOO LARGE");
+        epitath(p, " NUMBER IN INT2CHAR TOO LARGE",
+                "int2char: the number " + std::to_string(i) + " does not fit a text field of " + std::to_string(w) +
+                    (w == 1 ? " character" : " characters") + " (0-9 in 1, 0-99 in 2)");
     }
 }
 

@@ -28,9 +28,30 @@ private:
 // A file the program must have is missing or cannot be read.
 [[noreturn]] void stop_file_error(const std::string& file, const std::string& what);
 
+// Why a file cannot be opened for reading, as the rest of "FILE: ...":
+// "does not exist" (naming a missing folder, or the backslashes that the
+// OS setting chose), "is a folder, not a file", or the system's reason.
+std::string unreadable_cause(const std::string& path);
+
+// Why a file cannot be created or written over: "cannot be created (...)"
+// naming its missing folder, a folder in the way or the system's reason,
+// "cannot be written (...)" with the system's reason for a file that exists,
+// "could not be written (...)" when the file opens but a write failed.
+std::string unwritable_cause(const std::string& path);
+
+// Stops with status 2 naming the file and the cause above.
+[[noreturn]] void stop_unreadable(const std::string& path);
+[[noreturn]] void stop_unwritable(const std::string& path);
+
 // Opens a file that must exist for reading; a missing one, or a folder of
 // that name, stops the program.
-std::ifstream open_existing(const std::string& path);
+std::ifstream open_existing(const std::string& path, std::ios::openmode mode = std::ios::in);
+// The same for a stream that stays where it is (one of a table of files).
+void open_existing(std::ifstream& in, const std::string& path, std::ios::openmode mode = std::ios::in);
+
+// Creates a file or writes it over from its beginning; a failure stops the
+// program naming the cause.
+std::ofstream open_created(const std::string& path, std::ios::openmode mode = std::ios::out | std::ios::trunc);
 
 // A write to the file failed (full disk, I/O error): status 2 naming it.
 // Each takes the stream and the name its messages give.

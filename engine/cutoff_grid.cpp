@@ -9,6 +9,7 @@
 
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/engine_context.hpp"
@@ -133,7 +134,9 @@ CutoffGrid parse_cutoff_grid(std::istream& in, const std::string& file_name) {
 
 double readvc(const EngineContext& p, const CutoffGrid& grid, double latitude, double longitude) {
     if (!std::isfinite(latitude) || !std::isfinite(longitude))
-        epitath(p, "Cutoff lookup: latitude or longitude is not a number");
+        epitath(p, "Cutoff lookup: latitude or longitude is not a number",
+                "cutoff lookup: latitude " + list_real_text(latitude) + ", longitude " + list_real_text(longitude) +
+                    ": both must be finite numbers");
 
     // Bracketing latitude rows; beyond 89 degrees both are the 89 row.
     int sign = latitude >= 0.0 ? 1 : -1;

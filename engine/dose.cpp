@@ -15,6 +15,7 @@
 
 #include "app/console_routines.hpp"
 #include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
@@ -51,7 +52,9 @@ const std::array<double, kFoldElements + 1>& mass_numbers() {
 // Longitude into 0-360 as repeated steps of 360 would take it: above 360
 // it comes down to (0, 360], below 0 up to [0, 360).
 double normalised_longitude(const EngineContext& p, double longitude) {
-    if (!std::isfinite(longitude)) epitath(p, " LONGITUDE FOR THE DOSE IS NOT A NUMBER ");
+    if (!std::isfinite(longitude))
+        epitath(p, " LONGITUDE FOR THE DOSE IS NOT A NUMBER ",
+                "dose: longitude " + list_real_text(longitude) + " is not a finite number");
     if (longitude > 360.0) {
         longitude = std::fmod(longitude, 360.0);
         if (longitude == 0.0) longitude = 360.0;

@@ -99,7 +99,7 @@ void DoseTrace::finished(const DoseCall& c, double rate) {
               fmt_i(c.superposition, 4));
     log_.line(adjusted);
     log_.line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
-    if (!dap_.close()) stop_file_error(dap_.path(), "cannot be written");
+    if (!dap_.close()) stop_unwritable(dap_.path());
 }
 
 }  // namespace tolv7

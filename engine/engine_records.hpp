@@ -39,12 +39,10 @@ struct EngineRecords {
     // Forbush factors by year (1957-2056), month, day and hour, year fastest.
     std::vector<double> fddata;
 
+    // SOLARMOD/MV-DATES.L99 and SOLARMOD/MORDATES.2K are held open by no
+    // one: each is opened only while it is read, so that an editor may save
+    // them between reads on any system.
     MvDates mvdates;
-
-    // SOLARMOD/MV-DATES.L99 and SOLARMOD/MORDATES.2K, opened at start-up and
-    // held open for the whole run (closed while the viewer edits them).
-    std::ifstream mv_dates_file;
-    std::ifstream mordates_file;
 
     // Average switches set by the runs: yearly, monthly, daily (-1 set, 0 clear).
     AverageSwitches useaves{0, 0, 0};

@@ -1,6 +1,8 @@
 #include "engine/findcut.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/console_routines.hpp"
 #include "app/program_stop.hpp"
@@ -17,7 +19,7 @@ void open_cutoff_log(const EngineContext& p) {
     if (p.engine.cutoff_log.is_open()) return;
     std::string name = os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY");
     p.engine.cutoff_log.open(name, std::ios::out | std::ios::trunc);
-    if (!p.engine.cutoff_log) stop_file_error(name, "cannot be created");
+    if (!p.engine.cutoff_log) stop_unwritable(name);
 }
 
 // Opens the six grid files at the first call and keeps them open; parses
@@ -27,8 +29,7 @@ void load_cutoff_grids(const EngineContext& p) {
     for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
         if (e.cutoff_files[g].is_open()) continue;
         std::string name = os_path(p.set.init, "CUTOFFS", kCutoffGridFiles[g]);
-        e.cutoff_files[g].open(name);
-        if (!e.cutoff_files[g]) stop_file_error(name, "cannot be opened");
+        open_existing(e.cutoff_files[g], name);
     }
     if (e.cutoff_grids_parsed && e.caching) return;
     for (std::size_t g = 0; g < e.cutoff_files.size(); ++g) {
@@ -77,7 +78,10 @@ void findcut(const EngineContext& p, int sectors, int bands, double date, double
     if (bands >= 1 && sectors >= 1) {
         std::size_t cells = static_cast<std::size_t>(bands) * static_cast<std::size_t>(sectors);
         if (skycut.size() < cells || skypass.size() < cells || skywt.size() < cells)
-            epitath(p, "Sky arrays are smaller than bands x sectors");
+            epitath(p, "Sky arrays are smaller than bands x sectors",
+                    "cutoff lookup: " + std::to_string(bands) + " bands x " + std::to_string(sectors) + " sectors need " +
+                        std::to_string(cells) + " sky cells, the arrays hold " +
+                        std::to_string(std::min({skycut.size(), skypass.size(), skywt.size()})));
     }
 
     CutoffEpochs e = cutoff_epochs(date);

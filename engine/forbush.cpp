@@ -61,7 +61,8 @@ void loadforbush(const EngineContext& p) {
     while (read_line(in, line)) {
         ++number;
         auto f = read_forbush_line(line);
-        if (!f) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as Forbush data");
+        if (!f)
+            stop_file_error(path, "line " + std::to_string(number) + " \"" + line + "\" cannot be read as Forbush data");
         // An hour outside the table (a blank line reads as year 0) is skipped.
         if (!in_table(f->year, f->month, f->day, f->hour)) continue;
         if (!(f->factor > 0.0) || !std::isfinite(f->factor))

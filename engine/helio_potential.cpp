@@ -39,16 +39,13 @@ const std::vector<EngineRecords::DailyPotential>& daily_potentials(const EngineC
     std::string path = os_path(p.set.init, "SOLARMOD", "MORDATES.2K");
     if (!p.engine.caching || daily.path != path) daily.stamp.clear();
     if (!daily.stamp.changed(path)) return daily.lines;
-    // The stamp is taken before reading, so a change made while reading is
-    // seen at the next lookup.
+    // Opened for this reading only, so that an editor may save the file
+    // between look-ups. The stamp is taken before reading, so a change made
+    // while reading is seen at the next lookup.
+    std::ifstream in = open_existing(path);
     daily.stamp.take(path);
     daily.path = path;
     daily.lines.clear();
-    std::ifstream in(path);
-    if (!in) {
-        daily.stamp.clear();
-        stop_file_error(path, "cannot be opened");
-    }
     std::string line;
     while (read_line(in, line)) {
         auto entry = read_daily_potential_line(line);
@@ -72,7 +69,9 @@ void load_hp(const EngineContext& p) {
     while (read_line(in, line)) {
         ++number;
         auto entry = read_monthly_potential_line(line);
-        if (!entry) stop_file_error(path, "line " + std::to_string(number) + " cannot be read as month/year,potential");
+        if (!entry)
+            stop_file_error(path, "line " + std::to_string(number) + " \"" + line +
+                                      "\" cannot be read as month/year,potential");
         // A line dated outside the table (a blank line reads as month 0,
         // year 0) has no place in it and is not the most recent entry.
         if (!in_table(entry->year, entry->month)) continue;
@@ -83,9 +82,11 @@ void load_hp(const EngineContext& p) {
         mv.last_month = m;
         usable = true;
     }
+    if (number == 0)
+        stop_file_error(path, "is empty: it needs at least one line month/year,potential (such as 12/2020,    1345)");
     if (!usable)
-        stop_file_error(path, "no line of its " + std::to_string(number) +
-                                  " holds a month 1-12 of a year 1-2100 with a potential");
+        stop_file_error(path, "none of its " + std::to_string(number) +
+                                  " lines holds a month 1-12 of a year 1-2100 with a potential");
     p.log.line(ListLine() << "Finished HP read");
 }
 

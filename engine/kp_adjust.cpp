@@ -33,7 +33,7 @@ const KpIndexFile& kp_index(const EngineContext& p) {
     for (long n = 2; read_line(in, line); ++n) {
         auto day = read_kp_day_line(line);
         if (!day) {
-            fresh.unreadable = "line " + std::to_string(n) + " cannot be read as a Kp day";
+            fresh.unreadable = "line " + std::to_string(n) + " \"" + line + "\" cannot be read as a Kp day";
             break;
         }
         fresh.first_of_date.try_emplace(date_key(day->year, day->month, day->day), fresh.days.size());

@@ -218,7 +218,7 @@ const PrimarySpectrum& get_hpd_iso(const EngineContext& prog, double date, doubl
 
     std::string head = fmt_f(date, 11, 6) + ' ' + fmt_f(depth, 11, 6) + '\n' +
                        std::string(ListLine() << "  Z       E         F") + '\n';
-    if (!rewrite_file(path, {head, spectra.lines})) stop_file_error(path, "cannot be written (does its folder exist?)");
+    if (!rewrite_file(path, {head, spectra.lines})) stop_unwritable(path);
     return spectra.values;
 }
 

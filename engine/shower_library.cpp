@@ -133,9 +133,11 @@ std::string read_whole(std::ifstream& in, const std::string& path) {
     return text;
 }
 
-[[noreturn]] void unreadable(const std::string& path, int line, int first, int last) {
-    stop_file_error(path, "line " + std::to_string(line) + ": unreadable number in columns " +
-                              std::to_string(first) + "-" + std::to_string(last));
+// `record` is the line as read (padded to the record width).
+[[noreturn]] void unreadable(const std::string& path, int line, std::string_view record, int first, int last) {
+    std::string field(record.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+    stop_file_error(path, "line " + std::to_string(line) + ": \"" + field + "\" in columns " + std::to_string(first) +
+                              "-" + std::to_string(last) + " is not a number");
 }
 
 [[noreturn]] void ended_early(const std::string& path, int lines_read) {
@@ -159,15 +161,15 @@ void read_shower_file(std::ifstream& in, const std::string& path, int slot, std:
                     std::memcpy(padded, line.data(), line.size());
                     line = std::string_view(padded, sizeof padded);
                 }
-                if (!integer_field_ok(line.substr(2, 10))) unreadable(path, lines.number(), 3, 12);
-                if (!integer_field_ok(line.substr(12, 4))) unreadable(path, lines.number(), 13, 16);
-                if (!integer_field_ok(line.substr(16, 4))) unreadable(path, lines.number(), 17, 20);
+                if (!integer_field_ok(line.substr(2, 10))) unreadable(path, lines.number(), line, 3, 12);
+                if (!integer_field_ok(line.substr(12, 4))) unreadable(path, lines.number(), line, 13, 16);
+                if (!integer_field_ok(line.substr(16, 4))) unreadable(path, lines.number(), line, 17, 20);
                 for (int q = 1; q <= kDoseQuantities; ++q) {
                     std::size_t at = shower_index(slot, e, d, p, q);
                     for (int k = 0; k < 2; ++k) {
                         int first = kFirstNumberColumn + (2 * (q - 1) + k) * kFieldWidth;
                         auto value = shower_field(line.substr(static_cast<std::size_t>(first - 1), kFieldWidth));
-                        if (!value) unreadable(path, lines.number(), first, first + kFieldWidth - 1);
+                        if (!value) unreadable(path, lines.number(), line, first, first + kFieldWidth - 1);
                         (k == 0 ? ftdcc : ftdccs)[at] = *value;
                     }
                 }
@@ -203,8 +205,7 @@ void loadftdccs(const EngineContext& p) {
     std::vector<std::ifstream> files(kShowerSlots);
     for (int s = 0; s < kShowerSlots; ++s) {
         paths.push_back(os_path(p.set.init, "SHOWERS", kShowerFiles[static_cast<std::size_t>(s)]));
-        files[static_cast<std::size_t>(s)].open(paths.back(), std::ios::binary);
-        if (!files[static_cast<std::size_t>(s)]) stop_file_error(paths.back(), "cannot be opened");
+        open_existing(files[static_cast<std::size_t>(s)], paths.back(), std::ios::binary);
     }
     std::vector<double> ftdcc(kShowerValues);
     std::vector<double> ftdccs(kShowerValues);

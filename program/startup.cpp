@@ -27,12 +27,14 @@ void run_batch(Program& p) {
 void open_program_files(Program& p) {
     getini(p);
     const InitRecord& init = p.set.init;
-    p.debugger.open("DEBUGGER.DAT", std::ios::out | std::ios::app);
-    if (!p.debugger) stop_file_error("DEBUGGER.DAT", "cannot be created");
+    p.debugger = open_created("DEBUGGER.DAT", std::ios::out | std::ios::app);
     p.airports.airports_file = open_existing(os_path(init, "AIRPORTS", "AIRPORTS.DAT"));
-    p.engine.mv_dates_file = open_existing(os_path(init, "SOLARMOD", "MV-DATES.L99"));
+    // The two potential files must exist at start-up, but are held by no
+    // one: the monthly table is read once at the end of start-up, the daily
+    // file at each look-up, each closed when read.
+    open_existing(os_path(init, "SOLARMOD", "MV-DATES.L99"));
     p.airports.codes_file = open_existing(os_path(init, "AIRPORTS", "CODES"));
-    p.engine.mordates_file = open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
+    open_existing(os_path(init, "SOLARMOD", "MORDATES.2K"));
     p.airports.newports_file = open_existing(os_path(init, "AIRPORTS", "NEWPORTS.DAT"));
     p.log.open(os_path(init, "DIAGNOSE", "TOLV7CHK.DAT"));
 }

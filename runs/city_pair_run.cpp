@@ -28,11 +28,9 @@ void run_big_file(const RunContext& p, const FlightOptions& o, const std::string
     std::ifstream in = open_flight_file(p, filename, number, count);
     auto out_name = result_file_name(p, filename, ".OUT");
     if (!out_name) return;
-    std::ofstream report(kReportFile, std::ios::app);
-    if (!report) stop_file_error(kReportFile, "cannot be opened for appending");
+    std::ofstream report = open_created(kReportFile, std::ios::app);
     put(report, ListLine() << "======> " + filename);
-    std::ofstream out(*out_name, std::ios::trunc);
-    if (!out) stop_file_error(*out_name, "cannot be created");
+    std::ofstream out = open_created(*out_name);
     put(out, ListLine() << "FLIGHTS FROM " + filename);
     put(out, ListLine() << "PARTICLE " << o.particle << " DOSEKIND" << o.quantity);
     put(out, ListLine() << "GCR MODEL " << p.set.ini.gcr_model << " SUPERPOSITION " << p.set.ini.superposition

@@ -86,13 +86,10 @@ FlightRunStart start_flight_run(const RunContext& p, const std::string& type) {
 
 std::ifstream open_flight_file(const RunContext& p, const std::string& filename, int number, int count) {
     std::string name = trim_right(filename);
-    std::ifstream in = open_existing(name);
-    // Opened again in binary: a position taken while reading is then one to
-    // which the reader can go back whatever the line ends (read_line still
-    // drops a trailing \r).
-    in.close();
-    in.open(name, std::ios::binary);
-    if (!in) stop_file_error(name, "cannot be opened");
+    // Opened in binary: a position taken while reading is then one to which
+    // the reader can go back whatever the line ends (read_line still drops a
+    // trailing \r).
+    std::ifstream in = open_existing(name, std::ios::binary);
     p.con.line(ListLine() << "Processing " << pad_to(filename, 30) << ":" << number << " OF " << count << "FILES");
     return in;
 }

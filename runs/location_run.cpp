@@ -283,8 +283,7 @@ NextMenu readit(const RunContext& p) {
         return NextMenu::Same;
     }
     std::ifstream list = open_existing(list_name);
-    std::ofstream results(*result_name, std::ios::out | std::ios::trunc);
-    if (!results) stop_file_error(*result_name, "cannot be created");
+    std::ofstream results = open_created(*result_name);
     bool complete = LocationRun(p, list, list_name, results, *result_name).run();
     close_checked(results, *result_name);
     // A batch job that could not read its list to the end did not do what it

@@ -21,9 +21,7 @@ namespace {
 void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
 
 std::ofstream create(const std::string& name) {
-    std::ofstream file(name, std::ios::trunc);
-    if (!file) stop_file_error(name, "cannot be created");
-    return file;
+    return open_created(name);
 }
 
 void run_deg_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {

@@ -1,6 +1,8 @@
 // Banner, keyboard answers, messages, the fatal exit and the viewer command.
 #include <gtest/gtest.h>
 
+#include <streambuf>
+
 #include "app/console_routines.hpp"
 #include "app/program_stop.hpp"
 #include "support/test_program.hpp"
@@ -62,9 +64,29 @@ TEST(Keyboard, NumbersAreOneFreeFormItem) {
     EXPECT_FALSE(read_kb_integer(*tp));
 }
 
-TEST(Keyboard, EndOfInputStopsWithStatusThree) {
-    TestProgram tp("\n");
-    EXPECT_EQ(stop_status([&] { readkb(*tp, 1); }), kExitEndOfInput);
+TEST(Keyboard, EndOfInputStopsWithStatusThreeNamingThePrompt) {
+    struct Case {
+        std::vector<std::string> lines;  // written before the read; "" is a blank line
+        int n;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{}, 1, "keyboard input ended before any prompt"},
+        {{"          Type 1, 2, or 3 and press <ENTER> .", " ", ""}, 1,
+         "keyboard input ended at the prompt \"Type 1, 2, or 3 and press <ENTER> .\""},
+        // the quoting hint is no prompt: the question before it is named
+        {{" Enter the ICAO code"}, 4, "keyboard input ended at the prompt \"Enter the ICAO code\""},
+    };
+    for (const Case& c : cases) {
+        TestProgram tp("\n");
+        for (const auto& line : c.lines) {
+            if (line.empty()) tp->con.blank_lines(1);
+            else tp->con.line(line);
+        }
+        std::string message;
+        EXPECT_EQ(stop_status([&] { readkb(*tp, c.n); }, &message), kExitEndOfInput);
+        EXPECT_EQ(message, c.message);
+    }
 }
 
 TEST(Keyboard, UpperCasingTouchesOnlyLetters) {
@@ -171,6 +193,70 @@ TEST_F(Viewer, WithoutANameTheViewerStartsAlone) {
 
 TEST_F(Viewer, MissingConfigurationStops) {
     EXPECT_EQ(stop_status([&] { showpick(*tp, "X"); }), kExitFileError);
+}
+
+// Keyboard answers, one line at a time, that note what the check log file
+// holds each time the console asks for more.
+class LogWatchingKeyboard : public std::streambuf {
+public:
+    LogWatchingKeyboard(std::string answers, fs::path log) : answers_(std::move(answers)), log_(std::move(log)) {}
+    std::vector<std::string> seen;
+
+protected:
+    int_type underflow() override {
+        seen.push_back(fs::exists(log_) ? read_file(log_) : "");
+        if (next_ >= answers_.size()) return traits_type::eof();
+        std::size_t end = std::min(answers_.find('\n', next_), answers_.size() - 1) + 1;
+        setg(answers_.data() + next_, answers_.data() + next_, answers_.data() + end);
+        next_ = end;
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::string answers_;
+    fs::path log_;
+    std::size_t next_ = 0;
+};
+
+// The check log is on disk whenever the program waits: at a keyboard read,
+// a pause, the viewer and a listing command; lines written before the log
+// opened come first.
+TEST(WaitingForTheUser, EveryCheckLogLineIsOnDiskBeforeTheProgramWaits) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    write_file("TOLV.INI", "VIEWER    = vi\nEND\n");
+    fs::create_directories("DIAGNOSE");
+    LogWatchingKeyboard keyboard("1\nx\n", "DIAGNOSE/TOLV7CHK.DAT");
+    std::istream in(&keyboard);
+    std::ostringstream out;
+    Console console(in, out);
+    RecordingShell shell;
+    std::vector<std::string> at_commands;
+    shell.handler = [&](const std::string&) { at_commands.push_back(read_file("DIAGNOSE/TOLV7CHK.DAT")); };
+    CheckLog log;
+    Program p(console, shell, log);
+    p.set.init.menus = "YES";
+    p.set.init.os = "LINUX";
+    const AppContext a = p;
+
+    log.line(" READ BEFORE THE LOG OPENED");
+    log.open("DIAGNOSE/TOLV7CHK.DAT");
+    log.line(" ASKED");
+    readkb(a, 1);
+    log.line(" PAUSED");
+    oops(a, "message");
+    log.line(" SHOWN");
+    showpick(a, "A.OUT");
+    log.line(" LISTED");
+    a.shell.run("ls -1d -- *.BIG > FILELIST.TXT");
+    log.line(" AT THE END");
+    EXPECT_EQ(stop_status([&] { readkb(a, 1); }), kExitEndOfInput);
+
+    const std::string asked = " READ BEFORE THE LOG OPENED\n ASKED\n";
+    const std::string paused = asked + " PAUSED\n";
+    EXPECT_EQ(keyboard.seen, (std::vector<std::string>{asked, paused, paused + " SHOWN\n LISTED\n AT THE END\n"}));
+    EXPECT_EQ(at_commands, (std::vector<std::string>{paused + " SHOWN\n", paused + " SHOWN\n LISTED\n"}));
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{"vi           'A.OUT'", "ls -1d -- *.BIG > FILELIST.TXT"}));
 }
 
 }  // namespace

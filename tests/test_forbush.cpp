@@ -118,8 +118,8 @@ TEST_F(Forbush, ReloadMirrorsTheFileAndBadFilesStop) {
     bad[bad.size() - 3] = 'x';
     std::string message;
     EXPECT_EQ(test::stop_status([&] { load(bad); }, &message), kExitFileError);
-    EXPECT_NE(message.find("FORBUSH/FORBUSH.DAT"), std::string::npos);
-    EXPECT_NE(message.find("line 2"), std::string::npos);
+    EXPECT_EQ(message, "FORBUSH/FORBUSH.DAT: line 2 \"" + bad.substr(bad.find('\n') + 1, bad.size() - bad.find('\n') - 2) +
+                           "\" cannot be read as Forbush data");
     test::fs::remove("FORBUSH/FORBUSH.DAT");
     EXPECT_EQ(test::stop_status([&] { loadforbush(*tp); }), kExitFileError);
 }

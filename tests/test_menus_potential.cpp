@@ -117,22 +117,31 @@ TEST(PotentialLookUp, ADailyValueCountsAtTheNextLookUpAMonthlyOneAfterARestart) 
     EXPECT_EQ(date2hp(*rig.tp, 2020, 8, 0), 777);
 }
 
-TEST(PotentialFiles, TheHandleStartUpHoldsIsClosedWhileTheViewerRuns) {
+// Editors save by writing a new file and renaming it over the old one; the
+// program holds neither potential file, so both saves land, and the look-up
+// and the next start read what the editor saved.
+TEST(PotentialFiles, AnEditorMayReplaceEitherFileWhileItIsShown) {
     MenuRig rig("");
     write_potentials();
     Program& p = *rig.tp;
-    p.engine.mv_dates_file.open("SOLARMOD/MV-DATES.L99");
-    p.engine.mordates_file.open("SOLARMOD/MORDATES.2K");
-    std::vector<bool> open_during;
-    rig.on_command = [&](const std::string&) {
-        open_during.push_back(p.engine.mv_dates_file.is_open());
-        open_during.push_back(p.engine.mordates_file.is_open());
+    load_hp(p);
+    EXPECT_EQ(date2hp(p, 2020, 6, 20), 900);  // the daily file read once before the edit
+    rig.on_command = [](const std::string& command) {
+        const char* file = command.find("MORDATES") != std::string::npos ? "SOLARMOD/MORDATES.2K"
+                                                                         : "SOLARMOD/MV-DATES.L99";
+        std::string text = read_file(file);
+        text += command.find("MORDATES") != std::string::npos ? "2020/08/01       444\n" : "08/2020,     555\n";
+        write_file("SOLARMOD/SAVED.TMP", text);
+        fs::rename("SOLARMOD/SAVED.TMP", file);
     };
     add2l99(p);
     addadaily(p);
-    EXPECT_EQ(open_during, (std::vector<bool>{false, true, true, false}));
-    EXPECT_TRUE(p.engine.mv_dates_file.is_open());
-    EXPECT_TRUE(p.engine.mordates_file.is_open());
+    EXPECT_EQ(rig.tp.shell.commands,
+              (std::vector<std::string>{"vi           'SOLARMOD/MV-DATES.L99'", "vi           'SOLARMOD/MORDATES.2K'"}));
+    EXPECT_EQ(date2hp(p, 2020, 8, 1), 444);
+    EXPECT_EQ(date2hp(p, 2020, 8, 0), 710);  // the monthly table is loaded at the next start
+    load_hp(p);
+    EXPECT_EQ(date2hp(p, 2020, 8, 0), 555);
 }
 
 // A Forbush file of one hour's factor.
