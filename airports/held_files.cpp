@@ -22,7 +22,7 @@ void reopen_held_if_present(std::ifstream& in, const std::string& path) {
 
 void reopen_held(std::ifstream& in, const std::string& path) {
     reopen_held_if_present(in, path);
-    if (!in.is_open()) stop_file_error(path, "cannot be opened");
+    if (!in.is_open()) stop_unreadable(path);
 }
 
 }  // namespace tolv7

@@ -121,7 +121,11 @@ std::string viewer_command(const AppContext& p, const std::string& file_name) {
         if (name == "END") break;
     }
     // Without a name (a location list never picked) the viewer starts on its own.
-    std::string quoted = file_name.empty() ? "" : shell_quote(file_name, windows_os(p.set.init));
+    // A name beginning with "-" goes as ./NAME on a POSIX system, so that the
+    // viewer does not take it for its options.
+    const bool windows = windows_os(p.set.init);
+    const std::string named = file_name.starts_with('-') && !windows ? "./" + file_name : file_name;
+    std::string quoted = file_name.empty() ? "" : shell_quote(named, windows);
     return trim_right(found ? viewer + " " + quoted : "NOTEPAD " + quoted);
 }
 

@@ -44,7 +44,9 @@ void oops(const AppContext& p, const std::string& message);
 [[noreturn]] void epitath(const AppContext& p, const std::string& message, const std::string& detail,
                           int status = kExitFatal);
 
-// Shows a file in the viewer named in TOLV.INI (or NOTEPAD) and waits.
+// Shows a file in the viewer named in TOLV.INI (or NOTEPAD) and waits. The
+// name is quoted for the shell; on a POSIX system a name beginning with "-"
+// goes as ./NAME, so that the viewer does not take it for its options.
 void showpick(const AppContext& p, const std::string& file_name);
 void showhelp(const AppContext& p);
 

@@ -15,12 +15,8 @@ PickResult pickfromlist(const RunContext& p, const std::string& type) {
     }
     static const PagePrompts prompts{10, "see next page <N,n>", "see preivous page <P,p>"};
     PickOutcome picked = pick_from_pages(p, names, prompts);
-    // The whole listed name goes to the viewer, which quotes it for the
-    // shell; a name beginning with "-" goes as ./NAME on a POSIX system, so
-    // that the viewer does not take it for its options.
-    if (picked.result != PickResult::Picked) return picked.result;
-    bool option_like = picked.name.starts_with('-') && !windows_os(p.set.init);
-    showpick(p, option_like ? "./" + picked.name : picked.name);
+    // The whole listed name goes to the viewer, which quotes it for the shell.
+    if (picked.result == PickResult::Picked) showpick(p, picked.name);
     return picked.result;
 }
 

@@ -174,6 +174,16 @@ TEST_F(Viewer, QuotedViewerValueMayHoldASlashAndLongNamesAreKept) {
     EXPECT_EQ(tp.shell.commands.at(0), "/bin/less    '" + std::string(90, 'A') + "'\\''s.OUT'");
 }
 
+// A name beginning with "-" must not reach the viewer as its options.
+TEST_F(Viewer, NameBeginningWithADashGoesAsAPathOnPosixOnly) {
+    write_file("TOLV.INI", "VIEWER    = vi\nEND\n");
+    tp->set.init.os = "LINUX";
+    showpick(*tp, "-x.LOC");
+    tp->set.init.os = "WIN  ";
+    showpick(*tp, "-x.LOC");
+    EXPECT_EQ(tp.shell.commands, (std::vector<std::string>{"vi           './-x.LOC'", "vi           \"-x.LOC\""}));
+}
+
 TEST_F(Viewer, HelpClearsTheScreenFirst) {
     write_file("TOLV.INI", "VIEWER    = more\nEND\n");
     tp->set.init.os = "LINUX";
