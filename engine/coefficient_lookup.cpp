@@ -83,18 +83,18 @@ GuardedPoint energy_point(int z, int i, bool by_atomic_mass) {
     return axis.locate(by_atomic_mass ? e * atomic(z).atomic_mass : atomic(z).mass_number * e);
 }
 
-// A dose kind outside 1-304 addresses nothing in the library: the caller
+// A dose kind outside 1 to kDoseKinds addresses nothing in the library: the caller
 // gets a neutral value and the check log a line saying so.
 bool usable_dose_kind(const EngineContext& p, int dose_kind, const char* routine, const char* result) {
     if (valid_dose_kind(dose_kind)) return true;
-    p.log.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; " << routine << " gives "
-                          << result);
+    p.log.line(ListLine() << "Warning, dose kind" << dose_kind
+                          << (" is outside 1 to " + std::to_string(kDoseKinds) + "; ") << routine << " gives " << result);
     return false;
 }
 
 }  // namespace
 
-bool valid_dose_kind(int dose_kind) { return dose_kind >= 1 && dose_kind <= kShowerParticles * kDoseQuantities; }
+bool valid_dose_kind(int dose_kind) { return dose_kind >= 1 && dose_kind <= kDoseKinds; }
 
 int dose_kind_of(int particle, int quantity) { return particle + kShowerParticles * (quantity - 1); }
 

@@ -3,6 +3,7 @@
 #include "app/fortran_format.hpp"
 #include "app/processor_time.hpp"
 #include "app/program_stop.hpp"
+#include "engine/shower_library.hpp"
 
 namespace tolv7 {
 
@@ -67,7 +68,8 @@ void DoseTrace::calculating() {
 }
 
 void DoseTrace::dose_kind_outside(int dose_kind) {
-    log_.line(ListLine() << "Warning, dose kind" << dose_kind << " is outside 1 to 304; the dose rate is 0");
+    log_.line(ListLine() << "Warning, dose kind" << dose_kind
+                         << (" is outside 1 to " + std::to_string(kDoseKinds) + "; the dose rate is 0"));
 }
 
 void DoseTrace::bin(const FoldStep& s, const BinTraceContext& c) {

@@ -18,6 +18,8 @@ inline constexpr int kShowerDepths = 19;     // the depth axis, surface (1) to t
 inline constexpr int kShowerParticles = 38;  // particle codes 1-37 and 38 for all
 inline constexpr int kAllParticles = kShowerParticles;  // the particle code of all particles together
 inline constexpr int kDoseQuantities = 8;
+// Dose kinds are particle + kShowerParticles x (quantity - 1): 1 to this.
+inline constexpr int kDoseKinds = kShowerParticles * kDoseQuantities;
 inline constexpr std::size_t kShowerValues =
     std::size_t{kShowerSlots} * kShowerEnergies * kShowerDepths * kShowerParticles * kDoseQuantities;
 
