@@ -466,8 +466,12 @@ TEST_F(EntryForm, NameThatLooksLikeTheEndRecordIsTakenAndKept) {
     Answers a;
     a.name = "\"END OF FILE ROAD\"";
     a.code = "ZZER";
-    TestProgram first(a.script());
-    EXPECT_EQ(fill(first), NextMenu::Main);
+    {
+        // Gone before the second save: Windows renames nothing over a file
+        // that another program holds open.
+        TestProgram first(a.script());
+        EXPECT_EQ(fill(first), NextMenu::Main);
+    }
     TestProgram second(Answers{}.script());
     EXPECT_EQ(fill(second), NextMenu::Main);
     const std::string road = "END OF FILE ROAD              ZZER  " + kTestField.substr(36);
