@@ -89,11 +89,39 @@ std::string lc2uc(const std::string& source, int n) {
 void oops(const AppContext& p, const std::string& message) {
     p.con.line(message_line(message, 60));
     if (diagnostics_on(p.set.init)) p.log.line(ListLine() << message);
-    if (pause_after_messages(p.set.init)) {
-        p.con.line(" ");
-        p.con.line(message_line("Press a character then press <ENTER> to continue", 50));
-        readkb(p, 1);
+    if (pause_after_messages(p.set.init)) pause_for_key(p);
+}
+
+void pause_for_key(const AppContext& p) {
+    p.con.line(" ");
+    p.con.line(message_line("Press a character then press <ENTER> to continue", 50));
+    readkb(p, 1);
+}
+
+void show_paragraph(const AppContext& p, const std::string& text) {
+    // Words are kept whole; a word longer than a line is cut into lines.
+    constexpr std::size_t kWidth = 60;
+    std::string line;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = text.find(' ', i);
+        if (end == std::string::npos) end = text.size();
+        std::string word = text.substr(i, end - i);
+        i = end + 1;
+        while (word.size() > kWidth) {
+            if (!line.empty()) p.con.line(indented(line, kWidth));
+            p.con.line(indented(word.substr(0, kWidth), kWidth));
+            line.clear();
+            word.erase(0, kWidth);
+        }
+        if (word.empty()) continue;
+        if (!line.empty() && line.size() + 1 + word.size() > kWidth) {
+            p.con.line(indented(line, kWidth));
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
     }
+    if (!line.empty()) p.con.line(indented(line, kWidth));
 }
 
 void epitath(const AppContext& p, const std::string& message) { epitath(p, message, trim(message)); }

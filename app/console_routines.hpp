@@ -35,6 +35,13 @@ std::string lc2uc(const std::string& source, int n);
 // is YES, and a pause when MENUS is YES.
 void oops(const AppContext& p, const std::string& message);
 
+// "Press a character then press <ENTER> to continue", and the answer.
+void pause_for_key(const AppContext& p);
+
+// A text longer than a message, as lines of 10 blanks and at most 60
+// columns, broken between words.
+void show_paragraph(const AppContext& p, const std::string& text);
+
 // The fatal exit: message on the console and in the check log, then
 // "Fatal error, aborting program!" and a stop with status 1. The stop's own
 // message (standard error) is the console message without its blanks.

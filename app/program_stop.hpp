@@ -12,7 +12,8 @@ enum ExitStatus : int {
     kExitNormal = 0,     // batch run finished, exit item chosen
     kExitFatal = 1,      // "Fatal error, aborting program!"
     kExitFileError = 2,  // a file the program needs is missing or unreadable
-    kExitEndOfInput = 3  // the keyboard input ended at a prompt
+    kExitEndOfInput = 3,  // the keyboard input ended at a prompt
+    kExitSkipped = 4      // a batch run finished but left items out
 };
 
 class ProgramStop : public std::runtime_error {

@@ -1,4 +1,5 @@
 #include "runs/run_context.hpp"
+#include "app/console_routines.hpp"
 #include "app/program_stop.hpp"
 #include "menus/airport_menu.hpp"
 #include "menus/flight_menu.hpp"
@@ -36,6 +37,12 @@ void menu_main(const RunContext& p) {
     NextMenu current = NextMenu::Main;
     for (;;) {
         NextMenu next = show_menu(p, current, state);
+        // A run that left items out says so before the next menu.
+        if (p.runs.skips.any()) {
+            show_paragraph(p, p.runs.skips.summary());
+            pause_for_key(p);
+        }
+        p.runs.skips.clear();
         if (next == NextMenu::Exit) {
             if (!p.airports.failed_save.empty()) throw ProgramStop(kExitFileError, p.airports.failed_save);
             return;

@@ -22,6 +22,8 @@ void run_batch(Program& p) {
         case RunType::Waypoint: rundeg(p); break;
         case RunType::LocationList: readit(p); break;
     }
+    // A run that finished but left items out has not done all it was asked.
+    if (p.runs.skips.any()) throw ProgramStop(kExitSkipped, p.runs.skips.summary());
 }
 
 void open_program_files(Program& p) {

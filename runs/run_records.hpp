@@ -1,5 +1,6 @@
 #pragma once
 // Shared records of the flight and location runs.
+#include "runs/skip_tally.hpp"
 
 namespace tolv7 {
 
@@ -29,6 +30,9 @@ struct Consts {
 struct RunRecords {
     Elipsoid elipsoid;
     Consts consts;
+    // What the runs left out since it was last cleared: by the end of a
+    // batch run, or by the menus once they have shown it.
+    SkipTally skips;
 };
 
 }  // namespace tolv7
