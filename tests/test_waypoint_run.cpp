@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/fortran_format.hpp"
+#include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "program/startup.hpp"
@@ -329,32 +330,40 @@ TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
 }
 
-// A picked input named like one of its archives (.SUM or .DAT) is left as it
-// is, and neither archive is written: a message names it instead.
-TEST_F(WaypointRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+// A picked input that the run cannot take is refused by name: one named
+// like one of its archives (.SUM or .DAT) is left as it is, and neither
+// archive is written. A name of 30 characters, the longest the run takes,
+// is run.
+TEST_F(WaypointRun, PickedInputIsRunOrRefusedByName) {
     const std::string route = std::string("2019/06/15,HOP\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    const std::string longest = std::string(26, 'L') + ".DEG";
     struct Case {
-        const char* input;
-        const char* other_archive;
-        std::size_t indent;  // the message is right-aligned to column 70
+        std::string input;
+        std::string other_archive;
+        std::string refusal;  // right-aligned to column 70; empty: the file is run
     };
-    for (const Case& c : {Case{"ROUTES.SUM", "ROUTES.DAT", 21}, Case{"X.DAT", "X.SUM", 26}}) {
+    const Case cases[] = {
+        {"ROUTES.SUM", "ROUTES.DAT", std::string(21, ' ') + " ROUTES.SUM WOULD BE ITS OWN RESULT FILE: NOT RUN"},
+        {"X.DAT", "X.SUM", std::string(26, ' ') + " X.DAT WOULD BE ITS OWN RESULT FILE: NOT RUN"},
+        {longest, std::string(26, 'L') + ".SUM", ""},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         write_file(c.input, route);
         TestProgram menus("1\nY\n");  // the only name offered, dates from the file
         start_up(*menus);
         menus->set.init.menus = "FEW";
-        menus.shell.answer_listings(std::string(c.input) + "\n");
+        menus.shell.answer_listings(c.input + "\n");
         EXPECT_EQ(rundeg(*menus), NextMenu::Main);
         EXPECT_EQ(read_file(c.input), route);
-        EXPECT_FALSE(fs::exists(c.other_archive));
+        EXPECT_EQ(fs::exists(c.other_archive), c.refusal.empty());
         auto screen = menus.screen_lines();
-        EXPECT_NE(std::find(screen.begin(), screen.end(),
-                            std::string(c.indent, ' ') + " " + c.input + " WOULD BE ITS OWN RESULT FILE: NOT RUN"),
-                  screen.end())
-            << menus.screen();
-        EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
-        EXPECT_EQ(menus.screen().find("Finished reports"), std::string::npos) << menus.screen();
+        const bool runs = c.refusal.empty();
+        if (!runs) {
+            EXPECT_NE(std::find(screen.begin(), screen.end(), c.refusal), screen.end()) << menus.screen();
+        }
+        EXPECT_EQ(occurrences(menus.screen(), "FINISHED"), runs ? 1 : 0) << menus.screen();
+        EXPECT_EQ(occurrences(menus.screen(), "Finished reports"), runs ? 1 : 0) << menus.screen();
     }
 }
 
@@ -367,8 +376,16 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     write_file("LOWER.DEG", std::string("2019/06/15,LOWER CASE\n") + kTitles + "46 0 n 8 0 E 8000 0\n");
     write_file("LONG.DEG",
                std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 2001\n");
+    write_file("FALL.DEG", std::string("2019/06/15,FALL\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 -10\n");
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+    // The console names each skipped file, standard error counts them.
+    for (const char* skip : {" SKIPPED NODATE.DEG: CANNOT READ DATE: line 1\n",
+                             " SKIPPED LOWER.DEG: BAD PROFILE DATA: line 3\n",
+                             " SKIPPED LONG.DEG: TRIP TIME >1996 MIN: line 4\n",
+                             " SKIPPED FALL.DEG: MINUTES DO NOT RISE: line 4\n"})
+        EXPECT_EQ(occurrences(console, skip), 1) << skip << console;
+    EXPECT_EQ(occurrences(console, "\ntolv7: 4 of 5 waypoint files skipped in *.DEG: "), 1) << console;
 
     EXPECT_TRUE(matches_golden("waypoint/GOOD.SUM", read_file("GOOD.SUM")));
     EXPECT_TRUE(matches_golden("waypoint/GOOD.DAT", read_file("GOOD.DAT")));
@@ -382,7 +399,8 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     const std::pair<const char*, const char*> skipped[] = {
         {"NODATE", "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"},
         {"LOWER", "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    \n"},
-        {"LONG", "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"}};
+        {"LONG", "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"},
+        {"FALL", "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT \n"}};
     for (auto [name, text] : skipped) {
         EXPECT_EQ(read_file(std::string(name) + ".SUM"), text) << name;
         EXPECT_EQ(read_file(std::string(name) + ".DAT"), header + text) << name;
