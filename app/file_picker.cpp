@@ -43,6 +43,26 @@ void show_page(const AppContext& p, const std::vector<std::string>& names, int p
     p.con.line(std::string(static_cast<std::size_t>(prompts.indent), ' ') + prompt);
 }
 
+// Whether one more byte can be written to the list. The shell's redirection
+// creates the list even where nothing can be written into it (a full disk):
+// the listing is then empty or cut at a full block, and would read as "no
+// files" or as too few. A byte that does not fit tells the two apart. The
+// list is given back its size afterwards.
+bool list_takes_more(const std::string& list) {
+    std::error_code error;
+    std::uintmax_t size = std::filesystem::file_size(list, error);
+    {
+        std::ofstream out(list, std::ios::app | std::ios::binary);
+        out << '\n';
+        out.flush();
+        if (!out) return false;
+    }
+    if (!error) std::filesystem::resize_file(list, size, error);
+    // A size that cannot be given back leaves an empty last line, which
+    // every reader of the list passes over.
+    return true;
+}
+
 }  // namespace
 
 std::string listing_command(const AppContext& p, const std::string& pattern) {
@@ -57,9 +77,13 @@ void list_into_filelist(const AppContext& p, const std::string& pattern) {
     if (error) stop_file_error(list, "cannot be removed before a new listing (" + error.message() + ")");
     p.con.flush();
     p.shell.run(command);
-    std::ifstream in(list);
-    if (!in || std::filesystem::is_directory(list))
+    std::filesystem::file_status status = std::filesystem::status(list, error);
+    if (!std::filesystem::exists(status) || std::filesystem::is_directory(status))
         stop_file_error(list, "was not written by the listing command: " + command);
+    if (!list_takes_more(list)) stop_unwritable(list);
+    if (!std::filesystem::is_regular_file(status)) stop_file_error(list, "is not a regular file");
+    std::ifstream in(list);
+    if (!in) stop_unreadable(list);
     // A folder whose name fits is not an input file.
     std::vector<std::string> kept;
     std::string line;

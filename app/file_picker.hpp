@@ -27,7 +27,9 @@ std::string listing_command(const AppContext& p, const std::string& pattern);
 
 // Runs the listing command of `pattern`. The old list is removed first, so a
 // listing that fails never leaves a stale one; a list that cannot be
-// removed, or that the command did not write, stops the program (status 2).
+// removed, that the command did not write, or into which nothing more can
+// be written (a full disk, which would cut the listing short) stops the
+// program (status 2).
 // Lines that name a folder are dropped from the list.
 void list_into_filelist(const AppContext& p, const std::string& pattern);
 

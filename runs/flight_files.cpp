@@ -13,24 +13,26 @@
 
 namespace tolv7 {
 
-namespace {
-
-int count_lines(const std::string& file) {
-    std::ifstream in = open_existing(file);
-    int count = 0;
-    std::string line;
-    while (read_line(in, line)) ++count;
-    return count;
+bool flight_file_pattern(const std::string& input_name) {
+    std::string name = trim(input_name);
+    return name.size() >= 5 && name[name.size() - 5] == '*';
 }
 
-}  // namespace
+std::vector<std::string> listed_flight_files() {
+    std::ifstream in = open_existing("FILELIST.TXT");
+    std::vector<std::string> names;
+    std::string line;
+    while (read_line(in, line))
+        if (!line.empty()) names.push_back(line);
+    return names;
+}
 
 std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_name) {
     std::string trimmed = trim(input_name);
     std::string name = pad_to(trimmed, 30);
     std::size_t length = trimmed.size();
     std::string type = length >= 3 ? trimmed.substr(length - 3) : trimmed;
-    bool pattern = length >= 5 && trimmed[length - 5] == '*';
+    bool pattern = flight_file_pattern(trimmed);
     if (!shell_safe_name(trimmed)) {
         oops(p, " FILE NAME MAY HOLD ONLY LETTERS, DIGITS AND ._-*");
         // Unattended, a refused name must not look like a finished run.
@@ -42,7 +44,7 @@ std::optional<int> pick_flt_files(const RunContext& p, const std::string& input_
     int count = 1;
     if (pattern) {
         make_filelist(p, type);
-        count = count_lines("FILELIST.TXT");
+        count = static_cast<int>(listed_flight_files().size());
     } else {
         std::error_code error;
         if (!std::filesystem::exists(trimmed, error)) stop_file_error(trimmed, "input file does not exist");

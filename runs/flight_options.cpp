@@ -6,6 +6,7 @@
 #include "app/fixed_columns.hpp"
 #include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
+#include "runs/flight_time.hpp"
 #include "runs/particle_menus.hpp"
 #include "runs/run_context.hpp"
 
@@ -46,8 +47,9 @@ FlightOptions pick_flt_options(const RunContext& p) {
         if (date[4] != '/' || date[7] != '/' || (fault && fault->form)) {
             show(p, "WRONG FORMAT: RE-ENTER");
         } else if (fault) {
-            // A date the runs could not compute (2019/13/45, 2019/02/30, year 0).
-            p.con.line(ListLine() << "NO SUCH DATE (" + upper_case(fault->why) + "): RE-ENTER");
+            // A date the runs could not compute (2019/13/45, 2019/02/30, year 0),
+            // said as the form's refusal is: what is wrong, then RE-ENTER.
+            p.con.line(ListLine() << upper_case(fault->why) + ": RE-ENTER");
         } else {
             o.run_date = date;
             break;
@@ -61,12 +63,13 @@ FlightOptions pick_flt_options(const RunContext& p) {
         show(p, "      range 1-2400. NOTE: if not 0, calculation  ");
         show(p, "      times will be significantly increased).    ");
         auto t = Columns(p.con.read_line()).integer(1, 4);
-        if (t && *t >= 0 && *t <= 2400) {
+        bool in_range = t && *t >= 0 && *t <= 2400;
+        if (in_range && takeoff_minutes_fit(static_cast<int>(*t))) {
             o.takeoff = static_cast<int>(*t);
             return o;
         }
         cls(p);
-        show(p, "      Entry must be 0 to 2400 ");
+        show(p, in_range ? "      Minutes must be 00 to 59 " : "      Entry must be 0 to 2400 ");
     }
 }
 
@@ -88,6 +91,10 @@ FlightOptions batch_flight_options(const RunContext& p) {
         refuse(1, upper_case(fault->why), date + ": " + fault->why);
     }
     if (bc.hour < 0 || bc.hour > 2400) outside(2, "take-off time", bc.hour, 0, 2400);
+    if (!takeoff_minutes_fit(bc.hour))
+        refuse(2, "TAKE-OFF MINUTES MUST BE 00 TO 59",
+               "take-off time " + fmt_i(bc.hour, 4, 4) + ": minutes " + std::to_string(bc.hour % 100) +
+                   " are not 00 to 59");
     if (bc.particle < 0 || bc.particle > 37) outside(3, "particle", bc.particle, 0, 37);
     if (bc.dosekind < 1 || bc.dosekind > kDoseQuantities) outside(4, "dose quantity", bc.dosekind, 1, kDoseQuantities);
     FlightOptions o;

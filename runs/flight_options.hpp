@@ -19,12 +19,13 @@ struct FlightOptions {
 
 // The options dialogue; also sets the GCR model number of ini to 4. A date
 // typed without its slashes in columns 5 and 8, or one the runs could not
-// use (possible_run_date), is asked again.
+// use (possible_run_date), is asked again; so is a take-off time outside
+// 0-2400 or with minutes of 60 or more.
 FlightOptions pick_flt_options(const RunContext& p);
 
 // The settings of DEFAULT.INP, checked before anything is written: a run date
 // the runs can use (possible_run_date), particle 0-37 (0 stored as 38),
-// quantity 1-8, take-off time 0-2400; anything else stops the program
+// quantity 1-8, take-off time 0-2400 with minutes 00-59; anything else stops the program
 // (status 1) with a message naming the file, line, value and limit.
 FlightOptions batch_flight_options(const RunContext& p);
 

@@ -1,11 +1,11 @@
 #include "runs/flight_run_start.hpp"
 
+#include <filesystem>
 #include <vector>
 
 #include "app/console_routines.hpp"
 #include "app/file_picker.hpp"
 #include "app/fortran_format.hpp"
-#include "app/free_form.hpp"
 #include "app/program_stop.hpp"
 #include "app/shell.hpp"
 #include "app/text_lines.hpp"
@@ -19,16 +19,38 @@ namespace {
 
 constexpr std::size_t kInputNameLength = 30;  // the run's FILENAME
 
-std::string next_listed_file(std::istream& list) {
-    auto name = read_free(list, 1);
-    if (!name) stop_file_error("FILELIST.TXT", "lists fewer files than the run was started for");
-    return name->text(0, kInputNameLength);
-}
-
 // The result archives of an input file of the type.
 std::vector<std::string> result_extensions(const std::string& type) {
     if (type == "BIG") return {".OUT"};
     return {".SUM", ".DAT"};
+}
+
+// The lines a file of the type holds before its first flight: a waypoint
+// file's date and column titles; a city-pair file's first record line.
+int lines_before_flights(const std::string& type) { return type == "BIG" ? 1 : 2; }
+
+// Why a file listed for a "*" run cannot be run, in capitals; nullopt when
+// it can. The run's file name is one word of at most 30 characters, as its
+// archives and messages show it; the file must be a regular file that can
+// be read and hold the lines before its first flight.
+std::optional<std::string> listed_file_fault(const std::string& name, const std::string& type) {
+    if (name.find_first_of(" \t") != std::string::npos) return "NAME HOLDS A BLANK";
+    if (name.size() > kInputNameLength) return "NAME IS LONGER THAN 30 CHARACTERS";
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::status(name, error);
+    // Checked before it is opened: opening a named pipe would wait for a writer.
+    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status) &&
+        !std::filesystem::is_regular_file(status))
+        return "IS NOT A REGULAR FILE";
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(status)) in.open(name, std::ios::binary);
+    if (!in.is_open()) return upper_case(unreadable_cause(name));
+    int lines = 0;
+    std::string line;
+    while (lines < lines_before_flights(type) && read_line(in, line)) ++lines;
+    if (lines == 0) return "FILE IS EMPTY";
+    if (lines < lines_before_flights(type)) return "FILE ENDS AFTER LINE " + std::to_string(lines);
+    return std::nullopt;
 }
 
 // Whether the run can take the picked name. One it cannot take is told by
@@ -105,12 +127,33 @@ std::optional<std::string> result_file_name(const RunContext& p, const std::stri
 }
 
 
-FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file) {
+FlightRunStart run_counted_files(const RunContext& p, const std::string& type, const std::string& noun,
+                                 const CountedFileRun& run_file) {
     FlightRunStart run = start_flight_run(p, type);
     if (!run.started) return run;
-    std::ifstream list = open_existing("FILELIST.TXT");
-    for (int i = 1; i <= run.count; ++i) run_file(run.options, next_listed_file(list), i, run.count);
+    const std::string input = trim(run.options.input_name);
+    const bool pattern = flight_file_pattern(input);
+    std::vector<std::string> names = listed_flight_files();
+    if (names.size() < static_cast<std::size_t>(run.count))
+        stop_file_error("FILELIST.TXT", "lists fewer files than the run was started for");
+    SkipGroup& files = p.runs.skips.begin(input, noun);
+    for (int i = 1; i <= run.count; ++i) {
+        const std::string& name = names[static_cast<std::size_t>(i - 1)];
+        // A file of a "*" run that cannot be run costs only itself.
+        std::optional<std::string> skip = pattern ? listed_file_fault(name, type) : std::nullopt;
+        if (!skip) skip = run_file(run.options, pad_to(name, kInputNameLength), i, run.count);
+        if (skip) p.con.line(files.skipped(name, *skip));
+        else files.computed();
+    }
     return run;
+}
+
+FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file) {
+    return run_counted_files(p, type, "files",
+                             [&](const FlightOptions& o, const std::string& name, int number, int count) {
+                                 run_file(o, name, number, count);
+                                 return std::optional<std::string>();
+                             });
 }
 
 }  // namespace tolv7

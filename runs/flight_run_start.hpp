@@ -48,9 +48,23 @@ FlightRunStart start_flight_run(const RunContext& p, const std::string& type);
 // number and the number of files.
 using FlightFileRun = std::function<void(const FlightOptions&, const std::string&, int, int)>;
 
+// One input file of a run, as FlightFileRun, that says what became of it:
+// nullopt when its flight was computed, else the reason it was skipped.
+using CountedFileRun =
+    std::function<std::optional<std::string>(const FlightOptions&, const std::string&, int, int)>;
+
 // start_flight_run, then `run_file` for each name of FILELIST.TXT in order
-// (the first word of a line, cut to 30 characters; a list shorter than its
-// count stops the program).
+// (each line whole, blank-padded to 30 characters; a list shorter than its
+// count stops the program). The files are items of a skip group named by the
+// input name (noun: `noun`): each is computed or skipped with the reason
+// run_file gives, which the console names. In a "*" run a listed file that
+// cannot be run (a name with a blank or of more than 30 characters, a file
+// that is not a regular file, cannot be read, or ends before its first
+// flight) is skipped with its reason and not handed to run_file.
+FlightRunStart run_counted_files(const RunContext& p, const std::string& type, const std::string& noun,
+                                 const CountedFileRun& run_file);
+
+// run_counted_files with the noun "files"; every file run counts as computed.
 FlightRunStart run_listed_files(const RunContext& p, const std::string& type, const FlightFileRun& run_file);
 
 // Opens input file `number` of `count` (it must exist; binary, so that the

@@ -14,6 +14,9 @@ static_assert(kMinuteYears == double(1.9026E-6f));
 // The same minute in double precision, as the waypoint profile steps its time.
 inline constexpr double kMinuteYearsDouble = 1.9026e-6;
 
+// A take-off time HHMM whose minutes are those of an hour (00 to 59).
+inline bool takeoff_minutes_fit(int hhmm) { return hhmm % 100 < 60; }
+
 // The date "YYYY/MM/DD" (or "MM/YYYY", day 0) at the hour and minute of
 // take-off: year + day of year / days of the year, plus the minutes through
 // single precision. Sets useaves: yearly when the month is 0, monthly when

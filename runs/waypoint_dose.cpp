@@ -18,9 +18,11 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "runs/angle_text.hpp"
 #include "runs/flight_altitudes.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
+#include "runs/place_limits.hpp"
 #include "runs/run_context.hpp"
 
 namespace tolv7 {
@@ -32,6 +34,7 @@ struct Waypoint {
     double lon = 0.0;  // degrees east
     double feet = 0.0;
     long long minute = 0;
+    int line = 0;  // the file line its last value stands on
 };
 
 enum class WaypointRead { Ok, End, Bad };
@@ -44,9 +47,11 @@ bool possible_angle(long long degrees, double minutes, double limit) {
 }
 
 // One waypoint of eight free-form values: latitude degrees, minutes and
-// N/S, longitude degrees, minutes and E/W, altitude, elapsed minutes.
-WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
-    auto rec = read_free(in, 8, false);
+// N/S, longitude degrees, minutes and E/W, altitude, elapsed minutes. `line`
+// counts the file lines read.
+WaypointRead read_waypoint(std::istream& in, Waypoint& w, int& line) {
+    auto rec = read_free(in, 8, false, &line);
+    w.line = line;
     if (!rec) return WaypointRead::End;
     if (rec->size() < 8) return WaypointRead::Bad;  // the file ends inside the group
     for (std::size_t i = 0; i < 8; ++i)
@@ -61,10 +66,12 @@ WaypointRead read_waypoint(std::istream& in, Waypoint& w) {
     auto minute = rec->integer(7);
     if (!lat_deg || !lat_min || !lon_deg || !lon_min || !feet || !minute) return WaypointRead::Bad;
     if ((ns != "N" && ns != "S") || (ew != "E" && ew != "W")) return WaypointRead::Bad;
+    for (std::size_t i : {0u, 1u, 3u, 4u})
+        if (minus_written(rec->text(i, 1))) return WaypointRead::Bad;
     // The altitude is interpolated in single precision: beyond its range it
     // cannot be flown at all.
     if (!possible_angle(*lat_deg, *lat_min, 90.0) || !possible_angle(*lon_deg, *lon_min, 360.0) ||
-        !(std::fabs(*feet) <= std::numeric_limits<float>::max()))
+        !(*feet >= kLowestWrittenFeet && *feet <= std::numeric_limits<float>::max()))
         return WaypointRead::Bad;
     w.lat = (static_cast<double>(*lat_deg) + *lat_min / 60.0) * (ns == "N" ? 1.0 : -1.0);
     w.lon = (static_cast<double>(*lon_deg) + *lon_min / 60.0) * (ew == "E" ? 1.0 : -1.0);
@@ -86,31 +93,75 @@ std::string date_of_line(const std::string& line) {
     return comma == std::string::npos ? std::string(10, ' ') : pad_to(headers.substr(0, comma), 10);
 }
 
-// The minutes of the waypoints: each within 0-2000 (else TooLong), rising
-// (else MinutesDoNotRise), the first at minute 0, since minutes before it
-// would have no position (else BadProfile).
-FlightStatus check_minutes(const std::vector<Waypoint>& waypoints) {
-    long long previous = -1;
-    for (const Waypoint& w : waypoints) {
-        if (w.minute < 0 || w.minute > kMaxWaypointMinutes) return FlightStatus::TooLong;
-        if (w.minute <= previous) return FlightStatus::MinutesDoNotRise;
-        previous = w.minute;
+// The minutes of the waypoints: none after minute 2000 (else TooLong), each
+// after the one before (else MinutesDoNotRise), the first at minute 0, since
+// minutes before it would have no position (else BadProfile). `line` is set
+// to the waypoint at fault.
+FlightStatus check_minutes(const std::vector<Waypoint>& waypoints, int& line) {
+    for (std::size_t i = 0; i < waypoints.size(); ++i) {
+        line = waypoints[i].line;
+        if (waypoints[i].minute > kMaxWaypointMinutes) return FlightStatus::TooLong;
+        if (i > 0 && waypoints[i].minute <= waypoints[i - 1].minute) return FlightStatus::MinutesDoNotRise;
     }
-    if (!waypoints.empty() && waypoints.front().minute != 0) return FlightStatus::BadProfile;
+    if (!waypoints.empty() && waypoints.front().minute != 0) {
+        line = waypoints.front().line;
+        return FlightStatus::BadProfile;
+    }
+    line = 0;
     return FlightStatus::Computed;
 }
 
-// The waypoints to the end of the file, then their minutes checked.
-// BadProfile for a waypoint that cannot be read or more than 2000.
-FlightStatus read_waypoints(std::istream& in, std::vector<Waypoint>& waypoints) {
+// The waypoints to the end of the file (the two lines before them read),
+// then their minutes checked. BadProfile for a waypoint that cannot be read
+// or more than 2000. `line` is set to the waypoint at fault.
+FlightStatus read_waypoints(std::istream& in, std::vector<Waypoint>& waypoints, int& line) {
+    int read = 2;
     for (;;) {
         Waypoint w;
-        WaypointRead got = read_waypoint(in, w);
+        WaypointRead got = read_waypoint(in, w, read);
         if (got == WaypointRead::End) break;
-        if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) return FlightStatus::BadProfile;
+        if (got == WaypointRead::Bad || waypoints.size() == kMaxWaypoints) {
+            line = w.line;
+            return FlightStatus::BadProfile;
+        }
         waypoints.push_back(w);
     }
-    return check_minutes(waypoints);
+    return check_minutes(waypoints, line);
+}
+
+// The altitude of minute j of the leg from a to b, at the middle of the
+// minute: linear between the waypoints' altitudes in single precision.
+double minute_feet(const Waypoint& a, const Waypoint& b, long long j) {
+    auto dt = static_cast<float>(b.minute - a.minute);
+    float climb = static_cast<float>(b.feet - a.feet) / dt;
+    float tau = static_cast<float>(j - a.minute) - 0.5f;
+    return static_cast<double>(static_cast<float>(a.feet)) + static_cast<double>(climb) * static_cast<double>(tau);
+}
+
+// Whether a minute of the leg from a to b is flown above `feet`.
+bool leg_above(const Waypoint& a, const Waypoint& b, double feet) {
+    for (long long j = a.minute + 1; j <= b.minute; ++j)
+        if (minute_feet(a, b, j) > feet) return true;
+    return false;
+}
+
+// The waypoints' altitudes as the check of the flight takes them. One above
+// the highest altitude the engine takes counts only when a minute of a leg
+// from or to it is flown above the highest: the minutes are computed at
+// their middles, never at a waypoint itself. `numbers` gets the index of the
+// waypoint of each altitude.
+std::vector<WrittenAltitude> checked_altitudes(const std::vector<Waypoint>& waypoints, const AltitudeBounds& bounds,
+                                               std::vector<std::size_t>& numbers) {
+    std::vector<WrittenAltitude> written;
+    for (std::size_t i = 0; i < waypoints.size(); ++i) {
+        if (waypoints[i].feet > bounds.highest &&
+            !(i > 0 && leg_above(waypoints[i - 1], waypoints[i], bounds.highest)) &&
+            !(i + 1 < waypoints.size() && leg_above(waypoints[i], waypoints[i + 1], bounds.highest)))
+            continue;
+        written.push_back({"WAYPOINT", static_cast<int>(i + 1), waypoints[i].feet});
+        numbers.push_back(i);
+    }
+    return written;
 }
 
 // The point of each minute of flight, element minute (element 0 unused).
@@ -126,13 +177,10 @@ bool fly_leg(const RunContext& p, const AltitudeBounds& bounds, const Waypoint& 
     NauticalInverse leg = use_inverse(p.runs, a.lat, a.lon, b.lat, b.lon);
     auto dt = static_cast<float>(b.minute - a.minute);
     double speed = leg.distance / static_cast<double>(dt);
-    float climb = static_cast<float>(b.feet - a.feet) / dt;
     for (long long j = a.minute + 1; j <= b.minute; ++j) {
         float tau = static_cast<float>(j - a.minute) - 0.5f;  // the middle of the minute
-        double feet =
-            static_cast<double>(static_cast<float>(a.feet)) + static_cast<double>(climb) * static_cast<double>(tau);
         auto k = static_cast<std::size_t>(j);
-        m.depth[k] = ft2gpcms(p, flown_feet(bounds, feet));
+        m.depth[k] = ft2gpcms(p, flown_feet(bounds, minute_feet(a, b, j)));
         auto at = use_forward(p.runs, a.lat, a.lon, speed * static_cast<double>(tau), leg.azimuth);
         if (!at) return false;
         m.lat[k] = at->lat;
@@ -186,6 +234,7 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
         ymd = waypoint_file_date(date_of_line(line));
         if (ymd.empty()) {
             out.status = FlightStatus::DateUnreadable;
+            out.line = 1;
             return out;
         }
         hour = 0;
@@ -196,21 +245,22 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
     auto start = flight_start(p, ymd, hour, minute);
     if (!start) {
         out.status = FlightStatus::DateUnreadable;  // a date whose parts are not numbers
+        out.line = 1;
         return out;
     }
     if (!read_line(in, line)) stop_file_error(file_name, "has no column title line");
 
     std::vector<Waypoint> waypoints;
-    out.status = read_waypoints(in, waypoints);
+    out.status = read_waypoints(in, waypoints, out.line);
     if (out.status != FlightStatus::Computed) return out;
-    // A waypoint above the highest altitude the engine takes is one that
-    // cannot be flown; those below the lowest are flown at the lowest.
+    // A minute above the highest altitude the engine takes cannot be flown;
+    // minutes below the lowest are flown at the lowest.
     const AltitudeBounds bounds = altitude_bounds(p);
-    std::vector<WrittenAltitude> written;
-    for (std::size_t i = 0; i < waypoints.size(); ++i)
-        written.push_back({"WAYPOINT", static_cast<int>(i + 1), waypoints[i].feet});
-    if (check_flight_altitudes(p, written, bounds)) {
+    std::vector<std::size_t> numbers;
+    std::vector<WrittenAltitude> written = checked_altitudes(waypoints, bounds, numbers);
+    if (auto above = check_flight_altitudes(p, written, bounds)) {
         out.status = FlightStatus::BadProfile;
+        out.line = waypoints[numbers[*above]].line;
         return out;
     }
     const std::size_t minutes = waypoints.empty() ? 0 : static_cast<std::size_t>(waypoints.back().minute);
@@ -219,6 +269,7 @@ WaypointDose deg_flt_dose(const RunContext& p, std::istream& in, const std::stri
     for (std::size_t i = 0; i + 1 < waypoints.size(); ++i) {
         if (!fly_leg(p, bounds, waypoints[i], waypoints[i + 1], m)) {
             out.status = FlightStatus::BadProfile;
+            out.line = waypoints[i + 1].line;
             return out;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 
 #include "app/conversions.hpp"
 #include "app/fortran_format.hpp"
@@ -24,11 +25,19 @@ std::ofstream create(const std::string& name) {
     return open_created(name);
 }
 
-void run_deg_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {
+// The words of a skip text: "MINUTES DO NOT RISE".
+std::string skip_words(FlightStatus status) {
+    std::string text = badstr(status);
+    return trim(text.substr(0, text.find("...")));
+}
+
+// One waypoint file into its .SUM and .DAT; the reason it was skipped, if it was.
+std::optional<std::string> run_deg_file(const RunContext& p, const FlightOptions& o, const std::string& filename,
+                                        int number, int count) {
     std::ifstream in = open_flight_file(p, filename, number, count);
     auto sum_name = result_file_name(p, filename, ".SUM");
     auto dat_name = sum_name ? result_file_name(p, filename, ".DAT") : std::nullopt;
-    if (!dat_name) return;
+    if (!dat_name) return "WOULD BE ITS OWN RESULT FILE";
     std::ofstream sum = create(*sum_name);
     std::ofstream dat = create(*dat_name);
     put(dat, ListLine() << " LAT(N)   LON(E)   DEPTH   STEP  DOSE RATE  TOTAL DOSE");
@@ -59,6 +68,8 @@ void run_deg_file(const RunContext& p, const FlightOptions& o, const std::string
     close_checked(dat, *dat_name);
     if (f.status == FlightStatus::Computed) p.con.line(ListLine() << "FINISHED " << filename);
     p.con.line(ListLine() << "Finished reports for " << filename);
+    if (f.status == FlightStatus::Computed) return std::nullopt;
+    return skip_words(f.status) + ": line " + std::to_string(f.line);
 }
 
 }  // namespace
@@ -76,7 +87,7 @@ std::string waypoint_total_line(double total, int particle, int quantity) {
 
 NextMenu rundeg(const RunContext& p) {
     QuietDiagnostics quiet(p.set.init);
-    FlightRunStart run = run_listed_files(p, "DEG", std::bind_front(run_deg_file, std::ref(p)));
+    FlightRunStart run = run_counted_files(p, "DEG", "waypoint files", std::bind_front(run_deg_file, std::ref(p)));
     if (!run.started) return run.leave;
     p.con.line(ListLine() << "Finished all" << run.count << " requested DEG files");
     return NextMenu::Main;

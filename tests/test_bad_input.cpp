@@ -3,6 +3,8 @@
 // archives.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/calendar.hpp"
 #include "app/program_stop.hpp"
 #include "engine/dose.hpp"
@@ -89,6 +91,39 @@ TEST_F(BatchRun, InputNamedLikeAFlightArchiveIsKeptAndReadAsALocationList) {
     }
 }
 
+// In a "*" run a file that cannot be run is named and skipped, and the
+// other files are run.
+TEST_F(BatchRun, FileOfAStarRunThatCannotBeRunCostsOnlyItself) {
+    struct Case {
+        const char* input;
+        std::string file;  // beside R.BIG and R.DEG
+        const char* text;
+        const char* result;  // of the file that runs
+        const char* files;   // the noun of standard error's count
+        const char* reason;
+    };
+    const std::string longest = std::string(27, 'L') + ".BIG";  // 31 characters
+    const Case cases[] = {
+        {"*.BIG", "A B.BIG", kFlights, "R.OUT", "files", "NAME HOLDS A BLANK"},
+        {"*.BIG", longest, kFlights, "R.OUT", "files", "NAME IS LONGER THAN 30 CHARACTERS"},
+        {"*.DEG", "A.DEG", "", "R.SUM", "waypoint files", "FILE IS EMPTY"},
+        {"*.DEG", "A.DEG", "2019/06/15,NO TITLES\n", "R.SUM", "waypoint files", "FILE ENDS AFTER LINE 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        write_file(c.file, c.text);
+        fs::remove(c.result);
+        EXPECT_EQ(run(c.input), kExitSkipped) << console;
+        EXPECT_TRUE(fs::exists(c.result));
+        EXPECT_EQ(occurrences(console, "\n SKIPPED " + c.file + ": " + c.reason + "\n"), 1) << console;
+        EXPECT_EQ(occurrences(console, std::string("\ntolv7: 1 of 2 ") + c.files + " skipped in " + c.input + ": " +
+                                           c.file + " (" + c.reason + ")\n"),
+                  1)
+            << console;
+        fs::remove(c.file);
+    }
+}
+
 TEST_F(BatchRun, BadStepLineCostsOnlyItsFlight) {
     write_file("R.BIG", std::string("BROKEN\n2019/06/15\nEGLL\nLFPG\n2\n15\n29000 x\n31000 10\n25\n-------\n") +
                             kFlights);
@@ -128,7 +163,7 @@ TEST_F(BatchRun, WaypointFileDatedBeforeYearOneIsSkippedAsAnUnreadableDate) {
         SCOPED_TRACE(date);
         write_file("R.DEG", std::string(date) + route.substr(route.find(',')));
         write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nR.DEG\n");
-        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
         EXPECT_EQ(read_lines("R.SUM"), std::vector<std::string>{"  CANNOT READ DATE...SKIPPING THIS FLIGHT    "});
     }
 }
@@ -210,11 +245,12 @@ TEST_F(BatchRun, AltitudeBeyondTheTableSkipsItsItemOnly) {
     write_file("R.BIG", std::string("HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n") + kFlights);
     write_file("R.DEG", "2019/06/15,HIGH\nTITLES\n51 28.0 N 0 27.0 W 500000 0\n51 0.0 N 1 0.0 E 500000 20\n");
     write_file("P.LOC", "START-\nN,51.5,W,0.5,G,2000,2019/06/15,H12,P00,D2\nSTOP--\n");
-    const std::pair<const char*, const char*> cases[] = {
-        {"R.BIG", "R.OUT"}, {"R.DEG", "R.SUM"}, {"P.LOC", "P.ANS"}};
-    for (const auto& [input, result] : cases) {
+    // A skipped waypoint file ends the run with status 4.
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"R.BIG", "R.OUT", kExitNormal}, {"R.DEG", "R.SUM", kExitSkipped}, {"P.LOC", "P.ANS", kExitNormal}};
+    for (const auto& [input, result, status] : cases) {
         SCOPED_TRACE(input);
-        EXPECT_EQ(run(input), kExitNormal) << console;
+        EXPECT_EQ(run(input), status) << console;
         EXPECT_EQ(console.find("Fatal error, aborting program!"), std::string::npos) << console;
         EXPECT_EQ(console.find("is outside the table's"), std::string::npos) << console;
         EXPECT_TRUE(fs::exists(result));

@@ -1,9 +1,12 @@
 // The input-file picker: listing commands, pages of 16, answers.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/file_picker.hpp"
 #include "app/program_stop.hpp"
 #include "app/shell.hpp"
+#include "runs/flight_files.hpp"
 #include "support/test_program.hpp"
 
 namespace tolv7 {
@@ -156,6 +159,29 @@ TEST(FileList, OldListIsRemovedBeforeEachListing) {
     EXPECT_NE(message.find("FILELIST.TXT"), std::string::npos) << message;
     EXPECT_EQ(pk.tp.shell.commands.size(), 1u);
 }
+
+#ifndef _WIN32
+// A listing into a full disk (the list a link to /dev/full, as the shell's
+// redirection leaves it when nothing fits) is no listing of no files: every
+// caller stops naming the list and the cause.
+TEST(FileList, ListThatCannotBeWrittenStopsEveryCaller) {
+    const std::pair<const char*, std::function<void(Program&)>> callers[] = {
+        {"make_filelist", [](Program& p) { make_filelist(p, "TXT"); }},
+        {"pick_infile", [](Program& p) { pick_infile(p, "LOC"); }},
+        {"pick_flt_files", [](Program& p) { pick_flt_files(p, "*.BIG"); }},
+    };
+    for (const auto& [caller, call] : callers) {
+        SCOPED_TRACE(caller);
+        Picker pk("");
+        pk.tp.shell.handler = [](const std::string&) { test::fs::create_symlink("/dev/full", "FILELIST.TXT"); };
+        std::string message;
+        EXPECT_EQ(test::stop_status([&] { call(*pk.tp); }, &message), kExitFileError);
+        EXPECT_EQ(message, "FILELIST.TXT: could not be written (disk full or I/O error)");
+        EXPECT_EQ(pk.tp.screen().find("No such files"), std::string::npos) << pk.tp.screen();
+        EXPECT_EQ(pk.tp.screen().find("none found"), std::string::npos) << pk.tp.screen();
+    }
+}
+#endif
 
 TEST(FileList, FoldersThatFitThePatternAreDropped) {
     Picker pk("");

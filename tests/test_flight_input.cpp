@@ -353,7 +353,7 @@ TEST(FlightOptions, FullDialogueWithADateAndTakeOffTime) {
 }
 
 TEST(FlightOptions, RefusedAnswersAreAskedAgain) {
-    TestProgram tp("38\nx\n5\n9\n0\n4\nN\n2019/6/15\n2019/06/15\n2401\n2400\n");
+    TestProgram tp("38\nx\n5\n9\n0\n4\nN\n2019/6/15\n2019/06/15\n2401\n1260\n0975\n2400\n");
     FlightOptions o = pick_flt_options(*tp);
     EXPECT_EQ(o.particle, 5);
     EXPECT_EQ(o.quantity, 4);
@@ -363,14 +363,15 @@ TEST(FlightOptions, RefusedAnswersAreAskedAgain) {
     EXPECT_NE(screen.find("\n       Entry must be 1 to 8 \n"), std::string::npos);
     EXPECT_NE(screen.find("\n WRONG FORMAT: RE-ENTER\n"), std::string::npos);
     EXPECT_NE(screen.find("\n       Entry must be 0 to 2400 \n"), std::string::npos);
+    EXPECT_EQ(occurrences(screen, "\n       Minutes must be 00 to 59 \n"), 2);
 }
 
 TEST(FlightOptions, DatesTheRunsCannotUseAreAskedAgain) {
     const std::pair<const char*, const char*> cases[] = {
-        {"2019/13/45", " NO SUCH DATE (MONTH 13 IS NOT 00 TO 12): RE-ENTER"},
-        {"2019/02/30", " NO SUCH DATE (DAY 30 IS NOT 00 TO 28 IN 2019/02): RE-ENTER"},
-        {"2019/00/15", " NO SUCH DATE (DAY 15 IS NOT 00 IN A YEARLY AVERAGE): RE-ENTER"},
-        {"0000/06/15", " NO SUCH DATE (YEAR 0 IS NOT 1 OR LATER): RE-ENTER"},
+        {"2019/13/45", " MONTH 13 IS NOT 00 TO 12: RE-ENTER"},
+        {"2019/02/30", " DAY 30 IS NOT 00 TO 28 IN 2019/02: RE-ENTER"},
+        {"2019/00/15", " DAY 15 IS NOT 00 IN A YEARLY AVERAGE: RE-ENTER"},
+        {"0000/06/15", " YEAR 0 IS NOT 1 OR LATER: RE-ENTER"},
         {"-019/06/15", " WRONG FORMAT: RE-ENTER"},
         {"2019/JU/15", " WRONG FORMAT: RE-ENTER"},
         {"04/1973", " WRONG FORMAT: RE-ENTER"},  // the dialogue asks for YYYY/MM/DD
@@ -425,6 +426,7 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
     EXPECT_EQ(o.input_name, "FLIGHTS.BIG                   ");
     for (const char* bad : {"2019/06/15\n2401\n0\n2\nF.BIG\n", "2019/06/15\n0\n38\n2\nF.BIG\n",
                             "2019/06/15\n0\n0\n9\nF.BIG\n", "2019/06/15\n0\n-1\n2\nF.BIG\n",
+                            "2019/06/15\n1260\n0\n2\nF.BIG\n", "2019/06/15\n0975\n0\n2\nF.BIG\n",
                             "2019/13/01\n0\n0\n2\nF.BIG\n", "2019/04/31\n0\n0\n2\nF.BIG\n", "\n0\n0\n2\nF.BIG\n"}) {
         write_file("DEFAULT.INP", bad);
         TestProgram fatal;
@@ -433,6 +435,11 @@ TEST_F(BatchOptions, ValuesAreCheckedBeforeTheRun) {
         EXPECT_NE(fatal.screen().find("DEFAULT.INP LINE"), std::string::npos) << bad;
         EXPECT_EQ(message.rfind("DEFAULT.INP, line ", 0), 0u) << message;
     }
+    write_file("DEFAULT.INP", "2019/06/15\n0975\n0\n2\nF.BIG\n");
+    std::string message;
+    EXPECT_EQ(stop_status([&] { batch_flight_options(*tp); }, &message), kExitFatal);
+    EXPECT_EQ(message, "DEFAULT.INP, line 2: take-off time 0975: minutes 75 are not 00 to 59");
+    EXPECT_EQ(tp.screen_lines().at(0), std::string(16, ' ') + " DEFAULT.INP LINE 2: TAKE-OFF MINUTES MUST BE 00 TO 59");
     // Month first: April 1973, the form the runs read as 1973/04/00.
     write_file("DEFAULT.INP", "04/1973\n0\n0\n2\nFLIGHTS.BIG\n");
     EXPECT_EQ(batch_flight_options(*tp).run_date, "04/1973   ");

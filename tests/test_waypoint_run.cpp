@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/fortran_format.hpp"
+#include "app/program_stop.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
 #include "program/startup.hpp"
@@ -159,41 +160,70 @@ TEST_F(WaypointFlights, MinutesUpTo2000AreFlown) {
 }
 
 TEST_F(WaypointFlights, WaypointsThatCannotBeFlownAreRefused) {
-    std::string head = std::string("2019/06/15,BAD\n") + kTitles + "46 0 N 8 0 E 35000 0\n";
-    EXPECT_EQ(fly(head + "47 0 s 11 0 E 35000 30\n").status, Status::BadProfile);  // lower-case letter
-    EXPECT_EQ(fly(head + "47 0 N 11 0 X 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E high 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000\n").status, Status::BadProfile);  // the file ends inside the waypoint
-    EXPECT_EQ(fly(head + "47.5 0 N 11 0 E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(std::string("2019/06/15,LATE START\n") + kTitles + "46 0 N 8 0 E 35000 5\n").status,
-              Status::BadProfile);
-    // Minutes that fall or repeat have their own status and text.
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n").status, Status::MinutesDoNotRise);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n").status, Status::MinutesDoNotRise);
+    const std::string first = "46 0 N 8 0 E 35000 0\n";  // line 3
+    std::string many = first;
+    for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
+    struct Case {
+        std::string waypoints;  // from line 3 on
+        Status status;
+        int line;  // of the waypoint at fault
+    };
+    const Case cases[] = {
+        {first + "47 0 s 11 0 E 35000 30\n", Status::BadProfile, 4},  // lower-case letter
+        {first + "47 0 N 11 0 X 35000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 0 E high 30\n", Status::BadProfile, 4},
+        {first + "47 0 N\n11 0 E 35000\n", Status::BadProfile, 5},  // the file ends inside the waypoint
+        {first + "47.5 0 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        {many, Status::BadProfile, 2003},                              // waypoint 2001
+        // The first waypoint is the take-off, at minute 0.
+        {"46 0 N 8 0 E 35000 5\n", Status::BadProfile, 3},
+        {"46 0 N 8 0 E 35000 -1\n", Status::BadProfile, 3},
+        // Minutes that fall or repeat have their own status and text.
+        {first + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 20\n", Status::MinutesDoNotRise, 5},
+        {first + "47 0 N 11 0 E 35000 30\n47 0 N 12 0 E 35000 30\n", Status::MinutesDoNotRise, 5},
+        {first + "47 0 N 11 0 E 35000 -10\n", Status::MinutesDoNotRise, 4},
+        // Impossible places are unreadable groups.
+        {first + "95 0 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        {first + "90 1 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        {first + "47 60 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 361 0 E 35000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 60.0 W 35000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 nan E 35000 30\n", Status::BadProfile, 4},
+        {first + "90 0 S 360 0 W 35000 30\n", Status::Computed, 0},
+        // The letter gives the sign: a minus beside it is a typo, on a zero too.
+        {first + "-47 0 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N -0 30 W 35000 30\n", Status::BadProfile, 4},
+        {first + "47 -0.0 N 11 0 E 35000 30\n", Status::BadProfile, 4},
+        // Above the highest altitude the engine takes (about 353,900 ft on
+        // this tree's depth table) a minute cannot be flown: minute 30 of the
+        // leg to 360,000 ft is at 354,583 ft.
+        {first + "47 0 N 11 0 E 360000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 0 E 500000 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 0 E -1e39 30\n", Status::BadProfile, 4},  // beyond single precision
+        // A waypoint above it that no minute reaches: the minutes are flown
+        // at their middles, here at 197,500 ft on both sides.
+        {first + "46 0 N 8 1 E 360000 1\n46 0 N 8 2 E 35000 2\n", Status::Computed, 0},
+        {"46 0 N 8 0 E 500000 0\n", Status::Computed, 0},
+        // Below any airport is a typo, even where the minutes would be flown
+        // at the lowest altitude anyway.
+        {first + "47 0 N 11 0 E -1501 30\n", Status::BadProfile, 4},
+        {first + "47 0 N 11 0 E -1500 30\n", Status::Computed, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.waypoints.substr(0, 80));
+        WaypointDose f = fly(std::string("2019/06/15,BAD\n") + kTitles + c.waypoints);
+        EXPECT_EQ(f.status, c.status);
+        EXPECT_EQ(f.line, c.line);
+        if (c.status != Status::Computed) {
+            EXPECT_TRUE(steps().empty());
+        }
+    }
     EXPECT_EQ(badstr(Status::MinutesDoNotRise), "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ");
-    // Impossible places are unreadable groups.
-    EXPECT_EQ(fly(head + "95 0 N 11 0 E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "90 1 N 11 0 E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 60 N 11 0 E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 361 0 E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 60.0 W 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 nan E 35000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "90 0 S 360 0 W 35000 30\n").status, Status::Computed);
-    // Above the highest altitude the engine takes (about 353,900 ft on this
-    // tree's depth table), a waypoint cannot be flown.
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 360000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E 500000 30\n").status, Status::BadProfile);
-    EXPECT_EQ(fly(head + "47 0 N 11 0 E -1e39 30\n").status, Status::BadProfile);  // beyond single precision
     auto checks = check_log_lines(tp);
     EXPECT_NE(std::find(checks.begin(), checks.end(),
                         std::string(ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "WAYPOINT" << 2 << 360000.0
                                                << "FEET, HIGHEST" << altitude_bounds(*tp).highest << "FEET")),
               checks.end());
-    EXPECT_EQ(fly(std::string("2019/06/15,NEGATIVE\n") + kTitles + "46 0 N 8 0 E 35000 -1\n").status, Status::TooLong);
-    std::string many = head;
-    for (int i = 1; i < 2001; ++i) many += "46 0 N 8 0 E 35000 " + std::to_string(i) + "\n";
-    EXPECT_EQ(fly(many).status, Status::BadProfile);
-    EXPECT_TRUE(steps().empty());
 }
 
 // Tel Aviv (135 ft) down to the Dead Sea shore (-1266 ft) and up again:
@@ -300,32 +330,40 @@ TEST_F(WaypointRun, NameWithoutADotGetsTheExtensionsAppended) {
     EXPECT_EQ(read_lines("ROUTEDEG.DAT").size(), 6u);
 }
 
-// A picked input named like one of its archives (.SUM or .DAT) is left as it
-// is, and neither archive is written: a message names it instead.
-TEST_F(WaypointRun, PickedInputThatWouldBeItsOwnArchiveIsNotRun) {
+// A picked input that the run cannot take is refused by name: one named
+// like one of its archives (.SUM or .DAT) is left as it is, and neither
+// archive is written. A name of 30 characters, the longest the run takes,
+// is run.
+TEST_F(WaypointRun, PickedInputIsRunOrRefusedByName) {
     const std::string route = std::string("2019/06/15,HOP\n") + kTitles + "46 0 N 8 0 E 35000 0\n46 0 N 9 0 E 35000 3\n";
+    const std::string longest = std::string(26, 'L') + ".DEG";
     struct Case {
-        const char* input;
-        const char* other_archive;
-        std::size_t indent;  // the message is right-aligned to column 70
+        std::string input;
+        std::string other_archive;
+        std::string refusal;  // right-aligned to column 70; empty: the file is run
     };
-    for (const Case& c : {Case{"ROUTES.SUM", "ROUTES.DAT", 21}, Case{"X.DAT", "X.SUM", 26}}) {
+    const Case cases[] = {
+        {"ROUTES.SUM", "ROUTES.DAT", std::string(21, ' ') + " ROUTES.SUM WOULD BE ITS OWN RESULT FILE: NOT RUN"},
+        {"X.DAT", "X.SUM", std::string(26, ' ') + " X.DAT WOULD BE ITS OWN RESULT FILE: NOT RUN"},
+        {longest, std::string(26, 'L') + ".SUM", ""},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         write_file(c.input, route);
         TestProgram menus("1\nY\n");  // the only name offered, dates from the file
         start_up(*menus);
         menus->set.init.menus = "FEW";
-        menus.shell.answer_listings(std::string(c.input) + "\n");
+        menus.shell.answer_listings(c.input + "\n");
         EXPECT_EQ(rundeg(*menus), NextMenu::Main);
         EXPECT_EQ(read_file(c.input), route);
-        EXPECT_FALSE(fs::exists(c.other_archive));
+        EXPECT_EQ(fs::exists(c.other_archive), c.refusal.empty());
         auto screen = menus.screen_lines();
-        EXPECT_NE(std::find(screen.begin(), screen.end(),
-                            std::string(c.indent, ' ') + " " + c.input + " WOULD BE ITS OWN RESULT FILE: NOT RUN"),
-                  screen.end())
-            << menus.screen();
-        EXPECT_EQ(menus.screen().find("FINISHED"), std::string::npos) << menus.screen();
-        EXPECT_EQ(menus.screen().find("Finished reports"), std::string::npos) << menus.screen();
+        const bool runs = c.refusal.empty();
+        if (!runs) {
+            EXPECT_NE(std::find(screen.begin(), screen.end(), c.refusal), screen.end()) << menus.screen();
+        }
+        EXPECT_EQ(occurrences(menus.screen(), "FINISHED"), runs ? 1 : 0) << menus.screen();
+        EXPECT_EQ(occurrences(menus.screen(), "Finished reports"), runs ? 1 : 0) << menus.screen();
     }
 }
 
@@ -338,8 +376,16 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     write_file("LOWER.DEG", std::string("2019/06/15,LOWER CASE\n") + kTitles + "46 0 n 8 0 E 8000 0\n");
     write_file("LONG.DEG",
                std::string("2019/06/15,LONG\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 2001\n");
+    write_file("FALL.DEG", std::string("2019/06/15,FALL\n") + kTitles + "46 0 N 8 0 E 8000 0\n47 0 N 9 0 E 8000 -10\n");
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+    // The console names each skipped file, standard error counts them.
+    for (const char* skip : {" SKIPPED NODATE.DEG: CANNOT READ DATE: line 1\n",
+                             " SKIPPED LOWER.DEG: BAD PROFILE DATA: line 3\n",
+                             " SKIPPED LONG.DEG: TRIP TIME >1996 MIN: line 4\n",
+                             " SKIPPED FALL.DEG: MINUTES DO NOT RISE: line 4\n"})
+        EXPECT_EQ(occurrences(console, skip), 1) << skip << console;
+    EXPECT_EQ(occurrences(console, "\ntolv7: 4 of 5 waypoint files skipped in *.DEG: "), 1) << console;
 
     EXPECT_TRUE(matches_golden("waypoint/GOOD.SUM", read_file("GOOD.SUM")));
     EXPECT_TRUE(matches_golden("waypoint/GOOD.DAT", read_file("GOOD.DAT")));
@@ -353,7 +399,8 @@ TEST(WaypointProgram, ArchivesOfComputedAndSkippedFlights) {
     const std::pair<const char*, const char*> skipped[] = {
         {"NODATE", "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"},
         {"LOWER", "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    \n"},
-        {"LONG", "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"}};
+        {"LONG", "  TRIP TIME >1996 MIN...SKIPPING THIS FLIGHT \n"},
+        {"FALL", "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT \n"}};
     for (auto [name, text] : skipped) {
         EXPECT_EQ(read_file(std::string(name) + ".SUM"), text) << name;
         EXPECT_EQ(read_file(std::string(name) + ".DAT"), header + text) << name;
