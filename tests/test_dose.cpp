@@ -187,6 +187,34 @@ TEST(DoseLogs, FixedCheckLogLinesAndAnEmptyTraceFileWithoutTest) {
     EXPECT_EQ(read_lines("GCR_MODELS/ISO_GCR2.OUT").size(), 2802u);
 }
 
+// Past the check log's limit for per-call lines a computation writes none of
+// its own (one line says from which computation on); other lines go on. A
+// computation that begins below the limit writes all of its lines.
+TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
+    Started s(constant_tree(tree::CutoffShape::Zero));
+    set_averages(*s.tp, 6, 15, 12);
+    const double date = decimal_year(2019, 6, 15, 12);
+    s.tp.log.per_call_limit = 1'000'000;
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    const std::size_t padding = check_log_lines(s.tp).size();
+    const auto held = static_cast<std::size_t>(fs::file_size("DIAGNOSE/TOLV7CHK.DAT"));
+    ASSERT_LT(held, 999'000u);
+    s.tp.log.line(std::string(999'999 - held - 1, 'x'));  // one byte below the limit
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    s.rate(-45.5, -10.25, 300.0, date, 76);
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    auto lines = check_log_lines(s.tp);
+    const std::vector<std::string> last(lines.end() - 3, lines.end());
+    EXPECT_EQ(last, (std::vector<std::string>{
+                        " Check log past 1000000 bytes: the lines of each dose computation are left out from the one "
+                        "at T=2019.456164, LAT -45.5, LON -10.25",
+                        " FORBUSH correction is:               1.0", " FORBUSH correction is:               1.0"}));
+    // The computation begun below the limit wrote all of its lines.
+    ASSERT_GE(lines.size(), padding + 1 + 3);
+    EXPECT_EQ(lines[padding + 1].substr(0, 11), "  Starting ");
+    EXPECT_EQ(lines[lines.size() - 4].rfind("  Doserate calculation time in seconds.", 0), 0u);
+}
+
 TEST(DoseLogs, TraceGoesToTheDoseLogWithTestOne) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
