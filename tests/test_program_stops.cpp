@@ -132,6 +132,16 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
              write_file("DEFAULT.INP", "2019/06/15\n1200\n  99\n   2\nFLIGHTS.BIG\n");
          },
          "", kExitFatal, "tolv7: DEFAULT.INP, line 3: particle 99 is not 0 to 37"},
+        {"depth table whose depths do not fall",
+         [] {
+             std::string table = read_file("ATMOSPHERE/FT-GM.DAT");
+             std::size_t at = 0;
+             for (int n = 1; n < 60; ++n) at = table.find('\n', at) + 1;
+             table.replace(at + 11, 13, "      9.9E+29");
+             write_file("ATMOSPHERE/FT-GM.DAT", table);
+         },
+         "", kExitFileError,
+         "tolv7: ATMOSPHERE/FT-GM.DAT: line 60: the depth 9.9E+29 g/cm2 does not fall below the line before"},
         {"keyboard input ends at a menu", [] { set_menus("YES"); }, "", kExitEndOfInput,
          "tolv7: keyboard input ended at the prompt \"" + menu_prompt + "\""},
         {"keyboard input ends at a question", [] { set_menus("YES"); }, "4\n1\n", kExitEndOfInput,
