@@ -196,7 +196,7 @@ TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
     const double date = decimal_year(2019, 6, 15, 12);
     s.tp.log.per_call_limit = 1'000'000;
     s.rate(45.0, 10.0, 300.0, date, 76);
-    const std::size_t padding = check_log_lines(s.tp).size();
+    const std::size_t before_padding = check_log_lines(s.tp).size();
     const auto held = static_cast<std::size_t>(fs::file_size("DIAGNOSE/TOLV7CHK.DAT"));
     ASSERT_LT(held, 999'000u);
     s.tp.log.line(std::string(999'999 - held - 1, 'x'));  // one byte below the limit
@@ -210,8 +210,8 @@ TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
                         "at T=2019.456164, LAT -45.5, LON -10.25",
                         " FORBUSH correction is:               1.0", " FORBUSH correction is:               1.0"}));
     // The computation begun below the limit wrote all of its lines.
-    ASSERT_GE(lines.size(), padding + 1 + 3);
-    EXPECT_EQ(lines[padding + 1].substr(0, 11), "  Starting ");
+    ASSERT_GE(lines.size(), before_padding + 1 + 3);
+    EXPECT_EQ(lines[before_padding + 1].substr(0, 11), "  Starting ");
     EXPECT_EQ(lines[lines.size() - 4].rfind("  Doserate calculation time in seconds.", 0), 0u);
 }
 

@@ -53,6 +53,10 @@ TEST_F(Potentials, LoadHpReadsTheTableAndTakesTheLastLineAsMostRecent) {
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[2], kWarning1 + "        2019           2");
     EXPECT_EQ(log[3], kWarning2 + "         550");
+    // No line gives the yearly value: the mean of the year's entries.
+    EXPECT_EQ(hp(2019, 0, 0), 625);
+    EXPECT_EQ(test::check_log_lines(tp).back(),
+              " No yearly potential found for        2019 using the mean of its           2 monthly values:         625");
 }
 
 TEST_F(Potentials, LoadHpSkipsLinesOutsideTheTable) {
@@ -121,38 +125,6 @@ TEST_F(Potentials, DailyFileComesFirstThenTheTable) {
     EXPECT_EQ(hp(2020, 6, 16), 600);  // a day never matches a month line
     EXPECT_EQ(hp(2020, 7, 31), 700);
     EXPECT_EQ(test::check_log_lines(tp).size(), 2u);  // no warnings
-}
-
-// A yearly value that no line of the daily file gives is the mean of the
-// year's monthly entries, rounded to whole MV, with one line saying so; a
-// year without monthly entries gives the most recent entry and the warnings.
-TEST_F(Potentials, YearlyValueWithoutItsLineIsTheMeanOfTheYearsMonths) {
-    struct Case {
-        const char* monthly;
-        const char* daily;
-        std::int32_t year;
-        std::int32_t expected;
-        std::vector<std::string> log;
-    };
-    const Case cases[] = {
-        {" 1/2019,     309\n 6/2019,     411\n12/2019,     500\n", "", 2019, 407,
-         {" No yearly potential found for        2019 using the mean of its           3 monthly values:         407"}},
-        {" 1/2019,     309\n 2/2019,     310\n 1/2020,     999\n", "", 2019, 310,  // 309.5
-         {" No yearly potential found for        2019 using the mean of its           2 monthly values:         310"}},
-        {" 1/2019,     309\n", "00/2019         450\n", 2019, 450, {}},
-        {" 1/2019,     309\n 3/2020,     320\n", "", 2018, 320,
-         {kWarning1 + "        2018           0", kWarning2 + "         320"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.monthly + std::string(c.daily));
-        monthly(c.monthly);
-        daily(c.daily);
-        load_hp(*tp);
-        const std::size_t before = test::check_log_lines(tp).size();
-        EXPECT_EQ(hp(c.year, 0, 0), c.expected);
-        auto log = test::check_log_lines(tp);
-        EXPECT_EQ(std::vector<std::string>(log.begin() + static_cast<long>(before), log.end()), c.log);
-    }
 }
 
 TEST_F(Potentials, SearchEndsAtTheFirstUnreadableLine) {
