@@ -4,8 +4,16 @@
 
 namespace tolv7 {
 
+CheckLog::PerCall CheckLog::per_call() {
+    if (bytes_ < per_call_limit) return PerCall::Write;
+    if (per_call_stopped_) return PerCall::LeaveOut;
+    per_call_stopped_ = true;
+    return PerCall::LeaveOutFirst;
+}
+
 void CheckLog::line(const std::string& text) {
     if (failed_) return;
+    bytes_ += text.size() + 1;
     if (!file_.is_open()) {
         pending_.push_back(text);
         return;
@@ -20,9 +28,14 @@ void CheckLog::open(const std::string& path) {
     if (file_.is_open()) file_.close();
     path_ = path;
     failed_ = false;
+    per_call_stopped_ = false;
     file_.open(path, std::ios::out | std::ios::trunc);
     if (!file_) stop_unwritable(path);
-    for (const auto& text : pending_) file_ << text << '\n';
+    bytes_ = 0;
+    for (const auto& text : pending_) {
+        file_ << text << '\n';
+        bytes_ += text.size() + 1;
+    }
     pending_.clear();
     check();
 }

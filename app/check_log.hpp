@@ -1,6 +1,7 @@
 #pragma once
 // The check log DIAGNOSE/TOLV7CHK.DAT. Lines written before the log is open
 // (the first configuration reading) are kept and written once it opens.
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -9,6 +10,21 @@ namespace tolv7 {
 
 class CheckLog {
 public:
+    // The lines that a computation writes at every call (the dose engine's
+    // start, times and end) stop once the log holds this many bytes, so that
+    // a long batch run cannot fill the disk with them; every other line is
+    // still written. Tests lower it.
+    static constexpr std::uintmax_t kPerCallLimit = 100'000'000;
+    std::uintmax_t per_call_limit = kPerCallLimit;
+
+    // Whether a computation that begins now writes its per-call lines.
+    enum class PerCall {
+        Write,          // the log holds fewer than per_call_limit bytes
+        LeaveOutFirst,  // the first computation past the limit: it writes the one line that says so
+        LeaveOut
+    };
+    PerCall per_call();
+
     // A write that fails (full disk, I/O error) stops the program (status 2)
     // once; later lines are dropped, so that the stop is not repeated on the
     // way out.
@@ -25,6 +41,8 @@ private:
     std::string path_;
     bool failed_ = false;
     std::vector<std::string> pending_;
+    std::uintmax_t bytes_ = 0;  // the lines given since the log was opened, with their line ends
+    bool per_call_stopped_ = false;
 };
 
 }  // namespace tolv7

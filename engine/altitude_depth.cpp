@@ -67,6 +67,11 @@ void read_table(AltitudeTable& t) {
         if (row > 0 && !(*altitude > kft[static_cast<std::size_t>(row - 1)]))
             stop_file_error(path, where() + ": the altitude " + trim_right(rec->text(0, 20)) +
                                       " kft does not rise above the line before");
+        // Depths that do not fall would turn the depth-to-altitude spline
+        // over (or divide by a zero step), far from the line at fault.
+        if (row > 0 && !(*grams < depth[static_cast<std::size_t>(row - 1)]))
+            stop_file_error(path, where() + ": the depth " + trim_right(rec->text(1, 20)) +
+                                      " g/cm2 does not fall below the line before");
         kft[static_cast<std::size_t>(row)] = *altitude;
         depth[static_cast<std::size_t>(row)] = *grams;
     }

@@ -5,7 +5,8 @@
 //
 // The table is read again whenever its size or modification time changed
 // since the last reading (and before every use when caching is off), so an
-// edit of the file counts at the next call.
+// edit of the file counts at the next call. A reading stops the program at
+// a line whose altitude does not rise or whose depth does not fall.
 //
 // The conversions stop the program (fatal) outside their fixed ranges; the
 // runs keep their altitudes inside the bounds that altitude_bounds gives, so

@@ -26,11 +26,26 @@ void DoseTrace::traced_line(const std::string& text) {
     if (trace_) dap_ << text << '\n';
 }
 
+void DoseTrace::logged_line(const std::string& text) {
+    if (logged_) log_.line(text);
+}
+
 void DoseTrace::starting(const DoseCall& c) {
+    // A computation's check-log lines are written whole or not at all.
+    switch (log_.per_call()) {
+        case CheckLog::PerCall::Write: logged_ = true; break;
+        case CheckLog::PerCall::LeaveOutFirst:
+            log_.line(ListLine() << "Check log past " + std::to_string(log_.per_call_limit) +
+                                        " bytes: the lines of each dose computation are left out from the one at T=" +
+                                        list_real_text(c.date) + ", LAT " + list_real_text(c.latitude) + ", LON " +
+                                        list_real_text(c.longitude));
+            [[fallthrough]];
+        case CheckLog::PerCall::LeaveOut: logged_ = false; break;
+    }
     std::string starting = ListLine() << " Starting " << c.latitude << c.longitude << c.depth << c.date << c.dose_kind
                                       << c.gcr_model << c.test << c.superposition;
-    log_.line(starting);
-    log_.line(ListLine() << kLoading);
+    logged_line(starting);
+    logged_line(ListLine() << kLoading);
     if (trace_) {
         traced_line(starting);
         con_.line(ListLine() << kLoading);
@@ -42,7 +57,7 @@ void DoseTrace::lap(const char* title, bool traced) {
     const float now = processor_seconds_single();
     std::string line = ListLine() << title << static_cast<double>(now - last_lap_);
     last_lap_ = now;
-    log_.line(line);
+    logged_line(line);
     if (traced) traced_line(line);
 }
 
@@ -74,18 +89,18 @@ void DoseTrace::dose_kind_outside(int dose_kind) {
 
 void DoseTrace::bin(const FoldStep& s, const BinTraceContext& c) {
     const BinCoefficients& k = s.coefficients;
-    log_.line(ListLine() << "z,e,i,ii" << s.z << s.i << 1 << 1);
-    log_.line(ListLine() << "Rigidities" << s.lr << s.ur);
-    log_.line(ListLine() << "UE:" << s.ue << " LE:" << s.le << " LL:" << s.last_ec);
-    log_.line(ListLine() << "Skycut" << c.skycut << "Vcut" << c.vcut);
-    log_.line(ListLine() << "Sky " << c.weight << " afluence " << s.last_o);
-    log_.line(ListLine() << "zenith step:" << c.zenith);
-    log_.line(ListLine() << "flux" << s.flux << " norm" << kFoldNorm);
-    log_.line(ListLine() << "dosekind, alt" << c.dose_kind << c.depth);
-    log_.line(ListLine() << "Slant:" << 1.0 << " nonvertical alt:" << c.depth_used);
-    log_.line(ListLine() << "hifix:" << k.h << " hdfix: " << 1.0);
-    log_.line(ListLine() << "ftdcc " << k.u << " dd " << s.term << " VS " << s.sum.variance);
-    log_.line(ListLine() << "dose=" << s.sum.rate);
+    logged_line(ListLine() << "z,e,i,ii" << s.z << s.i << 1 << 1);
+    logged_line(ListLine() << "Rigidities" << s.lr << s.ur);
+    logged_line(ListLine() << "UE:" << s.ue << " LE:" << s.le << " LL:" << s.last_ec);
+    logged_line(ListLine() << "Skycut" << c.skycut << "Vcut" << c.vcut);
+    logged_line(ListLine() << "Sky " << c.weight << " afluence " << s.last_o);
+    logged_line(ListLine() << "zenith step:" << c.zenith);
+    logged_line(ListLine() << "flux" << s.flux << " norm" << kFoldNorm);
+    logged_line(ListLine() << "dosekind, alt" << c.dose_kind << c.depth);
+    logged_line(ListLine() << "Slant:" << 1.0 << " nonvertical alt:" << c.depth_used);
+    logged_line(ListLine() << "hifix:" << k.h << " hdfix: " << 1.0);
+    logged_line(ListLine() << "ftdcc " << k.u << " dd " << s.term << " VS " << s.sum.variance);
+    logged_line(ListLine() << "dose=" << s.sum.rate);
     dap_ << " z,e,ftdcc,dose,flux" << fmt_i(s.z, 4) << fmt_i(s.i, 4) << fmt_e(k.u, 12, 4) << fmt_e(s.sum.rate, 12, 4)
          << fmt_e(s.flux, 12, 4) << '\n';
 }
@@ -96,11 +111,11 @@ void DoseTrace::finished(const DoseCall& c, double rate) {
         traced_line(adjusted);
         con_.line(adjusted);
     }
-    log_.line(fmt_a(" Finished: ", 11) + fmt_e(c.latitude, 12, 4) + fmt_e(c.longitude, 12, 4) + fmt_e(c.depth, 12, 4) +
+    logged_line(fmt_a(" Finished: ", 11) + fmt_e(c.latitude, 12, 4) + fmt_e(c.longitude, 12, 4) + fmt_e(c.depth, 12, 4) +
               fmt_e(c.date, 12, 4) + fmt_i(c.dose_kind, 4) + fmt_i(c.gcr_model, 4) + fmt_i(c.test, 4) +
               fmt_i(c.superposition, 4));
-    log_.line(adjusted);
-    log_.line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
+    logged_line(adjusted);
+    logged_line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
     if (!dap_.close()) stop_unwritable(dap_.path());
 }
 

@@ -3,7 +3,9 @@
 // and with the trace on (test 1) the detailed trace in DIAGNOSE/DIAGDAP.DAT
 // and the progress lines on the console. DIAGDAP.DAT holds the last
 // computation's lines only: they are gathered while it runs and the file is
-// written over when it ends, or when a stop leaves it early.
+// written over when it ends, or when a stop leaves it early. The check log's
+// lines of a computation are left out once the log has grown past its limit
+// for per-call lines (one line says from which computation on).
 #include <span>
 #include <string>
 
@@ -68,10 +70,13 @@ public:
 
 private:
     void traced_line(const std::string& text);
+    // A line of the computation's own in the check log.
+    void logged_line(const std::string& text);
     CheckLog& log_;
     Console& con_;
     RewrittenFile& dap_;
     bool trace_;
+    bool logged_ = true;
     float entry_;
     float last_lap_;
 };

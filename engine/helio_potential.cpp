@@ -1,5 +1,6 @@
 #include "engine/helio_potential.hpp"
 
+#include <cmath>
 #include <fstream>
 #include <optional>
 
@@ -29,6 +30,26 @@ std::size_t table_index(std::int32_t year, std::int32_t month) {
 std::int32_t table_value(const MvDates& mv, std::int32_t year, std::int32_t month) {
     if (!in_table(year, month) || mv.table.empty()) return 0;
     return mv.table[table_index(year, month)];
+}
+
+// The mean of the year's monthly table entries (those not 0), rounded to
+// whole MV, and how many there are; nullopt when the year has none.
+struct YearlyMean {
+    std::int32_t mv = 0;
+    int months = 0;
+};
+
+std::optional<YearlyMean> yearly_mean(const MvDates& mv, std::int32_t year) {
+    long long sum = 0;
+    int months = 0;
+    for (std::int32_t month = 1; month <= kMonths; ++month) {
+        std::int32_t value = table_value(mv, year, month);
+        if (value == 0) continue;
+        sum += value;
+        ++months;
+    }
+    if (months == 0) return std::nullopt;
+    return YearlyMean{static_cast<std::int32_t>(std::lround(static_cast<double>(sum) / months)), months};
 }
 
 // The daily file's lines up to the first one that cannot be read. The file
@@ -96,6 +117,13 @@ std::int32_t date2hp(const EngineContext& p, std::int32_t year, std::int32_t mon
     const MvDates& mv = p.engine.mvdates;
     std::int32_t value = table_value(mv, year, month);
     if (value != 0) return value;
+    if (month == 0) {
+        if (auto mean = yearly_mean(mv, year)) {
+            p.log.line(ListLine() << "No yearly potential found for" << year << " using the mean of its" << mean->months
+                                  << " monthly values:" << mean->mv);
+            return mean->mv;
+        }
+    }
     std::int32_t recent = table_value(mv, mv.last_year, mv.last_month);
     p.log.line(ListLine() << "WARNING: No data potential found for" << year << month);
     p.log.line(ListLine() << "Using most recent heliocentric potential:" << recent);

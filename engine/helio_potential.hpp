@@ -13,8 +13,9 @@ void load_hp(const EngineContext& p);
 
 // The potential in MV for a date (month 0: yearly average, day 0: monthly
 // average): the first matching line of the daily file, else the monthly
-// table, else the most recent monthly entry with two warning lines in the
-// check log.
+// table; for a yearly average the mean of the year's monthly table entries,
+// rounded to whole MV, with one line in the check log; else the most recent
+// monthly entry with two warning lines in the check log.
 std::int32_t date2hp(const EngineContext& p, std::int32_t year, std::int32_t month, std::int32_t day);
 
 }  // namespace tolv7

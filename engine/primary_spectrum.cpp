@@ -11,6 +11,7 @@
 #include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "engine/atomic.hpp"
+#include "engine/average_switches.hpp"
 #include "engine/energy_grid.hpp"
 #include "engine/engine_context.hpp"
 #include "engine/file_rewrite.hpp"
@@ -103,6 +104,13 @@ double fluxmod(double, int i) { return i >= 1 && i <= kSpectrumEnergies ? 1.0 : 
 
 double findu(const EngineContext& prog, double date) {
     CalendarDate d = dates(date);
+    // An average date lies on the 15th of its month (of January for a
+    // year), and a flight on one stays within that month: it lasts at most
+    // 2000 minutes from a take-off on the 15th or 16th. Its potential is
+    // that of the average, not of the day the date falls on.
+    const AverageSwitches& aves = prog.engine.useaves;
+    if (switch_set(aves[0])) return date2hp(prog, d.year, 0, 0);
+    if (switch_set(aves[1])) return date2hp(prog, d.year, d.month, 0);
     return date2hp(prog, d.year, d.month, d.day);
 }
 

@@ -71,7 +71,9 @@ double kinetic(int z, double r);
 // Momentum of a nucleon of kinetic energy e, and that momentum over z.
 double p(double e);
 double r(double e, int z);
-// Heliocentric potential in MV of a decimal-year date.
+// Heliocentric potential in MV of a decimal-year date; when the run marked
+// the date as a yearly or monthly average (useaves), that of the average of
+// the date's year or month.
 double findu(const EngineContext& prog, double date);
 // 1.0 on the energy grid (1 <= i <= 100), else the single-precision 1e-8.
 double fluxmod(double any, int i);

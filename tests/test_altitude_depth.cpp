@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 #include "app/free_form.hpp"
@@ -172,18 +173,35 @@ TEST_F(AltitudeDepth, AShortUnreadableOrMissingTableIsAFileErrorEvenAfterAGoodRe
     EXPECT_EQ(stop_status([&] { km(*tp_, 500.0); }), kExitFileError);
 }
 
-TEST_F(AltitudeDepth, AltitudesThatDoNotRiseStopAtLoadNamingTheFileLine) {
+TEST_F(AltitudeDepth, AltitudesThatDoNotRiseOrDepthsThatDoNotFallStopAtLoadNamingTheFileLine) {
+    tp_->engine.caching = false;  // tables of the same size, written at once
     const auto original = table_rows();
+    struct Case {
+        std::function<void(std::vector<Row>&)> change;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[](std::vector<Row>& r) { std::swap(r[9], r[10]); },
+         "ATMOSPHERE/FT-GM.DAT: line 13: the altitude 6.00 kft does not rise above the line before"},
+        {[](std::vector<Row>& r) { r[57].depth = 9.9e29; },
+         "ATMOSPHERE/FT-GM.DAT: line 60: the depth 9.9000000E+29 g/cm2 does not fall below the line before"},
+        {[](std::vector<Row>& r) { r[300].depth = r[299].depth; },
+         "ATMOSPHERE/FT-GM.DAT: line 303: the depth 7.0618679E-02 g/cm2 does not fall below the line before"},
+    };
+    for (const Case& c : cases) {
+        auto rows = original;
+        c.change(rows);
+        write_table(rows);
+        std::string message;
+        EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
+        EXPECT_EQ(message, c.message);
+    }
+    // Lines count as the file has them: a blank line before the rows moves
+    // them down by one.
     auto rows = original;
     std::swap(rows[9], rows[10]);
     write_table(rows);
     std::string message;
-    EXPECT_EQ(stop_status([&] { ft2gpcms(*tp_, 1000.0); }, &message), kExitFileError);
-    EXPECT_NE(message.find("ATMOSPHERE/FT-GM.DAT: line 13: the altitude"), std::string::npos) << message;
-
-    // Lines count as the file has them: a blank line before the rows moves
-    // them down by one.
-    write_table(rows);
     std::string text = test::read_file(kAltitudeTableFile);
     text.insert(text.find("header two\n") + 11, "\n");
     test::write_file(kAltitudeTableFile, text);

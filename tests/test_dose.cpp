@@ -7,10 +7,12 @@
 
 #include "app/calendar.hpp"
 #include "app/fixed_columns.hpp"
+#include "app/fortran_format.hpp"
 #include "app/program_stop.hpp"
 #include "engine/atomic.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
+#include "engine/helio_potential.hpp"
 #include "engine/primary_spectrum.hpp"
 #include "engine/sky_geometry.hpp"
 #include "program/startup.hpp"
@@ -185,6 +187,34 @@ TEST(DoseLogs, FixedCheckLogLinesAndAnEmptyTraceFileWithoutTest) {
     EXPECT_EQ(read_lines("GCR_MODELS/ISO_GCR2.OUT").size(), 2802u);
 }
 
+// Past the check log's limit for per-call lines a computation writes none of
+// its own (one line says from which computation on); other lines go on. A
+// computation that begins below the limit writes all of its lines.
+TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
+    Started s(constant_tree(tree::CutoffShape::Zero));
+    set_averages(*s.tp, 6, 15, 12);
+    const double date = decimal_year(2019, 6, 15, 12);
+    s.tp.log.per_call_limit = 1'000'000;
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    const std::size_t before_padding = check_log_lines(s.tp).size();
+    const auto held = static_cast<std::size_t>(fs::file_size("DIAGNOSE/TOLV7CHK.DAT"));
+    ASSERT_LT(held, 999'000u);
+    s.tp.log.line(std::string(999'999 - held - 1, 'x'));  // one byte below the limit
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    s.rate(-45.5, -10.25, 300.0, date, 76);
+    s.rate(45.0, 10.0, 300.0, date, 76);
+    auto lines = check_log_lines(s.tp);
+    const std::vector<std::string> last(lines.end() - 3, lines.end());
+    EXPECT_EQ(last, (std::vector<std::string>{
+                        " Check log past 1000000 bytes: the lines of each dose computation are left out from the one "
+                        "at T=2019.456164, LAT -45.5, LON -10.25",
+                        " FORBUSH correction is:               1.0", " FORBUSH correction is:               1.0"}));
+    // The computation begun below the limit wrote all of its lines.
+    ASSERT_GE(lines.size(), before_padding + 1 + 3);
+    EXPECT_EQ(lines[before_padding + 1].substr(0, 11), "  Starting ");
+    EXPECT_EQ(lines[lines.size() - 4].rfind("  Doserate calculation time in seconds.", 0), 0u);
+}
+
 TEST(DoseLogs, TraceGoesToTheDoseLogWithTestOne) {
     Started s(constant_tree(tree::CutoffShape::Zero));
     set_averages(*s.tp, 6, 15, 12);
@@ -200,6 +230,62 @@ TEST(DoseLogs, TraceGoesToTheDoseLogWithTestOne) {
     EXPECT_EQ(bin->size(), 20u + 4 + 4 + 36);
     EXPECT_EQ(bin->substr(0, 28), " z,e,ftdcc,dose,flux   1   1");
     EXPECT_NE(s.tp.screen().find(" Calculating Dose Rate"), std::string::npos);
+}
+
+// A started program on a tree without cutoffs, whose potential files are
+// written anew for each rate.
+struct AverageRig {
+    AverageRig() { start_up(*tp); }
+    // The rate at one point of an average date (month 0: yearly) with the
+    // potential files `monthly` and `daily`, `minutes` after the date's
+    // start; unless `average`, with no average switch set. (A daily file
+    // written again with the same text may go unnoticed; nothing changes.)
+    double rate(const std::string& monthly, const std::string& daily, int year, int month, int minutes,
+                bool average = true) {
+        write_file("SOLARMOD/MV-DATES.L99", monthly);
+        write_file("SOLARMOD/MORDATES.2K", daily);
+        load_hp(*tp);
+        tp->engine.useaves = {0, 0, 0};
+        if (average) set_averages(*tp, month, 0, 0);
+        double lon = 10.0;
+        double date = decimal_year(year, month, 0, 0) + minutes * 1.9026E-6;
+        return dose(*tp, 45.0, lon, 230.0, date, 76, 4, 0, 0);
+    }
+    TreeWorkdir wd{constant_tree(tree::CutoffShape::Zero)};
+    TestProgram tp;
+};
+
+// An average takes the potential of the average, as the look-up gives it:
+// each rate equals the rate with that potential in every month of the
+// year's table and no daily file.
+TEST(DoseAverages, AnAverageTakesThePotentialOfTheAverage) {
+    struct Case {
+        const char* what;
+        const char* monthly;
+        const char* daily;
+        int year, month;
+        int minutes;  // after the date's start
+        int potential;
+    };
+    const Case cases[] = {
+        {"a month the daily file names", " 6/2020,     600\n", "2020/06/15       615\n06/2020         524\n", 2020, 6, 0, 524},
+        {"the last minute of the longest flight taking off at 24:59", " 2/2021,     800\n 3/2021,     300\n",
+         "02/2021         444\n", 2021, 2, 24 * 60 + 59 + 2000, 444},
+        {"a year with its yearly line", " 1/2019,     309\n 6/2019,     411\n", "00/2019         450\n", 2019, 0, 0, 450},
+        {"a year without one: the mean of its months", " 1/2019,     309\n 6/2019,     411\n12/2019,     500\n", "",
+         2019, 0, 0, 407},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AverageRig rig;
+        const double rate = rig.rate(c.monthly, c.daily, c.year, c.month, c.minutes);
+        // The day the date falls on has another potential, and another rate.
+        EXPECT_NE(rig.rate(c.monthly, c.daily, c.year, c.month, c.minutes, false), rate);
+        std::string table;
+        for (int month = 1; month <= 12; ++month)
+            table += fmt_i(month, 2) + "/" + std::to_string(c.year) + "," + fmt_i(c.potential, 8) + "\n";
+        EXPECT_EQ(rate, rig.rate(table, "", c.year, c.month, c.minutes));
+    }
 }
 
 struct Point {

@@ -53,6 +53,10 @@ TEST_F(Potentials, LoadHpReadsTheTableAndTakesTheLastLineAsMostRecent) {
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[2], kWarning1 + "        2019           2");
     EXPECT_EQ(log[3], kWarning2 + "         550");
+    // No line gives the yearly value: the mean of the year's entries.
+    EXPECT_EQ(hp(2019, 0, 0), 625);
+    EXPECT_EQ(test::check_log_lines(tp).back(),
+              " No yearly potential found for        2019 using the mean of its           2 monthly values:         625");
 }
 
 TEST_F(Potentials, LoadHpSkipsLinesOutsideTheTable) {
@@ -65,10 +69,11 @@ TEST_F(Potentials, LoadHpSkipsLinesOutsideTheTable) {
     load_hp(*tp);
     EXPECT_EQ(tp->engine.mvdates.last_year, 2018);
     EXPECT_EQ(tp->engine.mvdates.last_month, 5);
-    // Requests the table has no place for count as missing.
+    // Requests the table has no place for count as missing, and so does the
+    // yearly value of a year without monthly entries.
     EXPECT_EQ(hp(2018, 13, 1), 800);
     EXPECT_EQ(hp(2101, 6, 1), 800);
-    EXPECT_EQ(hp(2018, 0, 0), 800);
+    EXPECT_EQ(hp(2017, 0, 0), 800);
     EXPECT_EQ(hp(0, 5, 1), 800);
     EXPECT_EQ(test::check_log_lines(tp).size(), 2u + 4 * 2);
 }

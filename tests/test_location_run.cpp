@@ -295,7 +295,7 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
     std::string expected = kHeader + "\n";
     for (const char* line : {" -33.50000, -70.25000, 40000.0000,F,2012/03/10,  12, 10.25,TOTAL     , 0.3621E+03,       microSv, ICRP Pub. 103 EFFECTIVE DOSE ",
                              "  78.00000,  15.00000,    12.5000,K,2019/11/00,   0,  0.07,NEUTRONS  , 0.1017E+29,       p/sq.cm, secondary particle fluence   ",
-                             "  35.55222, 139.78000, 35000.0000,F,2015/00/00,   0,  9.15,TOTAL     , 0.4808E+03,       microGy, AVE WHOLE-BODY ABSORBED DOSE "})
+                             "  35.55222, 139.78000, 35000.0000,F,2015/00/00,   0,  9.15,TOTAL     , 0.4967E+03,       microGy, AVE WHOLE-BODY ABSORBED DOSE "})
         expected += std::string(line) + "\n";
     for (const auto& line : improper_report(7, "Z,WRONG")) expected += line + "\n";
     EXPECT_EQ(results, expected);

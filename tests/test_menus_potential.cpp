@@ -15,10 +15,12 @@
 namespace tolv7::test {
 namespace {
 
-// Known potentials: the monthly table (May to July 2020, July last) and
-// the daily file (a day, a month and a year value).
+// Known potentials: the monthly table (May and June 2019, May to July
+// 2020, July last) and the daily file (a day, a month and a year value).
 void write_potentials() {
     write_file("SOLARMOD/MV-DATES.L99",
+               "05/2019,     300\n"
+               "06/2019,     401\n"
                "05/2020,     690\n"
                "06/2020,     700\n"
                "07/2020,     710\n");
@@ -52,6 +54,8 @@ TEST(PotentialLookUp, DatesAreSplitByPositionAndLookedUp) {
         {"2020/06/00", "2020", "6", "0", "733"},   // monthly average from the daily file
         {"06/2020", "2020", "6", "0", "733"},      // month first when column 3 is a slash
         {"2020/00", "2020", "0", "0", "650"},      // yearly average
+        {"2019/00", "2019", "0", "0", "351"},      // no yearly line: the mean of 2019's months
+        {"2018/00", "2018", "0", "0", "710"},      // no month of 2018: the most recent entry
         {"2020/05/00", "2020", "5", "0", "690"},   // the monthly table
         {"2020/13/01", "2020", "13", "1", "710"},  // no such month: the most recent entry
         {" 1", "1", "0", "0", "710"},              // two characters make a date

@@ -4,8 +4,10 @@
 // opened or created.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <sstream>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -61,6 +63,25 @@ void own_copy(const std::string& folder) {
     fs::path shared = fs::read_symlink(folder);
     fs::remove(folder);
     fs::copy(shared, folder, fs::copy_options::recursive);
+}
+
+// The depth table with every depth above 30,000 ft ten thousand times
+// smaller. The spline through that drop dips below zero near 31,000 ft,
+// inside the altitudes that the runs take, so a point there meets the
+// engine's fatal stop for a depth out of range.
+void drop_depths_above_30000_ft() {
+    std::istringstream in(read_file("ATMOSPHERE/FT-GM.DAT"));
+    std::string text, line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        double kft = 0.0, depth = 0.0;
+        if (n > 2 && std::sscanf(line.c_str(), "%lf %lf", &kft, &depth) == 2 && kft > 30.0) {
+            char changed[64];
+            std::snprintf(changed, sizeof changed, "%9.2f  %.7E", kft, depth * 1e-4);
+            line = changed;
+        }
+        text += line + "\n";
+    }
+    write_file("ATMOSPHERE/FT-GM.DAT", text);
 }
 
 const char kPlaces[] = "START-\nN,51.5,W,0.5,F,35000,2019/06/15,H12,P00,D2\nSTOP--\n";
@@ -132,6 +153,42 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
              write_file("DEFAULT.INP", "2019/06/15\n1200\n  99\n   2\nFLIGHTS.BIG\n");
          },
          "", kExitFatal, "tolv7: DEFAULT.INP, line 3: particle 99 is not 0 to 37"},
+        {"depth table whose depths do not fall",
+         [] {
+             std::string table = read_file("ATMOSPHERE/FT-GM.DAT");
+             std::size_t at = 0;
+             for (int n = 1; n < 60; ++n) at = table.find('\n', at) + 1;
+             table.replace(at + 11, 13, "      9.9E+29");
+             write_file("ATMOSPHERE/FT-GM.DAT", table);
+         },
+         "", kExitFileError,
+         "tolv7: ATMOSPHERE/FT-GM.DAT: line 60: the depth 9.9E+29 g/cm2 does not fall below the line before"},
+        // A fatal stop of the engine keeps its detail, with the run's file and
+        // its line or flight in front.
+        {"engine stop in a location list",
+         [] {
+             drop_depths_above_30000_ft();
+             write_file("P.LOC", "START-\nN,51.5,W,0.5,F,31000,2019/06/15,H12,P00,D2\nSTOP--\n");
+         },
+         "", kExitFatal,
+         "tolv7: P.LOC, line 2: depth -32.4730211 g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2"},
+        {"engine stop in a city-pair flight",
+         [] {
+             drop_depths_above_30000_ft();
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG", "FLIGHTS.BIG");
+             write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+         },
+         "", kExitFatal,
+         "tolv7: FLIGHTS.BIG, flight \"LHR-FRA  LH903\": depth -2.774018272 g/cm2 is outside the table's 0.0001 to "
+         "1035.0837 g/cm2"},
+        {"engine stop in a waypoint flight",
+         [] {
+             drop_depths_above_30000_ft();
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "ROUTES.DEG", "ROUTES.DEG");
+             write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nROUTES.DEG\n");
+         },
+         "", kExitFatal,
+         "tolv7: ROUTES.DEG: depth -0.5547710126 g/cm2 is outside the table's 0.0001 to 1035.0837 g/cm2"},
         {"keyboard input ends at a menu", [] { set_menus("YES"); }, "", kExitEndOfInput,
          "tolv7: keyboard input ended at the prompt \"" + menu_prompt + "\""},
         {"keyboard input ends at a question", [] { set_menus("YES"); }, "4\n1\n", kExitEndOfInput,

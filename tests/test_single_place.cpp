@@ -223,13 +223,13 @@ TEST_F(SinglePlace, EachDoseTypeHasItsLine) {
     // dialogue's own.
     const char* const lines[] = {
         " SECONDARY PARTICLE FLUX            1.624879152E+27 PROTONS   Particles per sq-cm per hour    ",
-        " ICRP PUB 103 EFFECTIVE DOSE            1086.451088 MICROSIEVERTS/HOUR              ",
-        " ICRP PUB 60 EFFECTIVE DOSE             1086.451088 MICROSIEVERTS/HOUR              ",
-        " AMBIENT DOSE EQUIVALENT (h*(10))       1086.451088 MICROSIEVERTS/HOUR              ",
-        " WHOLE BODY ABSORBED DOSE               1086.451088 MICROGRAY/HOUR                  ",
-        " MICROGRAY/HOUR in 0.5 mm Si            1086.451088 MICROGRAY/HOUR                  ",
-        " MICROGRAY/HOUR in 0.3 mm Si            1086.451088 MICROGRAY/HOUR                  ",
-        " NM-64 BF3 tube                     3.413185061E-08 counts per hour                 "};
+        " ICRP PUB 103 EFFECTIVE DOSE            1050.374238 MICROSIEVERTS/HOUR              ",
+        " ICRP PUB 60 EFFECTIVE DOSE             1050.374238 MICROSIEVERTS/HOUR              ",
+        " AMBIENT DOSE EQUIVALENT (h*(10))       1050.374238 MICROSIEVERTS/HOUR              ",
+        " WHOLE BODY ABSORBED DOSE               1050.374238 MICROGRAY/HOUR                  ",
+        " MICROGRAY/HOUR in 0.5 mm Si            1050.374238 MICROGRAY/HOUR                  ",
+        " MICROGRAY/HOUR in 0.3 mm Si            1050.374238 MICROGRAY/HOUR                  ",
+        " NM-64 BF3 tube                     3.299846301E-08 counts per hour                 "};
     std::string answers;
     for (int type = 1; type <= 8; ++type) answers += "2019\n0\nN\n45.5\nE\n10.5\nG\n200\n7\n" + std::to_string(type) + "\nx\n";
     start(answers);
