@@ -2,6 +2,7 @@
 // The places a location line or the single-place dialogue may name. Degrees
 // are taken as written, before the hemisphere letter gives their sign.
 #include <cmath>
+#include <string>
 
 namespace tolv7 {
 
@@ -18,5 +19,12 @@ inline bool possible_longitude(double degrees) {
 }
 // Minutes of a degree or seconds of a minute.
 inline bool possible_angle_part(int value) { return value >= 0 && value < kAngleParts; }
+// Whether degrees are written with a minus sign (blanks before it aside).
+// Beside a hemisphere letter, which alone gives the sign, that is a typo:
+// W with -73.8 would be 73.8 degrees east.
+inline bool minus_signed(const std::string& degrees) {
+    std::size_t first = degrees.find_first_not_of(' ');
+    return first != std::string::npos && degrees[first] == '-';
+}
 
 }  // namespace tolv7
