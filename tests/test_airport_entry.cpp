@@ -182,8 +182,8 @@ TEST_F(EntryForm, NumbersAreStoredZeroPaddedAsTheirOwnDigits) {
     b.lat_degrees = "05";
     b.lon_degrees = "045";
     b.feet = "012345";
-    b.ns = "X";  // anything but S is north, anything but E west
-    b.ew = "X";
+    b.ns = "n";  // upper-cased first
+    b.ew = "w";
     std::string r = record_of(b);
     EXPECT_EQ(field_text(r, port_col::lat_degrees), "05");
     EXPECT_EQ(field_text(r, port_col::lon_degrees), "045");
@@ -211,6 +211,8 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
     a.code = "----\nABC\n\"  ABCD\"\n\"      \"\nZZZA";
     a.three_letter = "YES";  // one character counts: Y
     // 90 degrees 7 minutes is beyond the pole: the whole latitude again.
+    a.ns = "X\nN";  // would be stored as north
+    a.ew = "\"\"\nQ\nW";  // an empty answer too
     a.lat_degrees = "-5\nA1\n90";
     a.lat_minutes = "1.5\n7";
     a.lat_seconds = "60\n0\n5\n7\n0";
@@ -228,6 +230,10 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
         {" Entry invalid, the code must not begin with a blank.\n", 1},
         {" Entry invalid, the code must be 4 to 6 characters.\n", 2},  // ABC and all blanks
         {"<4>  Add a 3 letter code? (YN)", 1},
+        {"<6a>  NORTH OR SOUTH <N/S>", 2},
+        {" Entry invalid, must be N or S.\n\n", 1},
+        {"<7a>  EAST OR WEST <E/W>.", 3},
+        {" Entry invalid, must be E or W.\n\n", 2},
         {"<6b>  DEGREES (UP TO 2 CHARACTERS).", 4},
         {"<6c>  MINUTES (UP TO 2 CHARACTERS).", 3},
         {" Entry invalid, must be a whole number 0 to 90.\n", 2},
