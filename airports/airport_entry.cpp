@@ -139,16 +139,16 @@ std::optional<FileFailure> earlier_records(const ReplaceTarget& file, std::vecto
         if (is_end_record(line)) return std::nullopt;
         records.push_back(line);
     }
-    if (!in.eof()) return FileFailure{file.named, "could not be read"};
-    return FileFailure{file.named, "has no end record (ICAO code " + std::string(kEndRecordCode) + " and " +
-                                       std::to_string(kEndRecordFeet) + " in columns 84-88, as in \"" +
-                                       end_of_file_record() + "\")"};
+    if (!in.eof()) return FileFailure{file.named, "could not be read", "CANNOT BE READ"};
+    return FileFailure{file.named, "has no end record (" + end_record_words() + ", as in \"" + end_of_file_record() + "\")",
+                       "HAS NO END RECORD (" + end_record_brief() + ")"};
 }
 
-// A save that did not happen: the file and the cause on the console and in
-// the check log, and the session kept to end with status 2.
+// A save that did not happen: the short cause on the console, the file and
+// the cause in words in the check log, and the session kept to end with
+// status 2 (its message names them too).
 void report_failed_save(const AirportContext& p, const FileFailure& failure) {
-    say(p, "          " + failure.text());
+    say(p, "          NEWPORTS.DAT " + failure.brief);
     p.log.line(ListLine() << "NEWPORTS.DAT NOT SAVED: " << failure.text());
     if (p.airports.failed_save.empty()) p.airports.failed_save = failure.text() + "; the airport entered was not saved";
     oops(p, "NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED");
