@@ -581,7 +581,8 @@ TEST(EntryFormSession, NewAirportServesTheLocationRunOfTheSameSession) {
 
 // The built program: a save that fails is shown, the session goes on to the
 // exit item, and the program ends with status 2 and a line on standard error
-// naming the file; a save that works ends with 0.
+// naming the file and the cause of the first save that failed; a save that
+// works ends with 0.
 TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
     const std::string path = tree_path_name("AIRPORTS/NEWPORTS.DAT");
     const auto read_only = [&] {
@@ -595,6 +596,8 @@ TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
         fs::permissions("relink", fs::perms::owner_all);
         write_file("TOLV.INI", "MENUS     = FEW\nOS        = LINUX\nVIEWER    = './relink'\nEND\n");
     };
+    Answers second;  // a second form in the session, whose viewer relinks
+    second.three_letter = "Y";
 #endif
     struct Case {
         const char* what;
@@ -611,6 +614,14 @@ TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
 #ifndef _WIN32
         {"linked to the full device while the form is open", relinking_viewer, "Y", "6\n7\n", kExitFileError,
          "is a link to /dev/full, which is not a regular file", {"IS NOT A REGULAR FILE"}},
+        // Two saves fail for different causes: the first decides the stop.
+        {"read-only, then linked to the full device in a second form",
+         [&] {
+             read_only();
+             relinking_viewer();
+         },
+         "N", "4\n" + second.script() + "6\n7\n", kExitFileError, "is read-only",
+         {"IS READ-ONLY", "IS NOT A REGULAR FILE"}},
 #endif
     };
     tree::TreeOptions options;
