@@ -121,7 +121,7 @@ TEST_F(LocationRun, ImpossiblePlacesDatesAndHoursAreImproperLines) {
 // with the bounds in its unit and counted as left out; Amsterdam airport at
 // -11 ft lies within the table and is computed.
 TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
-    const std::pair<const char*, const char*> bad_lines[] = {
+    const std::pair<const char*, const char*> bad[] = {
         {"N,40,E,75,F,-2000,2019/06/15,H12,P00,D2", "ALTITUDE -2000 FT IS BELOW -49 FT"},
         {"N,40,E,75,F,-60,2019/06/15,H12,P00,D2", "ALTITUDE -60 FT IS BELOW -49 FT"},
         {"N,40,E,75,F,354000,2019/06/15,H12,P00,D2", "ALTITUDE 354000 FT IS ABOVE 353866 FT"},
@@ -131,16 +131,14 @@ TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
         {"N,40,E,75,G,1035.09,2019/06/15,H12,P00,D2", "ALTITUDE 1035.09 G/CM^2 IS ABOVE 1035.0837 G/CM^2"},
         {"N,40,E,75,x,2000,2019/06/15,H12,P00,D2", "ALTITUDE 2000 G/CM^2 IS ABOVE 1035.0837 G/CM^2"},
         {"A,LLMZ,F,-1266,2019/06/15,H12,P00,D2", "ALTITUDE -1266 FT IS BELOW -49 FT"}};
-    std::vector<const char*> bad;
-    for (const auto& line : bad_lines) bad.push_back(line.first);
     std::string list = "START-\n" + std::string(kPlace) + "\n";
-    for (const char* line : bad) list += std::string(line) + "\n" + kPlace + "\n";
+    for (const auto& [line, reason] : bad) list += std::string(line) + "\n" + kPlace + "\n";
     list += "A,EHAM,F,-11,2019/06/15,H12,P00,D2\nN,40,E,75,K,107.8,2019/06/15,H12,P00,D2\n"
             "N,40,E,75,G,1035.0837,2019/06/15,H12,P00,D2\nSTOP--\n";
     auto lines = run(list);
     std::vector<std::string> expected{kHeader, kPlaceResult};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
-        auto report = improper_report(3 + 2 * static_cast<int>(i), bad[i]);
+        auto report = improper_report(3 + 2 * static_cast<int>(i), bad[i].first);
         expected.insert(expected.end(), report.begin(), report.end());
         expected.push_back(kPlaceResult);
     }
@@ -150,15 +148,15 @@ TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
     EXPECT_EQ(lines[expected.size() + 1].substr(22, 13), "   107.8000,K");
     EXPECT_EQ(lines[expected.size() + 2].substr(22, 13), "  1035.0837,G");
     auto checks = check_log_lines(tp);
-    EXPECT_TRUE(has_line(checks, improper_report(3, bad[0])[0]));
-    EXPECT_FALSE(has_line(checks, ListLine() << "READING " << pad_to(bad[0], 72)));
+    EXPECT_TRUE(has_line(checks, improper_report(3, bad[0].first)[0]));
+    EXPECT_FALSE(has_line(checks, ListLine() << "READING " << pad_to(bad[0].first, 72)));
 
     auto screen = tp.screen_lines();
     std::string named;
-    for (std::size_t i = 0; i < std::size(bad_lines); ++i) {
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
         const std::string line = std::to_string(3 + 2 * i);
-        EXPECT_TRUE(has_line(screen, " SKIPPED PLACES.LOC LINE " + line + ": " + bad_lines[i].second)) << line;
-        if (i < 5) named += (i == 0 ? " line " : ", line ") + line + " (" + bad_lines[i].second + ")";
+        EXPECT_TRUE(has_line(screen, " SKIPPED PLACES.LOC LINE " + line + ": " + bad[i].second)) << line;
+        if (i < 5) named += (i == 0 ? " line " : ", line ") + line + " (" + bad[i].second + ")";
     }
     EXPECT_EQ(tp->runs.skips.summary(), "9 of 22 place lines skipped in PLACES.LOC:" + named + " and 4 more");
 }
