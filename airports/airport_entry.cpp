@@ -47,17 +47,18 @@ std::string ask_code(const AirportContext& p) {
     }
 }
 
-void ask_three_letter_code(const AirportContext& p) {
+// One of two letters, asked until one is given.
+char ask_letter(const AirportContext& p, const std::string& prompt, const std::string& letters) {
     for (;;) {
-        std::string answer = ask_text(p, "          <4>  Add a 3 letter code? (YN)", 1);
-        if (answer == "Y") {
-            edit_codes_in_form(p);
-            return;
-        }
-        if (answer == "N") return;
-        say(p, "          Entry invalid, must be Y or N.");
+        char answer = ask_text(p, prompt, 1)[0];
+        if (answer == letters[0] || answer == letters[1]) return answer;
+        say(p, std::string("          Entry invalid, must be ") + letters[0] + " or " + letters[1] + ".");
         p.con.line("");
     }
+}
+
+void ask_three_letter_code(const AirportContext& p) {
+    if (ask_letter(p, "          <4>  Add a 3 letter code? (YN)", "YN") == 'Y') edit_codes_in_form(p);
 }
 
 // A whole number within [lowest, highest], asked until one is given.
@@ -97,10 +98,11 @@ UserAirport ask_airport(const AirportContext& p) {
     a.icao = ask_code(p);
     ask_three_letter_code(p);
     say(p, "          LATITUDE");
-    a.south = ask_text(p, "          <6a>  NORTH OR SOUTH <N/S>", 1) == "S";
+    // Any other letter would be stored as north (west): asked again.
+    a.south = ask_letter(p, "          <6a>  NORTH OR SOUTH <N/S>", "NS") == 'S';
     a.lat = ask_angle(p, '6', 2, 90);
     say(p, "          LONGITUDE");
-    a.east = ask_text(p, "          <7a>  EAST OR WEST <E/W>.", 1) == "E";
+    a.east = ask_letter(p, "          <7a>  EAST OR WEST <E/W>.", "EW") == 'E';
     a.lon = ask_angle(p, '7', 3, 360);
     p.con.line("");
     a.feet = ask_number(p, "          <8>  ALTITUDE IN FEET (UP TO 5 CHARACTERS).", 6, kLowestFeet, kHighestFeet);
@@ -137,16 +139,16 @@ std::optional<FileFailure> earlier_records(const ReplaceTarget& file, std::vecto
         if (is_end_record(line)) return std::nullopt;
         records.push_back(line);
     }
-    if (!in.eof()) return FileFailure{file.named, "could not be read"};
-    return FileFailure{file.named, "has no end record (ICAO code " + std::string(kEndRecordCode) + " and " +
-                                       std::to_string(kEndRecordFeet) + " in columns 84-88, as in \"" +
-                                       end_of_file_record() + "\")"};
+    if (!in.eof()) return FileFailure{file.named, "could not be read", "CANNOT BE READ"};
+    return FileFailure{file.named, "has no end record (" + end_record_words() + ", as in \"" + end_of_file_record() + "\")",
+                       "HAS NO END RECORD (" + end_record_brief() + ")"};
 }
 
-// A save that did not happen: the file and the cause on the console and in
-// the check log, and the session kept to end with status 2.
+// A save that did not happen: the short cause on the console, the file and
+// the cause in words in the check log, and the session kept to end with
+// status 2 (its message names them too).
 void report_failed_save(const AirportContext& p, const FileFailure& failure) {
-    say(p, "          " + failure.text());
+    say(p, "          NEWPORTS.DAT " + failure.brief);
     p.log.line(ListLine() << "NEWPORTS.DAT NOT SAVED: " << failure.text());
     if (p.airports.failed_save.empty()) p.airports.failed_save = failure.text() + "; the airport entered was not saved";
     oops(p, "NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED");

@@ -50,9 +50,10 @@ std::optional<FileFailure> add_user_airport(const AirportContext& p, const std::
 
 // The form (item 4 of the airport menu). Main after a saved airport (the
 // index files rebuilt), Airport when the user declined or the save failed.
-// A failed save is shown with its file and cause, written to the check log
-// and kept in the airport records, so that the session, which goes on, ends
-// with status 2.
+// A hemisphere answer other than its two letters is asked again. A failed
+// save is shown with its short cause, written with its file and cause to the
+// check log and kept in the airport records (the first failed save of a
+// session), so that the session, which goes on, ends with status 2 naming it.
 NextMenu addaport(const AirportContext& p);
 
 }  // namespace tolv7

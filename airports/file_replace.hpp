@@ -12,11 +12,14 @@
 
 namespace tolv7 {
 
-// Why a file was not replaced: the file as the caller named it and the cause
-// in words ("could not be written (No space left on device)").
+// Why a file was not replaced: the file as the caller named it, the cause
+// in words ("could not be written (No space left on device)") for standard
+// error and the check log, and the cause in short capitals for a console
+// line after the file's bare name ("IS READ-ONLY").
 struct FileFailure {
     std::string file;
     std::string cause;
+    std::string brief;
     std::string text() const { return file + ": " + cause; }
 };
 

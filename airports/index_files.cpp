@@ -18,6 +18,10 @@ namespace tolv7 {
 
 namespace {
 
+// The columns of a console message after its 10 blanks; a shorter message
+// stands at their right, as the fatal message does.
+constexpr std::size_t kMessageWidth = 60;
+
 struct AirportFile {
     const char* name;  // as the messages name it
     std::ifstream& stream;
@@ -102,10 +106,16 @@ void read_airports(const AirportContext& p, const AirportFile& file, int record_
                                                                              std::to_string(number - 1));
                 return;
             }
+            // What the end record is comes first, then the fault.
+            const std::string rule = "AIRPORT FILES END WITH A RECORD OF " + end_record_brief();
+            p.con.line(std::string(10 + kMessageWidth - std::min(rule.size(), kMessageWidth), ' ') + rule);
+            p.log.line(ListLine() << rule);
+            const std::string words = " (" + end_record_words() + ")";
             damaged(p, file,
                     std::string(file.name) + " HAS NO END OF FILE RECORD AFTER RECORD " + std::to_string(number - 1),
-                    number == 1 ? "is empty: not even its end record"
-                                : "ends after record " + std::to_string(number - 1) + " without its end record");
+                    number == 1 ? "is empty: not even its end record" + words
+                                : "ends after record " + std::to_string(number - 1) + " without its end record" +
+                                      words);
         }
         std::string record = pad_to(line, static_cast<std::size_t>(record_length));
         p.log.line(fmt_i(number, 5) + "  " + record);
@@ -130,6 +140,16 @@ std::string city_first(const std::string& record) {
 }
 
 }  // namespace
+
+std::string end_record_words() {
+    return "ICAO code " + std::string(kEndRecordCode) + " and " + std::to_string(kEndRecordFeet) +
+           " ft in columns " + std::to_string(port_col::end_marker.first) + "-" +
+           std::to_string(port_col::end_marker.last);
+}
+
+std::string end_record_brief() {
+    return "CODE " + std::string(kEndRecordCode) + " AND " + std::to_string(kEndRecordFeet) + " FT";
+}
 
 void make_ndx(const AirportContext& p, int record_length, int capacity) {
     const InitRecord& init = p.set.init;

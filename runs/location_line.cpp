@@ -44,24 +44,34 @@ int commas_after_first_column(const std::string& line) {
 }
 
 // The date text: 4 columns before the first "/" to 5 after it, written as
-// YYYY/MM/DD.
-bool read_date(const std::string& line, LocationLine& out) {
+// YYYY/MM/DD. Empty when it is a date the runs compute, else why not.
+std::string read_date(const std::string& line, LocationLine& out) {
     std::size_t slash = line.find('/');
-    if (slash == std::string::npos || slash < 4) return false;
+    if (slash == std::string::npos || slash < 4) return "NO DATE YYYY/MM/DD";
     int col = static_cast<int>(slash) + 1;
     out.ymd = column_text(line, col - 4, col + 5);
-    if (out.ymd[7] != '/') return false;  // month-first dates are not read
-    auto date = date2ymd(out.ymd);  // the first slash is in column 5: the day form
-    if (!date) return false;
+    std::optional<CalendarDate> date;
+    if (out.ymd[7] == '/') date = date2ymd(out.ymd);  // month-first dates are not read
+    if (!date) return "DATE " + trim(out.ymd) + " IS NOT YYYY/MM/DD";
     out.year = date->year;
     out.month = date->month;
     out.day = date->day;
-    return possible_date(CalendarDate{out.year, out.month, out.day, 0});
+    if (!possible_date(CalendarDate{out.year, out.month, out.day, 0})) return "NO SUCH DATE " + out.ymd;
+    return "";
 }
 
-LocationLine improper() { return LocationLine{}; }
+LocationLine improper(const std::string& reason) {
+    LocationLine out;
+    out.reason = reason;
+    return out;
+}
 
 }  // namespace
+
+bool place_line(const std::string& line) {
+    std::string first = trim_right(line.substr(0, line.find(',')));
+    return first == "N" || first == "S" || first == "A" || first == "a";
+}
 
 LocationLine parse_location_line(const std::string& text) {
     std::string line = text.substr(0, kLocationLineWidth);
@@ -73,49 +83,66 @@ LocationLine parse_location_line(const std::string& text) {
     }
     bool coordinates = first == 'N' || first == 'S';
     bool airport = first == 'A' || first == 'a';
-    if (!coordinates && !airport) return improper();
+    if (!coordinates && !airport) return improper("NOT A PLACE LINE");
     out.kind = coordinates ? LocationKind::Coordinates : LocationKind::Airport;
 
-    int needed = coordinates ? 6 : 4;
-    if (commas_after_first_column(line) < needed) return improper();
+    int commas = commas_after_first_column(line);
+    if (commas < (coordinates ? 6 : 4)) return improper("FEWER FIELDS THAN ITS FORM");
+    // A comma more than the form has splits a field: 35,000 would be read as
+    // 35 feet.
+    if (commas > (coordinates ? kCoordinateLineCommas : kAirportLineCommas))
+        return improper("MORE FIELDS THAN ITS FORM");
     std::array<int, 10> comma = findcommas(line, kLocationLineWidth);
 
-    if (!read_date(line, out)) return improper();
+    if (std::string why = read_date(line, out); !why.empty()) return improper(why);
     auto hour = after_marker(line, 'H', airport, 2);
     auto particle = after_marker(line, 'P', airport, 2);
     auto quantity = after_marker(line, 'D', airport, 1);
-    if (!hour || !particle || !quantity) return improper();
-    if (*particle < 0 || *particle > 37 || *quantity < 1 || *quantity > kDoseQuantities) return improper();
-    if (*hour < 0 || *hour > kLastHour) return improper();
+    if (!hour) return improper("NO HOUR Hhh");
+    if (!particle) return improper("NO PARTICLE Ppp");
+    if (!quantity) return improper("NO QUANTITY Dq");
+    if (*particle < 0 || *particle > 37) return improper("PARTICLE " + std::to_string(*particle) + " IS NOT 0 TO 37");
+    if (*quantity < 1 || *quantity > kDoseQuantities)
+        return improper("QUANTITY " + std::to_string(*quantity) + " IS NOT 1 TO " + std::to_string(kDoseQuantities));
+    if (*hour < 0 || *hour > kLastHour)
+        return improper("HOUR " + std::to_string(*hour) + " IS NOT 0 TO " + std::to_string(kLastHour));
     out.hour = *hour;
     out.particle = *particle == 0 ? 38 : *particle;
     out.quantity = *quantity;
 
-    auto char_before = [&](int comma_number) {
-        return column_text(line, comma[static_cast<std::size_t>(comma_number - 1)] - 1,
-                           comma[static_cast<std::size_t>(comma_number - 1)] - 1)[0];
+    auto at = [&](int comma_number) { return comma[static_cast<std::size_t>(comma_number - 1)]; };
+    auto char_before = [&](int comma_number) { return column_text(line, at(comma_number) - 1, at(comma_number) - 1)[0]; };
+    auto written = [&](int left) { return column_text(line, at(left) + 1, at(left + 1) - 1); };
+    auto field = [&](int left) { return number_between(line, at(left), at(left + 1)); };
+    // Degrees between two commas, unsigned: the reason when they are not.
+    auto degrees = [&](int left, const char* what, char letter, bool hemisphere, bool (*possible)(double),
+                       const char* limit, double& value) -> std::string {
+        std::string text = written(left);
+        auto number = field(left);
+        if (!number) return std::string(what) + " " + trim(text) + " IS NOT A NUMBER";
+        if (hemisphere && minus_signed(text)) return std::string("MINUS SIGN BESIDE ") + letter;
+        if (!possible(*number)) return std::string(what) + " " + trim(text) + " IS BEYOND " + limit;
+        value = *number;
+        return "";
     };
-    auto field = [&](int left) { return number_between(line, comma[static_cast<std::size_t>(left - 1)],
-                                                         comma[static_cast<std::size_t>(left)]); };
-    std::optional<double> altitude;
+    int altitude_left = 3;
     if (coordinates) {
         out.ns = first;
-        auto latitude = field(1);
         out.ew = char_before(3);
-        auto longitude = field(3);
-        out.unit = char_before(5);
-        altitude = field(5);
-        if (!latitude || !longitude || !possible_latitude(*latitude) || !possible_longitude(*longitude))
-            return improper();
-        out.latitude = *latitude;
-        out.longitude = *longitude;
+        bool ew_letter = std::string("EWew").find(out.ew) != std::string::npos;
+        if (auto why = degrees(1, "LATITUDE", out.ns, true, possible_latitude, "90", out.latitude); !why.empty())
+            return improper(why);
+        if (auto why = degrees(3, "LONGITUDE", out.ew, ew_letter, possible_longitude, "360", out.longitude);
+            !why.empty())
+            return improper(why);
+        altitude_left = 5;
     } else {
-        std::string code = column_text(line, comma[0] + 1, comma[1] - 1);
-        out.icao = pad_to(trim(code), 6);
-        out.unit = char_before(3);
-        altitude = field(3);
+        out.icao = pad_to(trim(written(1)), 6);
     }
-    if (!altitude) return improper();
+    out.unit = char_before(altitude_left);
+    out.altitude_text = trim(written(altitude_left));
+    auto altitude = field(altitude_left);
+    if (!altitude) return improper("ALTITUDE " + out.altitude_text + " IS NOT A NUMBER");
     out.altitude = *altitude;
     return out;
 }

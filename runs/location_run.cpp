@@ -21,6 +21,7 @@
 #include "runs/location_line.hpp"
 #include "runs/run_context.hpp"
 #include "runs/single_place.hpp"
+#include "runs/skip_tally.hpp"
 #include "runs/stop_context.hpp"
 
 namespace tolv7 {
@@ -54,12 +55,25 @@ std::string result_line(const LocationLine& l, double latitude, double longitude
            "," + fmt_e(rate, 11, 4) + "," + std::string(6, ' ') + label;
 }
 
+// Why the engine cannot take a place's altitude, with the bounds in its
+// unit; empty when it can.
+std::string altitude_refusal(const RunContext& p, const LocationLine& l) {
+    if (engine_takes(p, l.unit, l.altitude)) return "";
+    AltitudeRange range = altitude_range(p, l.unit);
+    bool above = l.altitude > kHighestDepth;
+    if (l.unit == 'F' || l.unit == 'K')
+        above = (l.unit == 'F' ? l.altitude : km2feet(l.altitude)) > altitude_bounds(p).highest;
+    std::string written = "ALTITUDE " + l.altitude_text + " " + range.unit;
+    if (above) return written + " IS ABOVE " + range.highest + " " + range.unit;
+    return written + " IS BELOW " + range.lowest + " " + range.unit;
+}
+
 class LocationRun {
 public:
     LocationRun(const RunContext& p, std::istream& list, std::string list_name, std::ostream& results,
-                std::string results_name)
+                std::string results_name, SkipGroup& skips)
         : p_(p), list_(list), list_name_(std::move(list_name)), results_(results),
-          results_name_(std::move(results_name)), diag_(diagnostics_on(p.set.init)) {}
+          results_name_(std::move(results_name)), skips_(skips), diag_(diagnostics_on(p.set.init)) {}
 
     // False when the list ended or could not be read before its stop line.
     bool run();
@@ -67,8 +81,8 @@ public:
 private:
     bool read_list_line(std::string& columns);
     void analyse(const std::string& columns);
-    void compute(const LocationLine& l);
-    void report_improper(const std::string& columns);
+    bool compute(const LocationLine& l);
+    void report_improper(const std::string& columns, const std::string& reason);
     void write_times();
     bool report_corrupt();
     void result(const std::string& text);
@@ -81,6 +95,7 @@ private:
     std::string list_name_;
     std::ostream& results_;
     std::string results_name_;
+    SkipGroup& skips_;  // the place lines computed and those left out
     bool diag_;
     int line_number_ = 0;
     Stamps t_;
@@ -128,7 +143,12 @@ void LocationRun::analyse(const std::string& columns) {
     LocationLine l = parse_location_line(columns);
     // An altitude the engine cannot take makes the line improper too.
     bool place = l.kind == LocationKind::Coordinates || l.kind == LocationKind::Airport;
-    if (place && !engine_takes(p_, l.unit, l.altitude)) l.kind = LocationKind::Improper;
+    if (place) {
+        if (std::string why = altitude_refusal(p_, l); !why.empty()) {
+            l.kind = LocationKind::Improper;
+            l.reason = why;
+        }
+    }
     switch (l.kind) {
         case LocationKind::Comment:
             p_.log.line(ListLine() << "SKIPPING COMMENT LINE");
@@ -136,18 +156,24 @@ void LocationRun::analyse(const std::string& columns) {
         case LocationKind::Coordinates:
             p_.log.line(ListLine() << "READING " << pad_to(columns, kKeptWidth));
             compute(l);
+            skips_.computed();
             break;
         case LocationKind::Airport:
             p_.log.line(ListLine() << "READING " << pad_to(columns, kLocationLineWidth));
-            compute(l);
+            // A place that cannot be found is reported like an improper
+            // line, so that the result file accounts for every place line.
+            if (compute(l)) skips_.computed();
+            else report_improper(columns, "AIRPORT " + trim(l.icao) + " NOT FOUND");
             break;
         case LocationKind::Improper:
-            report_improper(columns);
+            report_improper(columns, l.reason);
             break;
     }
 }
 
-void LocationRun::compute(const LocationLine& l) {
+// False for an airport that the lookup does not find (it has told the
+// user): nothing is computed.
+bool LocationRun::compute(const LocationLine& l) {
     bool airport = l.kind == LocationKind::Airport;
     if (airport) trace(ListLine() << "READING CODE " << l.icao);
     t_.date = processor_seconds();
@@ -159,7 +185,7 @@ void LocationRun::compute(const LocationLine& l) {
     if (airport) {
         std::optional<AirportInfo> port = port_info(p_, l.icao);
         t_.lat = t_.lon = processor_seconds();
-        if (!port) return;  // the lookup has told the user
+        if (!port) return false;
         ns = port->ns;
         ew = port->ew;
         latitude = port->latitude;
@@ -213,15 +239,23 @@ void LocationRun::compute(const LocationLine& l) {
         p_.log.line(where << rate << "+/-" << p_.engine.isostats << label);
     }
     result(result_line(l, latitude, longitude, p_.engine.vcut, rate));
+    return true;
 }
 
-void LocationRun::report_improper(const std::string& columns) {
+// The two report lines in the check log and the result file. A line written
+// as a place is also counted as left out and named on the console by the
+// list's own name, its line number and the reason; other lines are comments.
+void LocationRun::report_improper(const std::string& columns, const std::string& reason) {
     std::string first = ListLine() << "COMMENT OR IMPROPER FORMAT FOR DATA AT LINE: " << line_number_ << "IN PLACES.DAT";
     std::string second = ListLine() << pad_to(columns, 60);
     p_.log.line(first);
     p_.log.line(second);
     result(first);
     result(second);
+    if (!place_line(columns)) return;
+    const std::string line = std::to_string(line_number_);
+    skips_.skipped("line " + line, reason);
+    p_.con.line(skipped_line({list_name_ + " LINE " + line, reason}));
 }
 
 void LocationRun::write_times() {
@@ -284,7 +318,8 @@ NextMenu readit(const RunContext& p) {
     }
     std::ifstream list = open_existing(list_name);
     std::ofstream results = open_created(*result_name);
-    bool complete = LocationRun(p, list, list_name, results, *result_name).run();
+    SkipGroup& skips = p.runs.skips.begin(list_name, "place lines");
+    bool complete = LocationRun(p, list, list_name, results, *result_name, skips).run();
     close_checked(results, *result_name);
     // A batch job that could not read its list to the end did not do what it
     // was asked: its status must not say it did (the results written so far

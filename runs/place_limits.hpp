@@ -3,6 +3,7 @@
 // altitudes a flight may be written with. Degrees are taken as written,
 // before the hemisphere letter gives their sign.
 #include <cmath>
+#include <string>
 
 namespace tolv7 {
 
@@ -23,5 +24,12 @@ inline constexpr double kLowestWrittenFeet = -1500.0;
 
 // Minutes of a degree or seconds of a minute.
 inline bool possible_angle_part(int value) { return value >= 0 && value < kAngleParts; }
+// Whether degrees are written with a minus sign (blanks before it aside).
+// Beside a hemisphere letter, which alone gives the sign, that is a typo:
+// W with -73.8 would be 73.8 degrees east.
+inline bool minus_signed(const std::string& degrees) {
+    std::size_t first = degrees.find_first_not_of(' ');
+    return first != std::string::npos && degrees[first] == '-';
+}
 
 }  // namespace tolv7

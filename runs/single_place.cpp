@@ -107,9 +107,11 @@ std::int32_t ask_angle_part(const RunContext& p, const char* question, const cha
 
 // Unsigned degrees: fractional when the answer holds a point, otherwise the
 // first `whole_digits` characters as degrees followed by minutes and seconds.
-// Asked again, after `refusal`, until `possible` accepts the degrees.
+// Asked again, after `refusal`, until `possible` accepts the degrees. The
+// hemisphere letter gives the sign, so degrees with a minus sign are refused.
 double ask_degrees(const RunContext& p, const char* question, int whole_digits, bool (*possible)(double),
                    const char* refusal) {
+    auto taken = [&](const std::string& text, double degrees) { return !minus_signed(text) && possible(degrees); };
     for (;;) {
         say(p, question);
         std::string answer = readkb(p, 12);
@@ -117,7 +119,7 @@ double ask_degrees(const RunContext& p, const char* question, int whole_digits, 
             auto value = char2real(answer, 12);
             if (value) {
                 echo(p, ListLine() << "USING FRACTIONAL DEGREES");
-                if (possible(*value)) return *value;
+                if (taken(answer, *value)) return *value;
             }
             say(p, refusal);
             continue;
@@ -125,7 +127,7 @@ double ask_degrees(const RunContext& p, const char* question, int whole_digits, 
         std::string whole = answer.substr(0, static_cast<std::size_t>(whole_digits));
         echo(p, ListLine() << whole);
         auto degrees = char2int(whole, whole_digits);
-        if (!degrees || !possible(*degrees)) {
+        if (!degrees || !taken(whole, *degrees)) {
             say(p, refusal);
             continue;
         }
@@ -144,21 +146,6 @@ struct Altitude {
     double depth = 0.0;  // g/cm2
 };
 
-// The altitudes the engine takes in a unit, rounded inwards so that both
-// ends shown are taken: whole feet, kilometres to 4 decimals, the depth
-// range in g/cm2.
-std::string altitude_range(const RunContext& p, char unit) {
-    if (unit == 'G') return "0.0001 TO 1035.0837 G/CM^2";
-    AltitudeBounds b = altitude_bounds(p);
-    if (unit == 'F') {
-        auto whole = [](double feet) { return std::to_string(static_cast<long long>(feet)); };
-        return whole(std::ceil(b.lowest)) + " TO " + whole(std::floor(b.highest)) + " FT";
-    }
-    constexpr double kShown = 1.0e4;  // 4 decimals
-    return trim(fmt_f(std::ceil(ft2km(b.lowest) * kShown) / kShown, 12, 4)) + " TO " +
-           trim(fmt_f(std::floor(ft2km(b.highest) * kShown) / kShown, 12, 4)) + " KM";
-}
-
 Altitude ask_altitude(const RunContext& p) {
     for (;;) {
         say(p, "      ALTITUDE");
@@ -173,7 +160,8 @@ Altitude ask_altitude(const RunContext& p) {
         // An altitude beyond the engine's bounds is asked again, with them.
         bool known_unit = unit == 'F' || unit == 'K' || unit == 'G';
         if (known_unit && !engine_takes(p, unit, *altitude)) {
-            say(p, ("      ALTITUDE MUST BE " + altitude_range(p, unit)).c_str());
+            AltitudeRange range = altitude_range(p, unit);
+            say(p, ("     ALTITUDE MUST BE " + range.lowest + " TO " + range.highest + " " + range.unit + "!").c_str());
             continue;
         }
         if (unit == 'F' || unit == 'K') {
@@ -216,6 +204,18 @@ std::string dose_line(int dose_type, double rate, int particle) {
 }
 
 }  // namespace
+
+AltitudeRange altitude_range(const RunContext& p, char unit) {
+    if (unit != 'F' && unit != 'K') return {"0.0001", "1035.0837", "G/CM^2"};
+    AltitudeBounds b = altitude_bounds(p);
+    if (unit == 'F') {
+        auto whole = [](double feet) { return std::to_string(static_cast<long long>(feet)); };
+        return {whole(std::ceil(b.lowest)), whole(std::floor(b.highest)), "FT"};
+    }
+    constexpr double kShown = 1.0e4;  // 4 decimals
+    return {trim(fmt_f(std::ceil(ft2km(b.lowest) * kShown) / kShown, 12, 4)),
+            trim(fmt_f(std::floor(ft2km(b.highest) * kShown) / kShown, 12, 4)), "KM"};
+}
 
 double ymdh2t(const RunContext& p, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour) {
     add_average_switches(p.engine.useaves, month == 0, day == 0, hour == 0);

@@ -182,8 +182,8 @@ TEST_F(EntryForm, NumbersAreStoredZeroPaddedAsTheirOwnDigits) {
     b.lat_degrees = "05";
     b.lon_degrees = "045";
     b.feet = "012345";
-    b.ns = "X";  // anything but S is north, anything but E west
-    b.ew = "X";
+    b.ns = "n";  // upper-cased first
+    b.ew = "w";
     std::string r = record_of(b);
     EXPECT_EQ(field_text(r, port_col::lat_degrees), "05");
     EXPECT_EQ(field_text(r, port_col::lon_degrees), "045");
@@ -211,6 +211,8 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
     a.code = "----\nABC\n\"  ABCD\"\n\"      \"\nZZZA";
     a.three_letter = "YES";  // one character counts: Y
     // 90 degrees 7 minutes is beyond the pole: the whole latitude again.
+    a.ns = "X\nN";  // would be stored as north
+    a.ew = "\"\"\nQ\nW";  // an empty answer too
     a.lat_degrees = "-5\nA1\n90";
     a.lat_minutes = "1.5\n7";
     a.lat_seconds = "60\n0\n5\n7\n0";
@@ -228,6 +230,10 @@ TEST_F(EntryForm, EachRefusedAnswerIsAskedAgain) {
         {" Entry invalid, the code must not begin with a blank.\n", 1},
         {" Entry invalid, the code must be 4 to 6 characters.\n", 2},  // ABC and all blanks
         {"<4>  Add a 3 letter code? (YN)", 1},
+        {"<6a>  NORTH OR SOUTH <N/S>", 2},
+        {" Entry invalid, must be N or S.\n\n", 1},
+        {"<7a>  EAST OR WEST <E/W>.", 3},
+        {" Entry invalid, must be E or W.\n\n", 2},
         {"<6b>  DEGREES (UP TO 2 CHARACTERS).", 4},
         {"<6c>  MINUTES (UP TO 2 CHARACTERS).", 3},
         {" Entry invalid, must be a whole number 0 to 90.\n", 2},
@@ -268,27 +274,33 @@ TEST_F(EntryForm, FailedSaveKeepsTheOldFileAndNamesFileAndCause) {
     struct Case {
         const char* what;
         std::function<void()> setup;
-        std::string cause;  // after the file name
+        std::string cause;    // after the file name
+        std::string console;  // the short cause on the console
     };
     const std::vector<Case> cases = {
         // Tests may run as root, who may write any file: the program tests
         // the bits itself.
-        {"read-only file", [&] { fs::permissions(path, read_only); }, "is read-only"},
-        {"removed while the program ran", [&] { fs::remove(path); }, "does not exist"},
+        {"read-only file", [&] { fs::permissions(path, read_only); }, "is read-only", "IS READ-ONLY"},
+        {"removed while the program ran", [&] { fs::remove(path); }, "does not exist", "DOES NOT EXIST"},
         {"end record lost while the program ran", [&] { write_file(path, kTestField + "\n"); },
-         "has no end record (ICAO code ---- and 99999 in columns 84-88, as in \"" + kEndLine + "\")"},
+         "has no end record (ICAO code ---- and 99999 ft in columns 84-88, as in \"" + kEndLine + "\")",
+         "HAS NO END RECORD (CODE ---- AND 99999 FT)"},
 #ifndef _WIN32
         {"temporary name taken by a folder", [] { fs::create_directory("AIRPORTS/NEWPORTS.TMP"); },
-         "could not be written: its temporary file AIRPORTS/NEWPORTS.TMP cannot be created (File exists)"},
-        {"link to the full device", [&] { relink("/dev/full"); }, "is a link to /dev/full, which is not a regular file"},
-        {"link to nothing", [&] { relink("gone/NEWPORTS.DAT"); }, "is a link to gone/NEWPORTS.DAT, which does not exist"},
+         "could not be written: its temporary file AIRPORTS/NEWPORTS.TMP cannot be created (File exists)",
+         "CANNOT GET ITS TEMPORARY FILE"},
+        {"link to the full device", [&] { relink("/dev/full"); }, "is a link to /dev/full, which is not a regular file",
+         "IS NOT A REGULAR FILE"},
+        {"link to nothing", [&] { relink("gone/NEWPORTS.DAT"); }, "is a link to gone/NEWPORTS.DAT, which does not exist",
+         "IS A LINK TO A FILE THAT DOES NOT EXIST"},
         {"link to a read-only file",
          [&] {
              write_file("elsewhere/ports.dat", kTestField + "\n" + kEndLine + "\n");
              fs::permissions("elsewhere/ports.dat", read_only);
              relink("../elsewhere/ports.dat");
          },
-         "is a link to " + (fs::current_path() / "elsewhere" / "ports.dat").string() + ", which is read-only"},
+         "is a link to " + (fs::current_path() / "elsewhere" / "ports.dat").string() + ", which is read-only",
+         "IS READ-ONLY"},
 #endif
     };
     for (const auto& c : cases) {
@@ -309,8 +321,11 @@ TEST_F(EntryForm, FailedSaveKeepsTheOldFileAndNamesFileAndCause) {
         EXPECT_EQ(fill(tp), NextMenu::Airport);
         EXPECT_EQ(folder_state("AIRPORTS"), before);
         const std::string failure = path + ": " + c.cause;
+        // The console in its own style: the cause in short capitals; the
+        // file and the cause in words go to the check log and the stop.
         auto screen = tp.screen_lines();
-        EXPECT_EQ(std::count(screen.begin(), screen.end(), "           " + failure), 1) << tp.screen();
+        EXPECT_EQ(std::count(screen.begin(), screen.end(), "           NEWPORTS.DAT " + c.console), 1) << tp.screen();
+        EXPECT_EQ(tp.screen().find(failure), std::string::npos);
         EXPECT_NE(tp.screen().find("          NEWPORTS.DAT COULD NOT BE WRITTEN, NOTHING WAS SAVED"), std::string::npos);
         EXPECT_EQ(tp.screen().find("Generating sorted airport lists"), std::string::npos);
         auto log = check_log_lines(tp);
@@ -517,8 +532,9 @@ TEST_F(EntryForm, UserFileWithoutItsEndRecordIsNotRewritten) {
         start(tp);
         auto failed = add_user_airport(*tp, kTestField);
         ASSERT_TRUE(failed);
-        EXPECT_EQ(failed->text(), "AIRPORTS/NEWPORTS.DAT: has no end record (ICAO code ---- and 99999 in columns "
+        EXPECT_EQ(failed->text(), "AIRPORTS/NEWPORTS.DAT: has no end record (ICAO code ---- and 99999 ft in columns "
                                   "84-88, as in \"" + kEndLine + "\")");
+        EXPECT_EQ(failed->brief, "HAS NO END RECORD (CODE ---- AND 99999 FT)");
         EXPECT_EQ(read_file("AIRPORTS/NEWPORTS.DAT"), old_file);
         EXPECT_FALSE(fs::exists("AIRPORTS/NEWPORTS.TMP"));
     }
@@ -565,9 +581,24 @@ TEST(EntryFormSession, NewAirportServesTheLocationRunOfTheSameSession) {
 
 // The built program: a save that fails is shown, the session goes on to the
 // exit item, and the program ends with status 2 and a line on standard error
-// naming the file; a save that works ends with 0.
+// naming the file and the cause of the first save that failed; a save that
+// works ends with 0.
 TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
     const std::string path = tree_path_name("AIRPORTS/NEWPORTS.DAT");
+    const auto read_only = [&] {
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    };
+#ifndef _WIN32
+    // Start-up refuses a device in the place of the file, so the "viewer" of
+    // the code file puts the link there while the form is open.
+    const auto relinking_viewer = [] {
+        write_file("relink", "#!/bin/sh\nln -sf /dev/full AIRPORTS/NEWPORTS.DAT\n");
+        fs::permissions("relink", fs::perms::owner_all);
+        write_file("TOLV.INI", "MENUS     = FEW\nOS        = LINUX\nVIEWER    = './relink'\nEND\n");
+    };
+    Answers second;  // a second form in the session, whose viewer relinks
+    second.three_letter = "Y";
+#endif
     struct Case {
         const char* what;
         std::function<void()> setup;
@@ -575,22 +606,22 @@ TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
         std::string after_form;    // the answers that end the session
         int status;
         std::string cause;
+        std::vector<std::string> console;  // the short causes shown, in order
     };
     const std::vector<Case> cases = {
-        {"saved", [] {}, "N", "7\n", kExitNormal, ""},
-        {"read-only file",
-         [&] { fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); }, "N",
-         "6\n7\n", kExitFileError, "is read-only"},
+        {"saved", [] {}, "N", "7\n", kExitNormal, "", {}},
+        {"read-only file", read_only, "N", "6\n7\n", kExitFileError, "is read-only", {"IS READ-ONLY"}},
 #ifndef _WIN32
-        // Start-up refuses a device in the place of the file, so the "viewer"
-        // of the code file puts the link there while the form is open.
-        {"linked to the full device while the form is open",
-         [] {
-             write_file("relink", "#!/bin/sh\nln -sf /dev/full AIRPORTS/NEWPORTS.DAT\n");
-             fs::permissions("relink", fs::perms::owner_all);
-             write_file("TOLV.INI", "MENUS     = FEW\nOS        = LINUX\nVIEWER    = './relink'\nEND\n");
+        {"linked to the full device while the form is open", relinking_viewer, "Y", "6\n7\n", kExitFileError,
+         "is a link to /dev/full, which is not a regular file", {"IS NOT A REGULAR FILE"}},
+        // Two saves fail for different causes: the first decides the stop.
+        {"read-only, then linked to the full device in a second form",
+         [&] {
+             read_only();
+             relinking_viewer();
          },
-         "Y", "6\n7\n", kExitFileError, "is a link to /dev/full, which is not a regular file"},
+         "N", "4\n" + second.script() + "6\n7\n", kExitFileError, "is read-only",
+         {"IS READ-ONLY", "IS NOT A REGULAR FILE"}},
 #endif
     };
     tree::TreeOptions options;
@@ -610,7 +641,10 @@ TEST(EntryFormSession, FailedSaveLetsTheSessionGoOnAndEndWithStatus2) {
         }
         const std::string failure = path + ": " + c.cause;
         auto lines = split_lines(console);
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), "           " + failure), 1) << console;
+        std::vector<std::string> shown;
+        for (const auto& line : lines)
+            if (line.rfind("           NEWPORTS.DAT ", 0) == 0) shown.push_back(line.substr(24));
+        EXPECT_EQ(shown, c.console) << console;
         EXPECT_EQ(lines.back(), "tolv7: " + failure + "; the airport entered was not saved");
         if (fs::is_regular_file(fs::symlink_status(path))) {
             EXPECT_EQ(read_file(path), old_file);

@@ -90,19 +90,26 @@ TEST_F(AirportFiles, PrimaryRecordsStopAtTheCapacityButUserRecordsAllFit) {
 
 TEST_F(AirportFiles, BrokenFilesStopWithStatusTwoNamingFileAndRecord) {
     std::string good = airport("GOOD", "KGGG", "G") + "\n";
+    // A file without its end record is told what the end record is first.
+    auto no_end = [](const std::string& message) {
+        return std::string(13, ' ') + "AIRPORT FILES END WITH A RECORD OF CODE ---- AND 99999 FT\n" +
+               std::string(17, ' ') + message;
+    };
+    const std::string words = " (ICAO code ---- and 99999 ft in columns 84-88)";
     struct Case {
         std::string primary, user, screen, message;
     };
     const Case cases[] = {
-        {good + good, kEnd + "\n", "AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 2",
-         "AIRPORTS/AIRPORTS.DAT: ends after record 2 without its end record"},
-        {"", kEnd + "\n", "AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 0", "AIRPORTS/AIRPORTS.DAT: is empty"},
+        {good + good, kEnd + "\n", no_end("AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 2"),
+         "AIRPORTS/AIRPORTS.DAT: ends after record 2 without its end record" + words},
+        {"", kEnd + "\n", no_end("AIRPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 0"),
+         "AIRPORTS/AIRPORTS.DAT: is empty: not even its end record" + words},
         {good + airport("BAD", "KBAD", "B", "40382300073470000", "12a450") + "\n" + kEnd + "\n", kEnd + "\n",
          "AIRPORTS.DAT RECORD 2: ELEVATION IS NOT A NUMBER", "AIRPORTS/AIRPORTS.DAT: record 2: ELEVATION"},
         {kEnd + "\n", airport("BAD", "KBAD", "B", "4x382300073470000") + "\n" + kEnd + "\n",
          "NEWPORTS.DAT RECORD 1: LATITUDE IS NOT A NUMBER", "AIRPORTS/NEWPORTS.DAT: record 1: LATITUDE"},
-        {kEnd + "\n", good, "NEWPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 1",
-         "AIRPORTS/NEWPORTS.DAT: ends after record 1"},
+        {kEnd + "\n", good, no_end("NEWPORTS.DAT HAS NO END OF FILE RECORD AFTER RECORD 1"),
+         "AIRPORTS/NEWPORTS.DAT: ends after record 1 without its end record" + words},
         // Coordinates that cannot be: latitude 95, minutes 60, longitude 361.
         {good + airport("NORTH", "KNNN", "N", "95000000073470000") + "\n" + kEnd + "\n", kEnd + "\n",
          "AIRPORTS.DAT RECORD 2: LATITUDE IS OUT OF RANGE", "AIRPORTS/AIRPORTS.DAT: record 2: LATITUDE \"950000\""},

@@ -239,15 +239,15 @@ TEST_F(BatchRun, MonthFirstRunDateIsAMonthlyAverageForEveryFlight) {
 }
 
 // An altitude beyond the depth table costs its own item only: the flight is
-// skipped with its status, the place is an improper line, and the run ends
-// normally; no conversion reaches its fatal stop.
+// skipped with its status, the place is an improper line (a place left out:
+// status 4), and no conversion reaches its fatal stop.
 TEST_F(BatchRun, AltitudeBeyondTheTableSkipsItsItemOnly) {
     write_file("R.BIG", std::string("HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n") + kFlights);
     write_file("R.DEG", "2019/06/15,HIGH\nTITLES\n51 28.0 N 0 27.0 W 500000 0\n51 0.0 N 1 0.0 E 500000 20\n");
     write_file("P.LOC", "START-\nN,51.5,W,0.5,G,2000,2019/06/15,H12,P00,D2\nSTOP--\n");
-    // A skipped waypoint file ends the run with status 4.
+    // A skipped waypoint file or place line ends the run with status 4.
     const std::tuple<const char*, const char*, int> cases[] = {
-        {"R.BIG", "R.OUT", kExitNormal}, {"R.DEG", "R.SUM", kExitSkipped}, {"P.LOC", "P.ANS", kExitNormal}};
+        {"R.BIG", "R.OUT", kExitNormal}, {"R.DEG", "R.SUM", kExitSkipped}, {"P.LOC", "P.ANS", kExitSkipped}};
     for (const auto& [input, result, status] : cases) {
         SCOPED_TRACE(input);
         EXPECT_EQ(run(input), status) << console;

@@ -117,22 +117,28 @@ TEST_F(LocationRun, ImpossiblePlacesDatesAndHoursAreImproperLines) {
 // (the depth table's, some 50 ft below sea level; Bar Yehuda airport by the
 // Dead Sea at -1266 ft), above its highest (about 353,900 ft, 107.86 km), and
 // depths outside 1.0E-4 to 1035.0837 g/cm2 for G or any other letter. Each is
-// an improper line between places that are computed; Amsterdam airport at
+// an improper line between places that are computed, named on the console
+// with the bounds in its unit and counted as left out; Amsterdam airport at
 // -11 ft lies within the table and is computed.
 TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
-    const char* bad[] = {"N,40,E,75,F,-2000,2019/06/15,H12,P00,D2",  "N,40,E,75,F,-60,2019/06/15,H12,P00,D2",
-                         "N,40,E,75,F,354000,2019/06/15,H12,P00,D2", "N,40,E,75,K,-0.1,2019/06/15,H12,P00,D2",
-                         "N,40,E,75,K,108.0,2019/06/15,H12,P00,D2",  "N,40,E,75,G,0,2019/06/15,H12,P00,D2",
-                         "N,40,E,75,G,1035.09,2019/06/15,H12,P00,D2", "N,40,E,75,x,2000,2019/06/15,H12,P00,D2",
-                         "A,LLMZ,F,-1266,2019/06/15,H12,P00,D2"};
+    const std::pair<const char*, const char*> bad[] = {
+        {"N,40,E,75,F,-2000,2019/06/15,H12,P00,D2", "ALTITUDE -2000 FT IS BELOW -49 FT"},
+        {"N,40,E,75,F,-60,2019/06/15,H12,P00,D2", "ALTITUDE -60 FT IS BELOW -49 FT"},
+        {"N,40,E,75,F,354000,2019/06/15,H12,P00,D2", "ALTITUDE 354000 FT IS ABOVE 353866 FT"},
+        {"N,40,E,75,K,-0.1,2019/06/15,H12,P00,D2", "ALTITUDE -0.1 KM IS BELOW -0.0151 KM"},
+        {"N,40,E,75,K,108.0,2019/06/15,H12,P00,D2", "ALTITUDE 108.0 KM IS ABOVE 107.8585 KM"},
+        {"N,40,E,75,G,0,2019/06/15,H12,P00,D2", "ALTITUDE 0 G/CM^2 IS BELOW 0.0001 G/CM^2"},
+        {"N,40,E,75,G,1035.09,2019/06/15,H12,P00,D2", "ALTITUDE 1035.09 G/CM^2 IS ABOVE 1035.0837 G/CM^2"},
+        {"N,40,E,75,x,2000,2019/06/15,H12,P00,D2", "ALTITUDE 2000 G/CM^2 IS ABOVE 1035.0837 G/CM^2"},
+        {"A,LLMZ,F,-1266,2019/06/15,H12,P00,D2", "ALTITUDE -1266 FT IS BELOW -49 FT"}};
     std::string list = "START-\n" + std::string(kPlace) + "\n";
-    for (const char* line : bad) list += std::string(line) + "\n" + kPlace + "\n";
+    for (const auto& [line, reason] : bad) list += std::string(line) + "\n" + kPlace + "\n";
     list += "A,EHAM,F,-11,2019/06/15,H12,P00,D2\nN,40,E,75,K,107.8,2019/06/15,H12,P00,D2\n"
             "N,40,E,75,G,1035.0837,2019/06/15,H12,P00,D2\nSTOP--\n";
     auto lines = run(list);
     std::vector<std::string> expected{kHeader, kPlaceResult};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
-        auto report = improper_report(3 + 2 * static_cast<int>(i), bad[i]);
+        auto report = improper_report(3 + 2 * static_cast<int>(i), bad[i].first);
         expected.insert(expected.end(), report.begin(), report.end());
         expected.push_back(kPlaceResult);
     }
@@ -142,8 +148,17 @@ TEST_F(LocationRun, AltitudesTheEngineCannotTakeAreImproperLines) {
     EXPECT_EQ(lines[expected.size() + 1].substr(22, 13), "   107.8000,K");
     EXPECT_EQ(lines[expected.size() + 2].substr(22, 13), "  1035.0837,G");
     auto checks = check_log_lines(tp);
-    EXPECT_TRUE(has_line(checks, improper_report(3, bad[0])[0]));
-    EXPECT_FALSE(has_line(checks, ListLine() << "READING " << pad_to(bad[0], 72)));
+    EXPECT_TRUE(has_line(checks, improper_report(3, bad[0].first)[0]));
+    EXPECT_FALSE(has_line(checks, ListLine() << "READING " << pad_to(bad[0].first, 72)));
+
+    auto screen = tp.screen_lines();
+    std::string named;
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        const std::string line = std::to_string(3 + 2 * i);
+        EXPECT_TRUE(has_line(screen, " SKIPPED PLACES.LOC LINE " + line + ": " + bad[i].second)) << line;
+        if (i < 5) named += (i == 0 ? " line " : ", line ") + line + " (" + bad[i].second + ")";
+    }
+    EXPECT_EQ(tp->runs.skips.summary(), "9 of 22 place lines skipped in PLACES.LOC:" + named + " and 4 more");
 }
 
 TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
@@ -166,6 +181,10 @@ TEST_F(LocationRun, LinesAreCountedFromTheTopAndImproperOnesReported) {
     auto screen = tp.screen_lines();
     EXPECT_TRUE(has_line(screen, ListLine() << " Analyzing data line: " << 11));
     EXPECT_FALSE(has_line(screen, ListLine() << " Analyzing data line: " << 12));
+    // Lines whose first field is no place form are comments: reported, but
+    // neither named nor counted as left out.
+    EXPECT_EQ(tp.screen().find("SKIPPED"), std::string::npos);
+    EXPECT_FALSE(tp->runs.skips.any());
     auto checks = check_log_lines(tp);
     EXPECT_TRUE(has_line(checks, ListLine() << "TESTING LINE" << 3));
     EXPECT_TRUE(has_line(checks, ListLine() << "SKIPPING COMMENT LINE"));
@@ -213,15 +232,21 @@ TEST_F(LocationRun, AverageSwitchesFollowEachLine) {
 }
 
 TEST_F(LocationRun, AirportLinesTakeTheirPlaceFromTheAirportFiles) {
-    auto lines = run("START-\nA,VHHH,F,35000,2019/06/15,H12,P05,D2\nA,ZZZZ,F,35000,2019/06/15,H12,P00,D2\n"
+    const std::string unknown = "A,ZZZZ,F,35000,2019/06/15,H12,P00,D2";
+    auto lines = run("START-\nA,VHHH,F,35000,2019/06/15,H12,P05,D2\n" + unknown + "\n"
                      "a, EGLL ,K,10.0,2019/06/15,H06,P00,D4\nSTOP--\n");
     auto london = *port_info(*tp, "EGLL");
     ASSERT_EQ(london.ew, 'W');
+    // The unknown airport's line is reported, so that every line is accounted for.
+    const auto report = improper_report(3, unknown);
     const std::vector<std::string> expected{kHeader,
         "  22.30889, 113.91500, 35000.0000,F,2019/06/15,  12, 13.19,NEG MUONS , 0.3010E+03,       microSv, ICRP Pub. 103 EFFECTIVE DOSE ",
+        report[0], report[1],
         "  51.47056,  -0.46194,    10.0000,K,2019/06/15,   6,  1.81,TOTAL     , 0.5556E+04,       microSv, ICRU AMBIENT DOSE EQ. H(*10) "};
     EXPECT_EQ(lines, expected);
     EXPECT_NE(tp.screen().find("PORT_INFO failed for ZZZZ"), std::string::npos);
+    EXPECT_TRUE(has_line(tp.screen_lines(), " SKIPPED PLACES.LOC LINE 3: AIRPORT ZZZZ NOT FOUND"));
+    EXPECT_EQ(tp->runs.skips.summary(), "1 of 3 place lines skipped in PLACES.LOC: line 3 (AIRPORT ZZZZ NOT FOUND)");
 }
 
 TEST_F(LocationRun, DiagnosticSwitchAddsTheTrace) {
@@ -288,7 +313,11 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
                "A SAMPLE LIST\nSTART-\n! comment\nS,33.5,W,70.25,F,40000,2012/03/10,H12,P00,D2\n"
                "N,78,E,15,K,12.5,2019/11/00,H00,P01,D1\nA,RJTT,F,35000,2015/00/00,H00,P00,D5\n"
                "Z,WRONG\nA,XXXX,F,35000,2019/06/15,H12,P00,D2\nSTOP--\nN,1,E,1,F,0,2019/06/15,H12,P00,D2\n");
-    ASSERT_EQ(run_executable(wd.path(), ""), kExitNormal);
+    // The unknown airport is a place line left out; Z,WRONG is a comment.
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+    EXPECT_EQ(split_lines(console).back(),
+              "tolv7: 1 of 4 place lines skipped in PLACES.LOC: line 8 (AIRPORT XXXX NOT FOUND)");
     std::string results = read_file("PLACES.ANS");
     auto checks = read_lines("DIAGNOSE/TOLV7CHK.DAT");
 
@@ -298,6 +327,7 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
                              "  35.55222, 139.78000, 35000.0000,F,2015/00/00,   0,  9.15,TOTAL     , 0.4967E+03,       microGy, AVE WHOLE-BODY ABSORBED DOSE "})
         expected += std::string(line) + "\n";
     for (const auto& line : improper_report(7, "Z,WRONG")) expected += line + "\n";
+    for (const auto& line : improper_report(8, "A,XXXX,F,35000,2019/06/15,H12,P00,D2")) expected += line + "\n";
     EXPECT_EQ(results, expected);
     for (double t : {2012.1926229508197,   // 2012 + (60 + 10 + 0.5) / 366
                      2019.8739726027397,   // 2019 + (304 + 15) / 365: a monthly average
@@ -316,16 +346,39 @@ TEST(LocationBatch, WritesTheResultFileAndTheCheckLog) {
             << fixed;
 }
 
-TEST(LocationBatch, AltitudeAboveTheHighestIsAnImproperLineAndTheListGoesOn) {
+// Typos that used to be computed (35,000 ft read as 35, W with -73.8 as
+// 73.8 east) and an altitude above the depth table are improper lines: each
+// is reported in the result file, named on the console, and the run ends
+// with status 4 and one line on standard error; the comment is not counted.
+TEST(LocationBatch, ImproperPlaceLinesAreNamedAndEndWithStatus4) {
     TreeWorkdir wd(constant_tree());
     write_file("DEFAULT.INP", kDefaultInp);
-    const char high[] = "N,40,E,75,F,500000,2019/06/15,H12,P00,D2";
-    write_file("PLACES.LOC", std::string("START-\n") + kPlace + "\n" + high + "\n" + kPlace + "\nSTOP--\n");
+    const std::pair<const char*, const char*> bad[] = {
+        {"N,51.5,W,0.5,F,35,000,2019/06/15,H12,P00,D2", "MORE FIELDS THAN ITS FORM"},
+        {"N,40,W,-73.8,F,35000,2019/06/15,H12,P00,D2", "MINUS SIGN BESIDE W"},
+        {"N,40,E,75,F,500000,2019/06/15,H12,P00,D2", "ALTITUDE 500000 FT IS ABOVE 353866 FT"}};
+    std::string list = std::string("START-\n") + kPlace + "\nA COMMENT, NOT A PLACE\n";
+    for (const auto& [line, reason] : bad) list += std::string(line) + "\n";
+    write_file("PLACES.LOC", list + kPlace + "\nSTOP--\n");
     std::string console;
-    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
-    auto report = improper_report(3, high);
-    EXPECT_EQ(read_lines("PLACES.ANS"),
-              (std::vector<std::string>{kHeader, kPlaceResult, report[0], report[1], kPlaceResult}));
+    EXPECT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+
+    std::vector<std::string> expected{kHeader, kPlaceResult};
+    auto comment = improper_report(3, "A COMMENT, NOT A PLACE");
+    expected.insert(expected.end(), comment.begin(), comment.end());
+    std::string named;
+    auto lines = split_lines(console);
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = std::to_string(4 + i);
+        auto report = improper_report(4 + i, bad[i].first);
+        expected.insert(expected.end(), report.begin(), report.end());
+        EXPECT_TRUE(has_line(lines, " SKIPPED PLACES.LOC LINE " + line + ": " + bad[i].second)) << console;
+        named += (i == 0 ? " line " : ", line ") + line + " (" + bad[i].second + ")";
+    }
+    expected.push_back(kPlaceResult);
+    EXPECT_EQ(read_lines("PLACES.ANS"), expected);
+    EXPECT_EQ(occurrences(console, " SKIPPED "), 3);
+    EXPECT_EQ(lines.back(), "tolv7: 3 of 5 place lines skipped in PLACES.LOC:" + named);
 }
 
 TEST(LocationBatch, SampleListRunsWhole) {

@@ -159,6 +159,10 @@ TEST_F(SinglePlace, ImpossibleDatesAndPlacesAreAskedAgain) {
         with({}, &Case::latitude, "90\n30\n0\n45.5", kLatitude),  // 90 degrees 30 minutes
         with({}, &Case::latitude, "45\n60\n30\n0", "     MINUTES MUST BE 0 TO 59!"),
         with({}, &Case::latitude, "45\n30\n60\n0", "     SECONDS MUST BE 0 TO 59!"),
+        // The hemisphere letter gives the sign: degrees with a minus are refused.
+        with({}, &Case::latitude, "-45.5\n45.5", kLatitude),
+        with({}, &Case::latitude, "-45\n45.5", kLatitude),
+        with({}, &Case::longitude, " -0.0\n10.5", kLongitude),
         with({}, &Case::longitude, "361\n10.5", kLongitude),
         with({}, &Case::longitude, "1.0e999\n10.5", kLongitude),
     };
@@ -185,9 +189,9 @@ TEST_F(SinglePlace, ImpossibleDatesAndPlacesAreAskedAgain) {
 // 1035.0837 g/cm2 at -49.58 ft (-0.01511 km) and falls to 1.0E-4 g/cm2 at
 // 353866.59 ft (107.85853 km); the message shows them rounded inwards.
 TEST_F(SinglePlace, AltitudesBeyondTheEngineAreAskedAgainWithTheRange) {
-    const std::string feet = "      ALTITUDE MUST BE -49 TO 353866 FT";
-    const std::string km = "      ALTITUDE MUST BE -0.0151 TO 107.8585 KM";
-    const std::string depth = "      ALTITUDE MUST BE 0.0001 TO 1035.0837 G/CM^2";
+    const std::string feet = "     ALTITUDE MUST BE -49 TO 353866 FT!";
+    const std::string km = "     ALTITUDE MUST BE -0.0151 TO 107.8585 KM!";
+    const std::string depth = "     ALTITUDE MUST BE 0.0001 TO 1035.0837 G/CM^2!";
     struct Case {
         const char* refused;  // unit and altitude
         const std::string& message;
