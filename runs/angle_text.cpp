@@ -192,11 +192,6 @@ bool todmsp(const Consts& consts, double& angle, Dms& out) {
     return true;
 }
 
-bool minus_written(std::string_view number) {
-    std::size_t first = number.find_first_not_of(' ');
-    return first != std::string_view::npos && number[first] == '-';
-}
-
 double ew(char letter) { return letter == 'E' ? 1.0 : -1.0; }
 
 double ns(char letter) { return letter == 'N' ? 1.0 : -1.0; }

@@ -2,7 +2,6 @@
 // Angles written as text (degrees, minutes, seconds) read and written, and
 // hemisphere letters turned into signs.
 #include <string>
-#include <string_view>
 
 #include "runs/run_records.hpp"
 
@@ -43,11 +42,6 @@ struct Dms {
 // minutes and seconds; seconds that round to 60 at 1e-5 carry. false (and
 // nothing written) for a non-finite angle or one too far out to reduce.
 bool todmsp(const Consts& consts, double& angle, Dms& out);
-
-// Whether a number as written begins (after blanks) with a minus sign. A
-// hemisphere letter gives an angle its sign: a minus beside it is a typo,
-// also on a zero that the value alone cannot show ("-0 30 N").
-bool minus_written(std::string_view number);
 
 // 1.0 for 'E' ('N'), -1.0 for any other character.
 double ew(char letter);

@@ -18,7 +18,6 @@
 #include "engine/altitude_depth.hpp"
 #include "engine/coefficient_lookup.hpp"
 #include "engine/dose.hpp"
-#include "runs/angle_text.hpp"
 #include "runs/flight_altitudes.hpp"
 #include "runs/flight_time.hpp"
 #include "runs/geodesy.hpp"
@@ -67,7 +66,7 @@ WaypointRead read_waypoint(std::istream& in, Waypoint& w, int& line) {
     if (!lat_deg || !lat_min || !lon_deg || !lon_min || !feet || !minute) return WaypointRead::Bad;
     if ((ns != "N" && ns != "S") || (ew != "E" && ew != "W")) return WaypointRead::Bad;
     for (std::size_t i : {0u, 1u, 3u, 4u})
-        if (minus_written(rec->text(i, 1))) return WaypointRead::Bad;
+        if (minus_signed(rec->text(i, 1))) return WaypointRead::Bad;
     // The altitude is interpolated in single precision: beyond its range it
     // cannot be flown at all.
     if (!possible_angle(*lat_deg, *lat_min, 90.0) || !possible_angle(*lon_deg, *lon_min, 360.0) ||
