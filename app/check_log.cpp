@@ -4,8 +4,9 @@
 
 namespace tolv7 {
 
-CheckLog::PerCall CheckLog::per_call() {
-    if (bytes_ < per_call_limit) return PerCall::Write;
+CheckLog::PerCall CheckLog::begin_call() {
+    call_logged_ = bytes_ < per_call_limit;
+    if (call_logged_) return PerCall::Write;
     if (per_call_stopped_) return PerCall::LeaveOut;
     per_call_stopped_ = true;
     return PerCall::LeaveOutFirst;
@@ -29,6 +30,7 @@ void CheckLog::open(const std::string& path) {
     path_ = path;
     failed_ = false;
     per_call_stopped_ = false;
+    call_logged_ = true;
     file_.open(path, std::ios::out | std::ios::trunc);
     if (!file_) stop_unwritable(path);
     bytes_ = 0;

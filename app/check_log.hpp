@@ -17,13 +17,24 @@ public:
     static constexpr std::uintmax_t kPerCallLimit = 100'000'000;
     std::uintmax_t per_call_limit = kPerCallLimit;
 
+    // What the runs are computing (a flight, a place line), as the line
+    // that tells where the per-call lines stop names it; empty outside a run.
+    std::string current_item;
+
     // Whether a computation that begins now writes its per-call lines.
     enum class PerCall {
         Write,          // the log holds fewer than per_call_limit bytes
         LeaveOutFirst,  // the first computation past the limit: it writes the one line that says so
         LeaveOut
     };
-    PerCall per_call();
+    // Called as a computation begins; its per-call lines then go through
+    // call_line until the next one begins.
+    PerCall begin_call();
+    // A per-call line of the computation under way: written unless it began
+    // past the limit.
+    void call_line(const std::string& text) {
+        if (call_logged_) line(text);
+    }
 
     // A write that fails (full disk, I/O error) stops the program (status 2)
     // once; later lines are dropped, so that the stop is not repeated on the
@@ -43,6 +54,7 @@ private:
     std::vector<std::string> pending_;
     std::uintmax_t bytes_ = 0;  // the lines given since the log was opened, with their line ends
     bool per_call_stopped_ = false;
+    bool call_logged_ = true;
 };
 
 }  // namespace tolv7

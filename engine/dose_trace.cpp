@@ -26,26 +26,19 @@ void DoseTrace::traced_line(const std::string& text) {
     if (trace_) dap_ << text << '\n';
 }
 
-void DoseTrace::logged_line(const std::string& text) {
-    if (logged_) log_.line(text);
-}
-
 void DoseTrace::starting(const DoseCall& c) {
     // A computation's check-log lines are written whole or not at all.
-    switch (log_.per_call()) {
-        case CheckLog::PerCall::Write: logged_ = true; break;
-        case CheckLog::PerCall::LeaveOutFirst:
-            log_.line(ListLine() << "Check log past " + std::to_string(log_.per_call_limit) +
-                                        " bytes: the lines of each dose computation are left out from the one at T=" +
-                                        list_real_text(c.date) + ", LAT " + list_real_text(c.latitude) + ", LON " +
-                                        list_real_text(c.longitude));
-            [[fallthrough]];
-        case CheckLog::PerCall::LeaveOut: logged_ = false; break;
+    if (log_.begin_call() == CheckLog::PerCall::LeaveOutFirst) {
+        std::string from = log_.current_item.empty() ? "" : log_.current_item + ", ";
+        log_.line(ListLine() << "Check log past " + std::to_string(log_.per_call_limit) +
+                                    " bytes: the lines of each dose computation are left out from " + from +
+                                    "the one at T=" + list_real_text(c.date) + ", LAT " + list_real_text(c.latitude) +
+                                    ", LON " + list_real_text(c.longitude) + " on");
     }
     std::string starting = ListLine() << " Starting " << c.latitude << c.longitude << c.depth << c.date << c.dose_kind
                                       << c.gcr_model << c.test << c.superposition;
-    logged_line(starting);
-    logged_line(ListLine() << kLoading);
+    log_.call_line(starting);
+    log_.call_line(ListLine() << kLoading);
     if (trace_) {
         traced_line(starting);
         con_.line(ListLine() << kLoading);
@@ -57,7 +50,7 @@ void DoseTrace::lap(const char* title, bool traced) {
     const float now = processor_seconds_single();
     std::string line = ListLine() << title << static_cast<double>(now - last_lap_);
     last_lap_ = now;
-    logged_line(line);
+    log_.call_line(line);
     if (traced) traced_line(line);
 }
 
@@ -89,18 +82,18 @@ void DoseTrace::dose_kind_outside(int dose_kind) {
 
 void DoseTrace::bin(const FoldStep& s, const BinTraceContext& c) {
     const BinCoefficients& k = s.coefficients;
-    logged_line(ListLine() << "z,e,i,ii" << s.z << s.i << 1 << 1);
-    logged_line(ListLine() << "Rigidities" << s.lr << s.ur);
-    logged_line(ListLine() << "UE:" << s.ue << " LE:" << s.le << " LL:" << s.last_ec);
-    logged_line(ListLine() << "Skycut" << c.skycut << "Vcut" << c.vcut);
-    logged_line(ListLine() << "Sky " << c.weight << " afluence " << s.last_o);
-    logged_line(ListLine() << "zenith step:" << c.zenith);
-    logged_line(ListLine() << "flux" << s.flux << " norm" << kFoldNorm);
-    logged_line(ListLine() << "dosekind, alt" << c.dose_kind << c.depth);
-    logged_line(ListLine() << "Slant:" << 1.0 << " nonvertical alt:" << c.depth_used);
-    logged_line(ListLine() << "hifix:" << k.h << " hdfix: " << 1.0);
-    logged_line(ListLine() << "ftdcc " << k.u << " dd " << s.term << " VS " << s.sum.variance);
-    logged_line(ListLine() << "dose=" << s.sum.rate);
+    log_.call_line(ListLine() << "z,e,i,ii" << s.z << s.i << 1 << 1);
+    log_.call_line(ListLine() << "Rigidities" << s.lr << s.ur);
+    log_.call_line(ListLine() << "UE:" << s.ue << " LE:" << s.le << " LL:" << s.last_ec);
+    log_.call_line(ListLine() << "Skycut" << c.skycut << "Vcut" << c.vcut);
+    log_.call_line(ListLine() << "Sky " << c.weight << " afluence " << s.last_o);
+    log_.call_line(ListLine() << "zenith step:" << c.zenith);
+    log_.call_line(ListLine() << "flux" << s.flux << " norm" << kFoldNorm);
+    log_.call_line(ListLine() << "dosekind, alt" << c.dose_kind << c.depth);
+    log_.call_line(ListLine() << "Slant:" << 1.0 << " nonvertical alt:" << c.depth_used);
+    log_.call_line(ListLine() << "hifix:" << k.h << " hdfix: " << 1.0);
+    log_.call_line(ListLine() << "ftdcc " << k.u << " dd " << s.term << " VS " << s.sum.variance);
+    log_.call_line(ListLine() << "dose=" << s.sum.rate);
     dap_ << " z,e,ftdcc,dose,flux" << fmt_i(s.z, 4) << fmt_i(s.i, 4) << fmt_e(k.u, 12, 4) << fmt_e(s.sum.rate, 12, 4)
          << fmt_e(s.flux, 12, 4) << '\n';
 }
@@ -111,11 +104,11 @@ void DoseTrace::finished(const DoseCall& c, double rate) {
         traced_line(adjusted);
         con_.line(adjusted);
     }
-    logged_line(fmt_a(" Finished: ", 11) + fmt_e(c.latitude, 12, 4) + fmt_e(c.longitude, 12, 4) + fmt_e(c.depth, 12, 4) +
+    log_.call_line(fmt_a(" Finished: ", 11) + fmt_e(c.latitude, 12, 4) + fmt_e(c.longitude, 12, 4) + fmt_e(c.depth, 12, 4) +
               fmt_e(c.date, 12, 4) + fmt_i(c.dose_kind, 4) + fmt_i(c.gcr_model, 4) + fmt_i(c.test, 4) +
               fmt_i(c.superposition, 4));
-    logged_line(adjusted);
-    logged_line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
+    log_.call_line(adjusted);
+    log_.call_line(ListLine() << " Doserate calculation time in seconds." << static_cast<double>(processor_seconds_single() - entry_));
     if (!dap_.close()) stop_unwritable(dap_.path());
 }
 

@@ -70,13 +70,10 @@ public:
 
 private:
     void traced_line(const std::string& text);
-    // A line of the computation's own in the check log.
-    void logged_line(const std::string& text);
     CheckLog& log_;
     Console& con_;
     RewrittenFile& dap_;
     bool trace_;
-    bool logged_ = true;
     float entry_;
     float last_lap_;
 };

@@ -81,8 +81,8 @@ void forbush(const EngineContext& p, double date, std::span<double> flux, double
     }
     const auto& aves = p.engine.useaves;
     if (switch_set(aves[0]) || switch_set(aves[1])) {
-        p.log.line(ListLine() << " Date is a monthly or yearly average, no FDs");
-        p.log.line(ListLine() << "Monthly average, FORBUSH correction:" << 1.0);
+        p.log.call_line(ListLine() << " Date is a monthly or yearly average, no FDs");
+        p.log.call_line(ListLine() << "Monthly average, FORBUSH correction:" << 1.0);
         return;
     }
     CalendarDate d = dates(date);
@@ -93,7 +93,7 @@ void forbush(const EngineContext& p, double date, std::span<double> flux, double
     } else {
         factor = usable(stored_factor(p.engine.fddata, d, d.hour));
     }
-    p.log.line(ListLine() << "FORBUSH correction is:" << factor);
+    p.log.call_line(ListLine() << "FORBUSH correction is:" << factor);
     for (double& value : flux) value *= factor;
 }
 

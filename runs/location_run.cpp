@@ -131,6 +131,7 @@ bool LocationRun::run() {
         p_.log.line(ListLine() << pad_to(columns, kKeptWidth));
         if (starts_with(columns, "STOP--")) return true;
         try {
+            p_.log.current_item = list_name_ + " line " + std::to_string(line_number_);
             analyse(columns);
         } catch (const ProgramStop& stop) {
             rethrow_naming(stop, list_name_ + ", line " + std::to_string(line_number_));
@@ -320,6 +321,7 @@ NextMenu readit(const RunContext& p) {
     std::ofstream results = open_created(*result_name);
     SkipGroup& skips = p.runs.skips.begin(list_name, "place lines");
     bool complete = LocationRun(p, list, list_name, results, *result_name, skips).run();
+    p.log.current_item.clear();
     close_checked(results, *result_name);
     // A batch job that could not read its list to the end did not do what it
     // was asked: its status must not say it did (the results written so far

@@ -44,7 +44,9 @@ std::optional<std::string> run_deg_file(const RunContext& p, const FlightOptions
 
     WaypointDose f;
     try {
+        p.log.current_item = trim_right(filename);
         f = deg_flt_dose(p, in, trim_right(filename), dat, o.run_date, o.takeoff, o.particle, o.quantity);
+        p.log.current_item.clear();
     } catch (const ProgramStop& stop) {
         rethrow_naming(stop, trim_right(filename));
     }

@@ -201,18 +201,20 @@ TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
     ASSERT_LT(held, 999'000u);
     s.tp.log.line(std::string(999'999 - held - 1, 'x'));  // one byte below the limit
     s.rate(45.0, 10.0, 300.0, date, 76);
+    s.tp.log.current_item = "PLACES.LOC line 7";
     s.rate(-45.5, -10.25, 300.0, date, 76);
     s.rate(45.0, 10.0, 300.0, date, 76);
+    s.tp.log.line(" a line of the runs");
     auto lines = check_log_lines(s.tp);
-    const std::vector<std::string> last(lines.end() - 3, lines.end());
+    const std::vector<std::string> last(lines.end() - 2, lines.end());
     EXPECT_EQ(last, (std::vector<std::string>{
-                        " Check log past 1000000 bytes: the lines of each dose computation are left out from the one "
-                        "at T=2019.456164, LAT -45.5, LON -10.25",
-                        " FORBUSH correction is:               1.0", " FORBUSH correction is:               1.0"}));
+                        " Check log past 1000000 bytes: the lines of each dose computation are left out from "
+                        "PLACES.LOC line 7, the one at T=2019.456164, LAT -45.5, LON -10.25 on",
+                        " a line of the runs"}));
     // The computation begun below the limit wrote all of its lines.
-    ASSERT_GE(lines.size(), before_padding + 1 + 3);
+    ASSERT_GE(lines.size(), before_padding + 1 + 2);
     EXPECT_EQ(lines[before_padding + 1].substr(0, 11), "  Starting ");
-    EXPECT_EQ(lines[lines.size() - 4].rfind("  Doserate calculation time in seconds.", 0), 0u);
+    EXPECT_EQ(lines[lines.size() - 3].rfind("  Doserate calculation time in seconds.", 0), 0u);
 }
 
 TEST(DoseLogs, TraceGoesToTheDoseLogWithTestOne) {
