@@ -204,24 +204,29 @@ TEST_F(BigRecord, RecordWithoutItsSeparatorIsFollowedByTheNextOne) {
     }
 }
 
-// Read from a file with Windows line ends, opened as the runs open their
-// input files: the reader goes back to the name line by its position.
-TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsLineEnds) {
+// Read from files with Windows and CR-only line ends (one beginning with a
+// byte-order mark), opened as the runs open their input files: the reader
+// goes back to the name line by its position.
+TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsOrCarriageReturnLineEnds) {
     ScopedCwd cwd(dir.path());
     std::string text = one_step("A", "2019/06/15", "") + one_step("B", "2019/06/16", "") + one_step("C", "05/2019", "--");
-    std::string crlf;
-    for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    write_file("CRLF.BIG", crlf);
-    std::ifstream flights = open_flight_file(*tp, "CRLF.BIG", 1, 1);
-    FlightFile f{flights, "CRLF.BIG"};
-    for (const char* name : {"A", "B", "C"}) {
-        BigFlightRecord r = rdbigflt(*tp, f);
-        EXPECT_EQ(r.status, FlightStatus::Computed) << name;
-        EXPECT_EQ(trim_right(r.name), name);
-        EXPECT_EQ(r.origin, "EGLL  ") << name;
-    }
-    EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
-    EXPECT_EQ(f.line, 25);  // every line counted once
+    for (const char* start : {"", "\xEF\xBB\xBF"})
+        for (const char* end : {"\r\n", "\r"}) {
+            SCOPED_TRACE(::testing::PrintToString(std::string(start) + end));
+            std::string written = start;
+            for (char ch : text) written += ch == '\n' ? std::string(end) : std::string(1, ch);
+            write_file("OTHER.BIG", written);
+            std::ifstream flights = open_flight_file(*tp, "OTHER.BIG", 1, 1);
+            FlightFile f{flights, "OTHER.BIG"};
+            for (const char* name : {"A", "B", "C"}) {
+                BigFlightRecord r = rdbigflt(*tp, f);
+                EXPECT_EQ(r.status, FlightStatus::Computed) << name;
+                EXPECT_EQ(r.name, pad_to(name, 30));
+                EXPECT_EQ(r.origin, "EGLL  ") << name;
+            }
+            EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
+            EXPECT_EQ(f.line, 25);  // every line counted once
+        }
 }
 
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
