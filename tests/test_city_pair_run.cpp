@@ -502,7 +502,7 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                                   big_record("TOO LONG", "2019/05", "ZZHA", "ZZHP", 20, {{35000, 1960}}, 17) +
                                   big_record("MANY STEPS", "2019/06/15", "ZZHA", "ZZHB", 12, many, 14) +
                                   big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{35000, 200}}, 25) +
-                                  big_record("UNFINISHED", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
+                                  big_record("NO SEPARATOR", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
     std::string console;
     ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
     auto out = read_file("FLIGHTS.OUT");
@@ -510,13 +510,15 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
 
     // Every point of a profile at 35000 ft has the same rate r on this tree,
     // so a flight's dose is r times its minutes over 60, worked by hand: 59
-    // for GOOD ONE (12 climb, 20 + 13 cruise, 14 descent) and 245 for MONTHLY
-    // (20 climb, 200 cruise, 25 descent). The committed texts below hold those doses as the archive's
-    // e11.4 and the report's f6.1 and f7.5 write them (MONTHLY's overflow
-    // both report fields, which print stars).
+    // for GOOD ONE (12 climb, 20 + 13 cruise, 14 descent), 245 for MONTHLY
+    // (20 climb, 200 cruise, 25 descent) and 46 for NO SEPARATOR (12, 20,
+    // 14). The committed texts below hold those doses as the archive's e11.4
+    // and the report's f6.1 and f7.5 write them (MONTHLY's overflow both
+    // report fields, which print stars).
     double r = rate(38, 2);
     EXPECT_NEAR(r * 59 / 60, 3117.35, 0.005);
     EXPECT_NEAR(r * 245 / 60, 12940.0, 5.0);
+    EXPECT_NEAR(r * 46 / 60, 2430.48, 0.005);
     const std::string skipped = "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"
                                 "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     \n"
                                 "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT\n"
@@ -528,6 +530,7 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                    "GOOD ONE                       ZZHA   ZZHB    0.3117E+04     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n" +
                        skipped +
                        "MONTHLY                        ZZHP   ZZHB    0.1294E+05     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n"
+                       "NO SEPARATOR                   ZZHA   ZZHB    0.2430E+04     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n"
                        "  REACHED END OF BIG FILE                    \n");
     EXPECT_EQ(report, " ======> FLIGHTS.BIG                   \n"
                       " GOOD ONE                      \n"
@@ -544,6 +547,13 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           " Date 0000/00/00\n"
                           " Heliocentric Potential 500 MV\n"
                           " Effective dose ****** microsieverts   (******* millisieverts) , ICRP Pub. 103 \n"
+                          " --------------------------------------------------\n"
+                          " NO SEPARATOR                  \n"
+                          " Origin  HIGH ALPHA CITY (ZZHA)\n"
+                          " Destination  HIGH BRAVO CITY (ZZHB)\n"
+                          " Date 0000/00/00\n"
+                          " Heliocentric Potential 500 MV\n"
+                          " Effective dose 2430.5 microsieverts   (2.43048 millisieverts) , ICRP Pub. 103 \n"
                           " --------------------------------------------------\n");
 }
 
@@ -655,17 +665,24 @@ TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 }
 
-// The README's first run: the sample batch file and flights on the default tree.
+// The README's first run: the sample batch file and flights on the default
+// tree, as given and without the last record's separator line.
 TEST(CityPairSamples, SampleFlightsAreAllComputed) {
     TreeWorkdir wd;
     fs::path samples = TOLV7_SAMPLES_DIR;
-    for (const char* name : {"DEFAULT.INP", "FLIGHTS.BIG"}) fs::copy_file(samples / name, name);
-    std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
-    auto out = read_lines("FLIGHTS.OUT");
-    ASSERT_EQ(out.size(), 3u + 12u + 1u);
-    for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
-    EXPECT_EQ(out.back(), "  REACHED END OF BIG FILE                    ");
+    fs::copy_file(samples / "DEFAULT.INP", "DEFAULT.INP");
+    const std::string flights = read_file(samples / "FLIGHTS.BIG");
+    const std::string unseparated = flights.substr(0, flights.rfind('\n', flights.size() - 2) + 1);
+    ASSERT_EQ(flights.substr(unseparated.size(), 3), "---");
+    for (const std::string& text : {flights, unseparated}) {
+        write_file("FLIGHTS.BIG", text);
+        std::string console;
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        auto out = read_lines("FLIGHTS.OUT");
+        ASSERT_EQ(out.size(), 3u + 12u + 1u);
+        for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
+        EXPECT_EQ(out.back(), "  REACHED END OF BIG FILE                    ");
+    }
 }
 
 }  // namespace
