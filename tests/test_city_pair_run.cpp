@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -265,11 +266,27 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
            big_record("NOWHERE", "2019/06/15", "ZZXX", "ZZHB", 10, {{35000, 30}}, 10) +
            big_record("NO LANDING", "2019/06/15", "ZZHA", "ZZXX", 10, {{35000, 30}}, 10) +
            big_record("TOO LONG", "2019/06/15", "ZZHA", "ZZHP", 10, {{35000, 1977}}, 10) +
+           big_record("BELOW ANY AIRPORT", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}, {-1501, 10}}, 10) +
+           big_record("LOWEST STEP", "2019/06/15", "ZZHA", "ZZHB", 10, {{-1500, 30}}, 10) +
            big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
     using enum FlightStatus;
-    for (FlightStatus status :
-         {BadProfile, BadProfile, BadProfile, UnknownOrigin, UnknownDestination, TooLong, Computed, EndOfFile})
-        EXPECT_EQ(fly().status, status);
+    const std::pair<FlightStatus, const char*> expected[] = {
+        {BadProfile, "no cruise steps"},
+        {BadProfile, "negative minutes"},
+        {BadProfile, "no minute of flight"},
+        {UnknownOrigin, "ZZXX is not in the airport files"},
+        {UnknownDestination, "ZZXX is not in the airport files"},
+        {TooLong, "1997 minutes, at most 1996"},
+        {BadProfile, "step 2 at -1501 ft is below -1500 ft"},
+        {Computed, ""},  // flown at the lowest altitude the engine takes
+        {Computed, ""},
+        {EndOfFile, ""},
+    };
+    for (const auto& [status, detail] : expected) {
+        BigFlightDose f = fly();
+        EXPECT_EQ(f.status, status) << detail;
+        EXPECT_EQ(f.detail, detail);
+    }
     auto lines = check_log_lines(tp);
     std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
@@ -309,14 +326,29 @@ TEST_F(CityPairFlights, AltitudesAboveTheHighestSkipTheirFlight) {
         thin += line;
     }
     write_file(kAltitudeTableFile, thin);
-    EXPECT_LT(altitude_bounds(*tp).highest, 35000.0);
-    in.clear();
-    in.str(big_record("HIGH PORT", "2019/06/15", "ZZHA", "ZZHB", 10, {{20000, 30}}, 10));
-    EXPECT_EQ(fly().status, FlightStatus::UnknownOrigin);
+    const double thin_highest = altitude_bounds(*tp).highest;
+    EXPECT_LT(thin_highest, 35000.0);
+    EXPECT_GT(thin_highest, 0.0);
+    // Amsterdam (-11 ft) lies within this table.
+    struct Case {
+        const char* from;
+        const char* to;
+        FlightStatus status;
+    };
+    for (const Case& c : {Case{"ZZHA", "ZZHB", FlightStatus::UnknownOrigin},
+                          Case{"EHAM", "ZZHA", FlightStatus::UnknownDestination}}) {
+        SCOPED_TRACE(c.to);
+        in.clear();
+        in.str(big_record("HIGH PORT", "2019/06/15", c.from, c.to, 10, {{0, 30}}, 10));
+        BigFlightDose f = fly();
+        EXPECT_EQ(f.status, c.status);
+        EXPECT_EQ(f.detail, "ZZHA at 35000 ft is above the depth table's highest, " +
+                                std::to_string(std::lround(thin_highest)) + " ft");
+    }
     lines = check_log_lines(tp);
     std::string line = ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "ZZHA" << 35000.0 << "FEET, HIGHEST"
-                                  << altitude_bounds(*tp).highest << "FEET";
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+                                  << thin_highest << "FEET";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 2) << line;
 }
 
 TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
@@ -504,7 +536,7 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                                   big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{35000, 200}}, 25) +
                                   big_record("NO SEPARATOR", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
     auto out = read_file("FLIGHTS.OUT");
     auto report = read_file("TOLV-7.RPT");
 
@@ -557,6 +589,44 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           " --------------------------------------------------\n");
 }
 
+// The flights a run leaves out are named, on the console as they are
+// skipped and on standard error at the end, and the run ends with status 4;
+// the result files keep their skip lines.
+TEST_F(CityPairProgram, SkippedFlightsAreNamedAndTheRunEndsWithStatusFour) {
+    write_high_airports();
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    std::string comma = big_record("COMMA", "2019/06/15", "ZZHA", "ZZHB", 12, {{36000, 430}}, 14);
+    comma.replace(comma.find("36000"), 5, "36,000");
+    write_file("FLIGHTS.BIG", big_record("FIRST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) + comma +
+                                  big_record("DEEP", "2019/06/15", "ZZHA", "ZZHB", 12, {{-5000, 20}}, 14) +
+                                  big_record(" NOWHERE ", "2019/06/15", "ZZHA", "ZZXX", 12, {{35000, 20}}, 14) +
+                                  big_record("LAST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 9u);
+    EXPECT_EQ(out[3].substr(0, 30), pad_to("FIRST", 30));
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 4, out.begin() + 7),
+              (std::vector<std::string>{"  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ",
+                                        "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ",
+                                        "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT"}));
+    EXPECT_EQ(out[7].substr(0, 30), pad_to("LAST", 30));
+    const std::string skips[] = {
+        R"(flight 2 "COMMA" (line 10): CANNOT READ ALTS: line 16 holds a third number)",
+        R"(flight 3 "DEEP" (line 19): BAD PROFILE DATA: step 1 at -5000 ft is below -1500 ft)",
+        R"(flight 4 "NOWHERE" (line 28): BAD DESTINATION PORT: ZZXX is not in the airport files)",
+    };
+    for (const std::string& skip : skips) EXPECT_EQ(occurrences(console, "\n SKIPPED " + skip + "\n"), 1) << console;
+    auto at = [](const std::string& skip) {
+        std::size_t colon = skip.find("): ");
+        return skip.substr(0, colon + 1) + " (" + skip.substr(colon + 3) + ")";
+    };
+    EXPECT_NE(console.find("\ntolv7: 3 of 5 flights skipped in FLIGHTS.BIG: " + at(skips[0]) + ", " + at(skips[1]) +
+                           ", " + at(skips[2]) + "\n"),
+              std::string::npos)
+        << console;
+}
+
 // A flight file named -n.BIG beside FLIGHTS.BIG: *.BIG runs both, each into
 // its own result file; named alone, -n.BIG runs like any other name.
 TEST_F(CityPairProgram, NameBeginningWithADashIsAFlightFileLikeAnyOther) {
@@ -593,7 +663,7 @@ TEST_F(CityPairProgram, AltitudeAboveTheHighestSkipsOnlyItsFlight) {
                                   big_record("TOO HIGH", "2019/06/15", "ZZHA", "ZZHB", 12, {{500000, 20}}, 14) +
                                   big_record("AFTER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
     EXPECT_EQ(console.find("OUT OF RANGE"), std::string::npos) << console;
     auto out = read_lines("FLIGHTS.OUT");
     ASSERT_EQ(out.size(), 7u);

@@ -268,6 +268,10 @@ TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
     for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(static_cast<FlightStatus>(s)).size(), 45u) << s;
     EXPECT_EQ(badstr(FlightStatus::BadProfile), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
     EXPECT_EQ(badstr(static_cast<FlightStatus>(7)), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
+    EXPECT_EQ(skip_reason(FlightStatus::BadProfile), "BAD PROFILE DATA");
+    EXPECT_EQ(skip_reason(FlightStatus::TooLong, "2000 minutes, at most 1996"),
+              "TRIP TIME >1996 MIN: 2000 minutes, at most 1996");
+    EXPECT_EQ(skip_reason(FlightStatus::EndOfFile), "REACHED END OF BIG FILE");
 }
 
 TEST(ArchiveNames, LastDotCountsAndAnInputIsNeverOverwritten) {
