@@ -60,7 +60,7 @@ void run_big_file(const RunContext& p, const FlightOptions& o, const std::string
             flush_checked(out, *out_name);
             p.con.line(ListLine() << "FINISHED " << f.record.name);
             if (p.set.ini.report == 1)
-                big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, o.run_date, f.dose,
+                big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, f.date, f.dose,
                             o.quantity);
         } else {
             put(out, badstr(f.status));

@@ -546,7 +546,8 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
     // (20 climb, 200 cruise, 25 descent) and 46 for NO SEPARATOR (12, 20,
     // 14). The committed texts below hold those doses as the archive's e11.4
     // and the report's f6.1 and f7.5 write them (MONTHLY's overflow both
-    // report fields, which print stars).
+    // report fields, which print stars). Each report block gives the date
+    // its flight was computed for: the record's own, after the date rule.
     double r = rate(38, 2);
     EXPECT_NEAR(r * 59 / 60, 3117.35, 0.005);
     EXPECT_NEAR(r * 245 / 60, 12940.0, 5.0);
@@ -568,7 +569,7 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                       " GOOD ONE                      \n"
                       " Origin  HIGH ALPHA CITY (ZZHA)\n"
                       " Destination  HIGH BRAVO CITY (ZZHB)\n"
-                      " Date 0000/00/00\n"
+                      " Date 2019/06/15\n"
                       " Heliocentric Potential 500 MV\n"
                       " Effective dose 3117.3 microsieverts   (3.11735 millisieverts) , ICRP Pub. 103 \n"
                       " --------------------------------------------------\n" +
@@ -576,14 +577,14 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           " MONTHLY                       \n"
                           " Origin  HIGH POLAR CITY (ZZHP)\n"
                           " Destination  HIGH BRAVO CITY (ZZHB)\n"
-                          " Date 0000/00/00\n"
+                          " Date 2019/05/00\n"
                           " Heliocentric Potential 500 MV\n"
                           " Effective dose ****** microsieverts   (******* millisieverts) , ICRP Pub. 103 \n"
                           " --------------------------------------------------\n"
                           " NO SEPARATOR                  \n"
                           " Origin  HIGH ALPHA CITY (ZZHA)\n"
                           " Destination  HIGH BRAVO CITY (ZZHB)\n"
-                          " Date 0000/00/00\n"
+                          " Date 2019/06/15\n"
                           " Heliocentric Potential 500 MV\n"
                           " Effective dose 2430.5 microsieverts   (2.43048 millisieverts) , ICRP Pub. 103 \n"
                           " --------------------------------------------------\n");
