@@ -1,5 +1,7 @@
 #include "app/free_form.hpp"
 
+#include <iterator>
+
 #include "app/fixed_columns.hpp"
 #include "app/text_lines.hpp"
 
@@ -79,9 +81,14 @@ std::optional<FreeRecord> read_free(std::istream& in, std::size_t count, bool ne
         for (auto& item : split_free_items(line, ended)) items.push_back(std::move(item));
         if (ended) break;
     }
-    if (items.size() > count) items.resize(count);
+    std::vector<FreeItem> rest;
+    if (items.size() > count) {
+        rest.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(count)),
+                    std::make_move_iterator(items.end()));
+        items.resize(count);
+    }
     while (items.size() < count) items.push_back(FreeItem{"", true});
-    return FreeRecord(std::move(items));
+    return FreeRecord(std::move(items), std::move(rest));
 }
 
 }  // namespace tolv7

@@ -24,16 +24,21 @@ std::vector<FreeItem> split_free_items(std::string_view line, bool& ended);
 // The values of one read.
 class FreeRecord {
 public:
-    explicit FreeRecord(std::vector<FreeItem> items) : items_(std::move(items)) {}
+    explicit FreeRecord(std::vector<FreeItem> items, std::vector<FreeItem> rest = {})
+        : items_(std::move(items)), rest_(std::move(rest)) {}
     std::size_t size() const { return items_.size(); }
     bool is_null(std::size_t i) const { return i >= items_.size() || items_[i].null; }
     // The text value cut or blank-padded to `width` (null gives blanks).
     std::string text(std::size_t i, std::size_t width) const;
     std::optional<long long> integer(std::size_t i) const;  // null gives 0
     std::optional<double> real(std::size_t i) const;        // null gives 0
+    // The values left on the last line read, after those of the read: a
+    // reader that must refuse a line with too many values looks at them.
+    const std::vector<FreeItem>& rest() const { return rest_; }
 
 private:
     std::vector<FreeItem> items_;
+    std::vector<FreeItem> rest_;
 };
 
 // One read of `count` values from the stream; nullopt when the input ended

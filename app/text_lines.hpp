@@ -1,13 +1,16 @@
 #pragma once
-// Line reading shared by every file and console reader: a trailing carriage
-// return is dropped so that files edited on Windows read the same.
+// Line reading shared by every file and console reader. A line ends at LF,
+// CR LF or a lone CR, so that files written on any system read the same; a
+// UTF-8 byte-order mark at the start of a file is no part of its first line.
 #include <istream>
 #include <string>
 #include <string_view>
 
 namespace tolv7 {
 
-// Reads one line; false at end of input (or when nothing could be read).
+// Reads one line without its line end; false at end of input (or when
+// nothing could be read). The stream is left at the start of the next line,
+// so a position taken there can be gone back to.
 bool read_line(std::istream& in, std::string& line);
 
 // The text with trailing blanks removed.

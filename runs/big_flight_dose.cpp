@@ -13,8 +13,10 @@
 #include "runs/big_flight_dose.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "airports/port_lookup.hpp"
+#include "app/calendar.hpp"
 #include "app/fortran_format.hpp"
 #include "app/text_lines.hpp"
 #include "engine/altitude_depth.hpp"
@@ -44,13 +46,24 @@ void trace_record(const RunContext& p, const BigFlightRecord& r) {
     p.log.line("");
 }
 
-// A record the profile cannot be built from: no steps, negative minutes, or
-// no minute of flight at all (the ground speed would have no divisor).
-bool bad_profile_data(const BigFlightRecord& r) {
-    if (r.steps <= 0 || r.climb < 0 || r.descent < 0 || r.total <= 0) return true;
-    for (int k = 0; k < r.steps; ++k)
-        if (r.step_min[static_cast<std::size_t>(k)] < 0) return true;
-    return false;
+std::string feet_text(double feet) { return std::to_string(std::lround(feet)) + " ft"; }
+
+// Why the profile cannot be built from a record: no steps, negative
+// minutes, no minute of flight at all (the ground speed would have no
+// divisor), or a cruise step lower than any airport. Empty when it can.
+std::string bad_profile_data(const BigFlightRecord& r) {
+    if (r.steps <= 0) return "no cruise steps";
+    bool negative = r.climb < 0 || r.descent < 0;
+    for (int k = 0; k < r.steps; ++k) negative = negative || r.step_min[static_cast<std::size_t>(k)] < 0;
+    if (negative) return "negative minutes";
+    if (r.total <= 0) return "no minute of flight";
+    for (int k = 0; k < r.steps; ++k) {
+        int feet = r.step_feet[static_cast<std::size_t>(k)];
+        if (feet < kLowestWrittenFeet)
+            return "step " + std::to_string(k + 1) + " at " + feet_text(feet) + " is below " +
+                   feet_text(kLowestWrittenFeet);
+    }
+    return "";
 }
 
 void trace_airport(const RunContext& p, const char* title, const AirportInfo& a) {
@@ -69,14 +82,18 @@ FlightEnd signed_place(const AirportInfo& a) {
 // uncomputed: a cruise step's as an altitude that cannot be read, an
 // airport's as bad airport data of its end.
 FlightStatus check_altitudes(const RunContext& p, const BigFlightRecord& r, const AirportInfo& origin,
-                             const AirportInfo& destination) {
+                             const AirportInfo& destination, std::string& detail) {
     std::vector<WrittenAltitude> written{{trim_right(r.origin), 0, origin.elevation}};
     const int steps = std::min(r.steps, kMaxCruiseSteps);
     for (int k = 0; k < steps; ++k)
         written.push_back({"STEP", k + 1, static_cast<double>(r.step_feet[static_cast<std::size_t>(k)])});
     written.push_back({trim_right(r.destination), 0, destination.elevation});
-    auto above = check_flight_altitudes(p, written, altitude_bounds(p));
+    const AltitudeBounds bounds = altitude_bounds(p);
+    auto above = check_flight_altitudes(p, written, bounds);
     if (!above) return FlightStatus::Computed;
+    const WrittenAltitude& a = written[*above];
+    detail = (a.number != 0 ? "step " + std::to_string(a.number) : a.name) + " at " + feet_text(a.feet) +
+             " is above the depth table's highest, " + feet_text(bounds.highest);
     if (*above == 0) return FlightStatus::UnknownOrigin;
     if (*above + 1 == written.size()) return FlightStatus::UnknownDestination;
     return FlightStatus::RecordUnreadable;
@@ -303,9 +320,11 @@ BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::str
     out.record = rdbigflt(p, file);
     const BigFlightRecord& r = out.record;
     out.status = r.status;
+    out.detail = r.detail;
     if (out.status != FlightStatus::Computed) return out;
     trace_record(p, r);
-    if (bad_profile_data(r)) {
+    out.detail = bad_profile_data(r);
+    if (!out.detail.empty()) {
         out.status = FlightStatus::BadProfile;
         return out;
     }
@@ -316,6 +335,7 @@ BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::str
         if (!airport) {
             p.log.line(ListLine() << "Missing airport data for" << code);
             p.log.line(ListLine() << "Aborting flight");
+            out.detail = trim(code) + " is not in the airport files";
         }
         return airport;
     };
@@ -328,23 +348,28 @@ BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::str
     trace_airport(p, "ORIGIN INFORMATION", *origin);
     p.log.line("");
     trace_airport(p, "DESTINATION INFORMATION", *destination);
-    out.status = check_altitudes(p, r, *origin, *destination);
+    out.status = check_altitudes(p, r, *origin, *destination, out.detail);
     if (out.status != FlightStatus::Computed) return out;
 
     FlightProfile profile = flight_profile(p, r, signed_place(*origin), signed_place(*destination));
     if (profile.status != FlightStatus::Computed) {
         out.status = profile.status;
+        out.detail = profile.status == FlightStatus::TooLong
+                         ? std::to_string(r.total) + " minutes, at most " + std::to_string(kMaxFlightMinutes)
+                         : "a point of its route cannot be placed";
         return out;
     }
 
     // With the dates of the flight file every flight is a daily average.
     bool file_dates = run_date == "0000/00/00";
-    std::string ymd = file_dates ? r.date : run_date;
+    out.date = pad_to(file_dates ? r.date : run_date, 10);
     int hour = file_dates ? 0 : takeoff / 100;
     int minute = file_dates ? 0 : takeoff % 100;
-    auto t0 = flight_start(p, ymd, hour, minute);
+    auto t0 = flight_start(p, out.date, hour, minute);
     if (!t0) {
         out.status = FlightStatus::DateUnreadable;  // a date whose parts are not numbers
+        auto date = date2ymd(out.date);
+        out.detail = "\"" + trim(out.date) + "\"" + (date ? ": " + date_fault(*date) : " is not a date");
         return out;
     }
     thin_cruise(r.cruise, r.climb, profile.weight);

@@ -80,19 +80,27 @@ double profile_dose(const RunContext& p, FlightProfile& profile, double t0, int 
 struct BigFlightDose {
     BigFlightRecord record;  // name, date and airport codes as read
     double dose = 0.0;
+    // The date the dose is computed for (10 characters): the record's own
+    // with the run date "0000/00/00", else the run date.
+    std::string date;
     // The record reader's status, or what became of the flight after it:
-    // too long, an airport not in the airport files, or bad profile data;
-    // a cruise step above the highest altitude the engine takes counts as
-    // an altitude that cannot be read (RecordUnreadable), an airport above
-    // it as a bad airport (UnknownOrigin, UnknownDestination).
+    // too long, an airport not in the airport files, or bad profile data
+    // (a cruise step below kLowestWrittenFeet among them); a cruise step
+    // above the highest altitude the engine takes counts as an altitude that
+    // cannot be read (RecordUnreadable), an airport above it as a bad
+    // airport (UnknownOrigin, UnknownDestination).
     FlightStatus status = FlightStatus::Computed;
+    // Why the flight was not computed, in a few lower-case words; empty
+    // when it was (or the reader gave no detail).
+    std::string detail;
 };
 
 // Reads the next record of the flight file and computes its dose. The run
 // date "0000/00/00" keeps each record's own date and ignores the take-off
 // time (HHMM); any other run date replaces the record's. Airports and steps
-// below the lowest altitude the engine takes are flown at the lowest, with
-// one check-log line for the flight.
+// below the lowest altitude the engine takes (down to kLowestWrittenFeet
+// for steps) are flown at the lowest, with one check-log line for the
+// flight.
 BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::string& run_date, int takeoff, int particle,
                            int quantity);
 

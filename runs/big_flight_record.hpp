@@ -25,9 +25,13 @@ struct BigFlightRecord {
     int cruise = 0;
     int total = 0;
     // Computed (read); DateUnreadable (skipped to its separator);
-    // RecordUnreadable (an unreadable step or descent line, skipped to its
-    // separator, or more steps than the tables hold); EndOfFile.
+    // RecordUnreadable (an unreadable step or descent line, a step line with
+    // a number after its two, skipped to its separator, or more steps than
+    // the tables hold); EndOfFile.
     FlightStatus status = FlightStatus::Computed;
+    // Why a record was not read, in a few lower-case words naming its line
+    // ("line 23 holds a third number"); empty when it was.
+    std::string detail;
 };
 
 // An open flight file with the number of the last line read, for messages.
@@ -36,13 +40,20 @@ struct FlightFile {
     std::string name;
     int line = 0;
     std::string flight = "";  // the name line of the record being read
+    int record = 0;           // records begun, the one being read included
+    int record_line = 0;      // the line the record being read begins on
+    // Set on the reading that looks ahead at the lines after a record
+    // without its separator: it passes nothing over and looks no further.
+    bool look_ahead = false;
 };
 
 // The date rule of line 2: "MM/YYYY" and "YYYY/MM" become "YYYY/MM/00",
 // "YYYY/MM/DD" stays; anything else gives an empty text.
 std::string big_flight_date(const std::string& text);
 
-// Reads the next record, writing its trace lines to the check log.
+// Reads the next record, writing its trace lines to the check log. The
+// separator line may be left out: the record then ends with its descent, at
+// the end of the file or where the next record begins.
 BigFlightRecord rdbigflt(const RunContext& p, FlightFile& file);
 
 }  // namespace tolv7

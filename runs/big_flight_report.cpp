@@ -41,14 +41,13 @@ std::string report_dose_line(const RunContext& p, double dose, int quantity) {
 }
 
 void big_flt_rpt(const RunContext& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
-                 const std::string& destination, const std::string& run_date, double dose, int quantity) {
-    // A run date of 0000/00/00 (each flight by its own date) looks up year 0.
-    CalendarDate date = date2ymd(run_date).value_or(CalendarDate{});
-    std::int32_t mv = date2hp(p, date.year, date.month, date.day);
+                 const std::string& destination, const std::string& date, double dose, int quantity) {
+    CalendarDate ymd = date2ymd(date).value_or(CalendarDate{});
+    std::int32_t mv = date2hp(p, ymd.year, ymd.month, ymd.day);
     report << std::string(ListLine() << pad_to(flight_name, 30)) << '\n';
     report << airport_line(p, "Origin  ", origin) << '\n';
     report << airport_line(p, "Destination  ", destination) << '\n';
-    report << std::string(ListLine() << "Date " + pad_to(run_date, 10)) << '\n';
+    report << std::string(ListLine() << "Date " + pad_to(date, 10)) << '\n';
     report << " Heliocentric Potential " << fmt_i(mv, mv < 1000 ? 3 : 4) << " MV\n";
     report << report_dose_line(p, dose, quantity) << '\n';
     report << std::string(ListLine() << std::string(50, '-')) << '\n';

@@ -18,8 +18,10 @@ std::string dkunits(const RunContext& p, int quantity);
 // by the dose / 1000 in F7.5 with its unit.
 std::string report_dose_line(const RunContext& p, double dose, int quantity);
 
-// Appends the seven lines of one flight to the open report.
+// Appends the seven lines of one flight to the open report. `date` is the
+// date the dose was computed for (BigFlightDose::date); the block shows it
+// and the heliocentric potential that date looks up.
 void big_flt_rpt(const RunContext& p, std::ostream& report, const std::string& flight_name, const std::string& origin,
-                 const std::string& destination, const std::string& run_date, double dose, int quantity);
+                 const std::string& destination, const std::string& date, double dose, int quantity);
 
 }  // namespace tolv7

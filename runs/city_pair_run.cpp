@@ -13,6 +13,7 @@
 #include "runs/flight_run_start.hpp"
 #include "runs/flight_status.hpp"
 #include "runs/run_context.hpp"
+#include "runs/skip_tally.hpp"
 #include "runs/stop_context.hpp"
 
 namespace tolv7 {
@@ -22,6 +23,12 @@ namespace {
 const char kReportFile[] = "TOLV-7.RPT";
 
 void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
+
+// A flight as the skip messages name it: flight 4 "LHR-CDG" (line 20).
+std::string flight_item(const FlightFile& file, const BigFlightRecord& r) {
+    return "flight " + std::to_string(file.record) + " \"" + trim(r.name) + "\" (line " +
+           std::to_string(file.record_line) + ")";
+}
 
 // All flights of one input file into its .OUT file and the report.
 void run_big_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {
@@ -39,6 +46,7 @@ void run_big_file(const RunContext& p, const FlightOptions& o, const std::string
     flush_checked(report, kReportFile);
 
     FlightFile flights{in, trim_right(filename)};
+    SkipGroup& tally = p.runs.skips.begin(flights.name, "flights");
     for (;;) {
         BigFlightDose f;
         try {
@@ -47,15 +55,19 @@ void run_big_file(const RunContext& p, const FlightOptions& o, const std::string
             rethrow_naming(stop, flights.name + ", flight \"" + flights.flight + "\"");
         }
         if (f.status == FlightStatus::Computed) {
+            tally.computed();
             put(out, big_result_line(f.record, f.dose, o.particle, o.quantity));
             flush_checked(out, *out_name);
             p.con.line(ListLine() << "FINISHED " << f.record.name);
             if (p.set.ini.report == 1)
-                big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, o.run_date, f.dose,
+                big_flt_rpt(p, report, f.record.name, f.record.origin, f.record.destination, f.date, f.dose,
                             o.quantity);
         } else {
             put(out, badstr(f.status));
             if (f.status != FlightStatus::EndOfFile) put(report, badstr(f.status));
+            // The end of the file is no flight, unless it cut a record short.
+            if (f.status != FlightStatus::EndOfFile || !f.detail.empty())
+                p.con.line(tally.skipped(flight_item(flights, f.record), skip_reason(f.status, f.detail)));
         }
         // Each flight reaches the disk before the next is computed.
         flush_checked(out, *out_name);

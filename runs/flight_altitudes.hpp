@@ -13,6 +13,12 @@ namespace tolv7 {
 
 struct RunContext;
 
+// The lowest altitude a flight may be written with: below every airport
+// (the lowest lie near -1,266 ft), so a cruise step or waypoint under it is
+// a typing fault, never computed. Between it and the lowest altitude the
+// engine takes, points are computed at that lowest.
+inline constexpr double kLowestWrittenFeet = -1500.0;
+
 // One altitude as the flight input gives it, with the name the check log
 // gives it: an ICAO code, or a word and a number ("STEP" 2, "WAYPOINT" 7).
 struct WrittenAltitude {

@@ -1,5 +1,7 @@
 #include "runs/flight_status.hpp"
 
+#include "app/text_lines.hpp"
+
 namespace tolv7 {
 
 std::string badstr(FlightStatus status) {
@@ -13,6 +15,13 @@ std::string badstr(FlightStatus status) {
         case FlightStatus::MinutesDoNotRise: return "  MINUTES DO NOT RISE...SKIPPING THIS FLIGHT ";
         default: return "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ";
     }
+}
+
+std::string skip_reason(FlightStatus status, const std::string& detail) {
+    std::string text = trim(badstr(status));
+    const std::string skipping = "...SKIPPING THIS FLIGHT";
+    if (text.ends_with(skipping)) text.resize(text.size() - skipping.size());
+    return detail.empty() ? text : text + ": " + detail;
 }
 
 }  // namespace tolv7

@@ -21,4 +21,9 @@ enum class FlightStatus : int {
 // The skip text of a flight that was not computed.
 std::string badstr(FlightStatus status);
 
+// The skip text without its padding and "...SKIPPING THIS FLIGHT", then
+// ": " and the detail when there is one: "CANNOT READ ALTS: line 23 holds a
+// third number".
+std::string skip_reason(FlightStatus status, const std::string& detail = "");
+
 }  // namespace tolv7

@@ -1,7 +1,6 @@
 #pragma once
-// The places a location line or the single-place dialogue may name, and the
-// altitudes a flight may be written with. Degrees are taken as written,
-// before the hemisphere letter gives their sign.
+// The places a location line or the single-place dialogue may name. Degrees
+// are taken as written, before the hemisphere letter gives their sign.
 #include <cmath>
 #include <string>
 
@@ -18,10 +17,6 @@ inline bool possible_latitude(double degrees) { return std::isfinite(degrees) &&
 inline bool possible_longitude(double degrees) {
     return std::isfinite(degrees) && std::fabs(degrees) <= kMaxLongitude;
 }
-// The lowest altitude a flight may be written with: below the lowest
-// airport (-1,266 ft at the Dead Sea shore), so anything lower is a typo.
-inline constexpr double kLowestWrittenFeet = -1500.0;
-
 // Minutes of a degree or seconds of a minute.
 inline bool possible_angle_part(int value) { return value >= 0 && value < kAngleParts; }
 // Whether degrees are written with a minus sign (blanks before it aside).

@@ -127,7 +127,7 @@ TEST_F(BatchRun, FileOfAStarRunThatCannotBeRunCostsOnlyItself) {
 TEST_F(BatchRun, BadStepLineCostsOnlyItsFlight) {
     write_file("R.BIG", std::string("BROKEN\n2019/06/15\nEGLL\nLFPG\n2\n15\n29000 x\n31000 10\n25\n-------\n") +
                             kFlights);
-    ASSERT_EQ(run("R.BIG"), kExitNormal) << console;
+    ASSERT_EQ(run("R.BIG"), kExitSkipped) << console;
     auto out = read_lines("R.OUT");
     ASSERT_EQ(out.size(), 3u + 3u);
     EXPECT_EQ(out[3], "  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ");
@@ -149,7 +149,7 @@ TEST_F(BatchRun, FlightsOnImpossibleDatesAreSkippedAsUnreadableDates) {
     for (const std::string& date : impossible) records += dated(date);
     write_file("R.BIG", records + flights);
     write_file("DEFAULT.INP", "0000/00/00\n   0\n   0\n   2\nR.BIG\n");
-    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
     auto out = read_lines("R.OUT");
     ASSERT_EQ(out.size(), 3u + impossible.size() + 2u);
     for (std::size_t i = 0; i < impossible.size(); ++i)
@@ -245,9 +245,9 @@ TEST_F(BatchRun, AltitudeBeyondTheTableSkipsItsItemOnly) {
     write_file("R.BIG", std::string("HIGH FLYER\n2019/06/15\nEGLL\nLFPG\n1\n15\n500000 15\n25\n--------\n") + kFlights);
     write_file("R.DEG", "2019/06/15,HIGH\nTITLES\n51 28.0 N 0 27.0 W 500000 0\n51 0.0 N 1 0.0 E 500000 20\n");
     write_file("P.LOC", "START-\nN,51.5,W,0.5,G,2000,2019/06/15,H12,P00,D2\nSTOP--\n");
-    // A skipped waypoint file or place line ends the run with status 4.
+    // Each run names what it skipped and ends with status 4.
     const std::tuple<const char*, const char*, int> cases[] = {
-        {"R.BIG", "R.OUT", kExitNormal}, {"R.DEG", "R.SUM", kExitSkipped}, {"P.LOC", "P.ANS", kExitSkipped}};
+        {"R.BIG", "R.OUT", kExitSkipped}, {"R.DEG", "R.SUM", kExitSkipped}, {"P.LOC", "P.ANS", kExitSkipped}};
     for (const auto& [input, result, status] : cases) {
         SCOPED_TRACE(input);
         EXPECT_EQ(run(input), status) << console;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -265,11 +266,27 @@ TEST_F(CityPairFlights, RecordsThatCannotBeFlownAreSkippedWithTheirStatus) {
            big_record("NOWHERE", "2019/06/15", "ZZXX", "ZZHB", 10, {{35000, 30}}, 10) +
            big_record("NO LANDING", "2019/06/15", "ZZHA", "ZZXX", 10, {{35000, 30}}, 10) +
            big_record("TOO LONG", "2019/06/15", "ZZHA", "ZZHP", 10, {{35000, 1977}}, 10) +
+           big_record("BELOW ANY AIRPORT", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}, {-1501, 10}}, 10) +
+           big_record("LOWEST STEP", "2019/06/15", "ZZHA", "ZZHB", 10, {{-1500, 30}}, 10) +
            big_record("GOOD", "2019/06/15", "ZZHA", "ZZHB", 10, {{35000, 30}}, 10));
     using enum FlightStatus;
-    for (FlightStatus status :
-         {BadProfile, BadProfile, BadProfile, UnknownOrigin, UnknownDestination, TooLong, Computed, EndOfFile})
-        EXPECT_EQ(fly().status, status);
+    const std::pair<FlightStatus, const char*> expected[] = {
+        {BadProfile, "no cruise steps"},
+        {BadProfile, "negative minutes"},
+        {BadProfile, "no minute of flight"},
+        {UnknownOrigin, "ZZXX is not in the airport files"},
+        {UnknownDestination, "ZZXX is not in the airport files"},
+        {TooLong, "1997 minutes, at most 1996"},
+        {BadProfile, "step 2 at -1501 ft is below -1500 ft"},
+        {Computed, ""},  // flown at the lowest altitude the engine takes
+        {Computed, ""},
+        {EndOfFile, ""},
+    };
+    for (const auto& [status, detail] : expected) {
+        BigFlightDose f = fly();
+        EXPECT_EQ(f.status, status) << detail;
+        EXPECT_EQ(f.detail, detail);
+    }
     auto lines = check_log_lines(tp);
     std::string missing_line = ListLine() << "Missing airport data for" << "ZZXX  ";
     auto missing = std::find(lines.begin(), lines.end(), missing_line);
@@ -309,14 +326,29 @@ TEST_F(CityPairFlights, AltitudesAboveTheHighestSkipTheirFlight) {
         thin += line;
     }
     write_file(kAltitudeTableFile, thin);
-    EXPECT_LT(altitude_bounds(*tp).highest, 35000.0);
-    in.clear();
-    in.str(big_record("HIGH PORT", "2019/06/15", "ZZHA", "ZZHB", 10, {{20000, 30}}, 10));
-    EXPECT_EQ(fly().status, FlightStatus::UnknownOrigin);
+    const double thin_highest = altitude_bounds(*tp).highest;
+    EXPECT_LT(thin_highest, 35000.0);
+    EXPECT_GT(thin_highest, 0.0);
+    // Amsterdam (-11 ft) lies within this table.
+    struct Case {
+        const char* from;
+        const char* to;
+        FlightStatus status;
+    };
+    for (const Case& c : {Case{"ZZHA", "ZZHB", FlightStatus::UnknownOrigin},
+                          Case{"EHAM", "ZZHA", FlightStatus::UnknownDestination}}) {
+        SCOPED_TRACE(c.to);
+        in.clear();
+        in.str(big_record("HIGH PORT", "2019/06/15", c.from, c.to, 10, {{0, 30}}, 10));
+        BigFlightDose f = fly();
+        EXPECT_EQ(f.status, c.status);
+        EXPECT_EQ(f.detail, "ZZHA at 35000 ft is above the depth table's highest, " +
+                                std::to_string(std::lround(thin_highest)) + " ft");
+    }
     lines = check_log_lines(tp);
     std::string line = ListLine() << "ALTITUDE ABOVE THE DEPTH TABLE: " << "ZZHA" << 35000.0 << "FEET, HIGHEST"
-                                  << altitude_bounds(*tp).highest << "FEET";
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
+                                  << thin_highest << "FEET";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 2) << line;
 }
 
 TEST_F(CityPairFlights, EqualRatesGiveRateTimesMinutes) {
@@ -502,21 +534,24 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                                   big_record("TOO LONG", "2019/05", "ZZHA", "ZZHP", 20, {{35000, 1960}}, 17) +
                                   big_record("MANY STEPS", "2019/06/15", "ZZHA", "ZZHB", 12, many, 14) +
                                   big_record("MONTHLY", "2019/05", "ZZHP", "ZZHB", 20, {{35000, 200}}, 25) +
-                                  big_record("UNFINISHED", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
+                                  big_record("NO SEPARATOR", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14, false));
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), 0) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
     auto out = read_file("FLIGHTS.OUT");
     auto report = read_file("TOLV-7.RPT");
 
     // Every point of a profile at 35000 ft has the same rate r on this tree,
     // so a flight's dose is r times its minutes over 60, worked by hand: 59
-    // for GOOD ONE (12 climb, 20 + 13 cruise, 14 descent) and 245 for MONTHLY
-    // (20 climb, 200 cruise, 25 descent). The committed texts below hold those doses as the archive's
-    // e11.4 and the report's f6.1 and f7.5 write them (MONTHLY's overflow
-    // both report fields, which print stars).
+    // for GOOD ONE (12 climb, 20 + 13 cruise, 14 descent), 245 for MONTHLY
+    // (20 climb, 200 cruise, 25 descent) and 46 for NO SEPARATOR (12, 20,
+    // 14). The committed texts below hold those doses as the archive's e11.4
+    // and the report's f6.1 and f7.5 write them (MONTHLY's overflow both
+    // report fields, which print stars). Each report block gives the date
+    // its flight was computed for: the record's own, after the date rule.
     double r = rate(38, 2);
     EXPECT_NEAR(r * 59 / 60, 3117.35, 0.005);
     EXPECT_NEAR(r * 245 / 60, 12940.0, 5.0);
+    EXPECT_NEAR(r * 46 / 60, 2430.48, 0.005);
     const std::string skipped = "  CANNOT READ DATE...SKIPPING THIS FLIGHT    \n"
                                 "  BAD ORIGIN PORT...SKIPPING THIS FLIGHT     \n"
                                 "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT\n"
@@ -528,12 +563,13 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                    "GOOD ONE                       ZZHA   ZZHB    0.3117E+04     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n" +
                        skipped +
                        "MONTHLY                        ZZHP   ZZHB    0.1294E+05     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n"
+                       "NO SEPARATOR                   ZZHA   ZZHB    0.2430E+04     microSv, ICRP Pub. 103 EFFECTIVE DOSE  TOTAL     \n"
                        "  REACHED END OF BIG FILE                    \n");
     EXPECT_EQ(report, " ======> FLIGHTS.BIG                   \n"
                       " GOOD ONE                      \n"
                       " Origin  HIGH ALPHA CITY (ZZHA)\n"
                       " Destination  HIGH BRAVO CITY (ZZHB)\n"
-                      " Date 0000/00/00\n"
+                      " Date 2019/06/15\n"
                       " Heliocentric Potential 500 MV\n"
                       " Effective dose 3117.3 microsieverts   (3.11735 millisieverts) , ICRP Pub. 103 \n"
                       " --------------------------------------------------\n" +
@@ -541,10 +577,55 @@ TEST_F(CityPairProgram, EveryKindOfRecord) {
                           " MONTHLY                       \n"
                           " Origin  HIGH POLAR CITY (ZZHP)\n"
                           " Destination  HIGH BRAVO CITY (ZZHB)\n"
-                          " Date 0000/00/00\n"
+                          " Date 2019/05/00\n"
                           " Heliocentric Potential 500 MV\n"
                           " Effective dose ****** microsieverts   (******* millisieverts) , ICRP Pub. 103 \n"
+                          " --------------------------------------------------\n"
+                          " NO SEPARATOR                  \n"
+                          " Origin  HIGH ALPHA CITY (ZZHA)\n"
+                          " Destination  HIGH BRAVO CITY (ZZHB)\n"
+                          " Date 2019/06/15\n"
+                          " Heliocentric Potential 500 MV\n"
+                          " Effective dose 2430.5 microsieverts   (2.43048 millisieverts) , ICRP Pub. 103 \n"
                           " --------------------------------------------------\n");
+}
+
+// The flights a run leaves out are named, on the console as they are
+// skipped and on standard error at the end, and the run ends with status 4;
+// the result files keep their skip lines.
+TEST_F(CityPairProgram, SkippedFlightsAreNamedAndTheRunEndsWithStatusFour) {
+    write_high_airports();
+    write_file("DEFAULT.INP", "2019/06/15\n   0\n   0\n   2\nFLIGHTS.BIG\n");
+    std::string comma = big_record("COMMA", "2019/06/15", "ZZHA", "ZZHB", 12, {{36000, 430}}, 14);
+    comma.replace(comma.find("36000"), 5, "36,000");
+    write_file("FLIGHTS.BIG", big_record("FIRST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14) + comma +
+                                  big_record("DEEP", "2019/06/15", "ZZHA", "ZZHB", 12, {{-5000, 20}}, 14) +
+                                  big_record(" NOWHERE ", "2019/06/15", "ZZHA", "ZZXX", 12, {{35000, 20}}, 14) +
+                                  big_record("LAST", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
+    std::string console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
+    auto out = read_lines("FLIGHTS.OUT");
+    ASSERT_EQ(out.size(), 9u);
+    EXPECT_EQ(out[3].substr(0, 30), pad_to("FIRST", 30));
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 4, out.begin() + 7),
+              (std::vector<std::string>{"  CANNOT READ ALTS...SKIPPING THIS FLIGHT    ",
+                                        "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ",
+                                        "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT"}));
+    EXPECT_EQ(out[7].substr(0, 30), pad_to("LAST", 30));
+    const std::string skips[] = {
+        R"(flight 2 "COMMA" (line 10): CANNOT READ ALTS: line 16 holds a third number)",
+        R"(flight 3 "DEEP" (line 19): BAD PROFILE DATA: step 1 at -5000 ft is below -1500 ft)",
+        R"(flight 4 "NOWHERE" (line 28): BAD DESTINATION PORT: ZZXX is not in the airport files)",
+    };
+    for (const std::string& skip : skips) EXPECT_EQ(occurrences(console, "\n SKIPPED " + skip + "\n"), 1) << console;
+    auto at = [](const std::string& skip) {
+        std::size_t colon = skip.find("): ");
+        return skip.substr(0, colon + 1) + " (" + skip.substr(colon + 3) + ")";
+    };
+    EXPECT_NE(console.find("\ntolv7: 3 of 5 flights skipped in FLIGHTS.BIG: " + at(skips[0]) + ", " + at(skips[1]) +
+                           ", " + at(skips[2]) + "\n"),
+              std::string::npos)
+        << console;
 }
 
 // A flight file named -n.BIG beside FLIGHTS.BIG: *.BIG runs both, each into
@@ -583,7 +664,7 @@ TEST_F(CityPairProgram, AltitudeAboveTheHighestSkipsOnlyItsFlight) {
                                   big_record("TOO HIGH", "2019/06/15", "ZZHA", "ZZHB", 12, {{500000, 20}}, 14) +
                                   big_record("AFTER", "2019/06/15", "ZZHA", "ZZHB", 12, {{35000, 20}}, 14));
     std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitSkipped) << console;
     EXPECT_EQ(console.find("OUT OF RANGE"), std::string::npos) << console;
     auto out = read_lines("FLIGHTS.OUT");
     ASSERT_EQ(out.size(), 7u);
@@ -655,17 +736,24 @@ TEST_F(CityPairProgram, OutOfRangeSettingsStopBeforeAnythingIsWritten) {
     EXPECT_FALSE(fs::exists("TOLV-7.RPT"));
 }
 
-// The README's first run: the sample batch file and flights on the default tree.
+// The README's first run: the sample batch file and flights on the default
+// tree, as given and without the last record's separator line.
 TEST(CityPairSamples, SampleFlightsAreAllComputed) {
     TreeWorkdir wd;
     fs::path samples = TOLV7_SAMPLES_DIR;
-    for (const char* name : {"DEFAULT.INP", "FLIGHTS.BIG"}) fs::copy_file(samples / name, name);
-    std::string console;
-    ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
-    auto out = read_lines("FLIGHTS.OUT");
-    ASSERT_EQ(out.size(), 3u + 12u + 1u);
-    for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
-    EXPECT_EQ(out.back(), "  REACHED END OF BIG FILE                    ");
+    fs::copy_file(samples / "DEFAULT.INP", "DEFAULT.INP");
+    const std::string flights = read_file(samples / "FLIGHTS.BIG");
+    const std::string unseparated = flights.substr(0, flights.rfind('\n', flights.size() - 2) + 1);
+    ASSERT_EQ(flights.substr(unseparated.size(), 3), "---");
+    for (const std::string& text : {flights, unseparated}) {
+        write_file("FLIGHTS.BIG", text);
+        std::string console;
+        ASSERT_EQ(run_executable(wd.path(), "", &console), kExitNormal) << console;
+        auto out = read_lines("FLIGHTS.OUT");
+        ASSERT_EQ(out.size(), 3u + 12u + 1u);
+        for (std::size_t i = 3; i < 15; ++i) EXPECT_EQ(out[i].size(), 110u) << out[i];
+        EXPECT_EQ(out.back(), "  REACHED END OF BIG FILE                    ");
+    }
 }
 
 }  // namespace

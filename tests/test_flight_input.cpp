@@ -36,7 +36,9 @@ protected:
 };
 
 TEST_F(BigRecord, ReadsAGoodRecordAndItsTotals) {
-    open("LHR-JFK BA117\n2019/06/15\n  EGLL\nKJFK\n2\n20\n35000 300\n37000, 60\n25\n-----\n");
+    // A step line holding only its altitude takes the minutes from the next
+    // line; a remark after a step's numbers is not read.
+    open("LHR-JFK BA117\n2019/06/15\n  EGLL\nKJFK\n2\n20\n35000\n300\n37000, 60 FL370\n25\n-----\n");
     BigFlightRecord r = next();
     EXPECT_EQ(r.status, FlightStatus::Computed);
     EXPECT_EQ(r.name, "LHR-JFK BA117                 ");
@@ -100,16 +102,25 @@ TEST_F(BigRecord, MoreThanTwentyStepsAreReadToTheEndAndRefused) {
 
 TEST_F(BigRecord, UnreadableStepOrDescentCostsThatRecordOnly) {
     const std::string good = "B\n2019/06/15\nEGLL\nLFPG\n1\n15\n-500 15\n25\n----\n";
-    for (const char* bad : {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n----\n",
-                            "A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\nten\n----\n",
-                            // two steps announced, one given: the separator ends the bad read
-                            "A\n2019/06/15\nEGLL\nKJFK\n2\n10\n35000 10\n10\n----\n",
-                            "A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n------\n"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 ten\n10\n----\n", "line 7 is not a step's feet and minutes"},
+        {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\nten\n----\n", "line 8 is not the descent minutes"},
+        // two steps announced, one given: the separator ends the bad read
+        {"A\n2019/06/15\nEGLL\nKJFK\n2\n10\n35000 10\n10\n----\n", "line 9 is not a step's feet and minutes"},
+        {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n------\n", "line 8 is not the descent minutes"},
+        // A number after the two would shift them: a thousands comma reads
+        // as 36 ft for 0 minutes, then 430.
+        {"A\n2019/06/15\nEGLL\nKJFK\n1\n430\n36,000 430\n25\n----\n", "line 7 holds a third number"},
+        {"A\n2019/06/15\nEGLL\nKJFK\n2\n10\n35000 10\n37000\n20 5\n10\n----\n", "line 9 holds a third number"},
+    };
+    for (const auto& [bad, detail] : cases) {
         SCOPED_TRACE(bad);
         in.clear();
         open(bad + good);
         file.line = 0;
-        EXPECT_EQ(next().status, FlightStatus::RecordUnreadable);
+        BigFlightRecord a = next();
+        EXPECT_EQ(a.status, FlightStatus::RecordUnreadable);
+        EXPECT_EQ(a.detail, detail);
         BigFlightRecord b = next();
         EXPECT_EQ(b.status, FlightStatus::Computed);
         EXPECT_EQ(trim_right(b.name), "B");
@@ -122,15 +133,25 @@ TEST_F(BigRecord, UnreadableStepOrDescentCostsThatRecordOnly) {
     EXPECT_EQ(next().status, FlightStatus::EndOfFile);
 }
 
+// A record cut short by the end of the file says where; a last line alone,
+// or blank lines, are no record.
 TEST_F(BigRecord, EndOfFileInsideARecord) {
-    open("A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n10\n");
-    EXPECT_EQ(next().status, FlightStatus::EndOfFile);  // no separator line
-    in.clear();
-    open("A\n");
-    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
-    in.clear();
-    open("A\nbad date\nEGLL\n");
-    EXPECT_EQ(next().status, FlightStatus::EndOfFile);
+    const std::pair<const char*, const char*> cases[] = {
+        {"A\n2019/06/15\nEGLL\nKJFK\n2\n10\n35000 10\n", "the file ends inside the record, at line 7"},
+        {"A\n2019/06/15\nEGLL\nKJFK\n1\n10\n35000 10\n", "the file ends inside the record, at line 7"},
+        {"A\nbad date\nEGLL\n", "the file ends inside the record, at line 3"},
+        {"A\n", ""},
+        {"END\n\n\n", ""},
+    };
+    for (const auto& [text, detail] : cases) {
+        SCOPED_TRACE(text);
+        in.clear();
+        open(text);
+        file.line = 0;
+        BigFlightRecord r = next();
+        EXPECT_EQ(r.status, FlightStatus::EndOfFile);
+        EXPECT_EQ(r.detail, detail);
+    }
 }
 
 TEST_F(BigRecord, MissingAirportOrStepCountStopsTheRun) {
@@ -187,9 +208,22 @@ TEST_F(BigRecord, RecordWithoutItsSeparatorIsFollowedByTheNextOne) {
         {"a missing separator before a record whose date cannot be read",
          one_step("A", "2019/06/15", "") + one_step("B", "2019-06-15", "----") + one_step("C", "2019/06/15", "----"),
          {{Computed, "A"}, {DateUnreadable, "2019-06-15"}, {Computed, "C"}, {EndOfFile, ""}}},
-        {"a last record without its separator still ends the file",
+        {"a last record without its separator is read to the end of the file",
          one_step("A", "2019/06/15", "----") + one_step("B", "2019/06/15", ""),
-         {{Computed, "A"}, {EndOfFile, "B"}}},
+         {{Computed, "A"}, {Computed, "B"}, {EndOfFile, ""}}},
+        // Read as a name, END would give a record whose counts are codes:
+        // it is the separator, and the record after it is skipped by its
+        // date alone.
+        {"a text separator before a record named as a date whose date cannot be read",
+         one_step("A", "2019/06/15", "END") + one_step("2019/06", "JUNE 2019", "----") +
+             one_step("C", "2019/06/15", ""),
+         {{Computed, "A"}, {DateUnreadable, "2019/06"}, {Computed, "C"}, {EndOfFile, ""}}},
+        // A record whose step line cannot be read is still a record: the
+        // line before it is its name.
+        {"a missing separator before a record with an unreadable step",
+         one_step("A", "2019/06/15", "") + "B\n2019/06/15\nEGLL\nKJFK\n1\n10\n36,000 430\n10\n----\n" +
+             one_step("C", "2019/06/15", "----"),
+         {{Computed, "A"}, {RecordUnreadable, "B"}, {Computed, "C"}, {EndOfFile, ""}}},
     };
     for (const SeparatorCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -204,24 +238,29 @@ TEST_F(BigRecord, RecordWithoutItsSeparatorIsFollowedByTheNextOne) {
     }
 }
 
-// Read from a file with Windows line ends, opened as the runs open their
-// input files: the reader goes back to the name line by its position.
-TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsLineEnds) {
+// Read from files with Windows and CR-only line ends (one beginning with a
+// byte-order mark), opened as the runs open their input files: the reader
+// goes back to the name line by its position.
+TEST_F(BigRecord, MissingSeparatorInAFileWithWindowsOrCarriageReturnLineEnds) {
     ScopedCwd cwd(dir.path());
     std::string text = one_step("A", "2019/06/15", "") + one_step("B", "2019/06/16", "") + one_step("C", "05/2019", "--");
-    std::string crlf;
-    for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    write_file("CRLF.BIG", crlf);
-    std::ifstream flights = open_flight_file(*tp, "CRLF.BIG", 1, 1);
-    FlightFile f{flights, "CRLF.BIG"};
-    for (const char* name : {"A", "B", "C"}) {
-        BigFlightRecord r = rdbigflt(*tp, f);
-        EXPECT_EQ(r.status, FlightStatus::Computed) << name;
-        EXPECT_EQ(trim_right(r.name), name);
-        EXPECT_EQ(r.origin, "EGLL  ") << name;
-    }
-    EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
-    EXPECT_EQ(f.line, 25);  // every line counted once
+    for (const char* start : {"", "\xEF\xBB\xBF"})
+        for (const char* end : {"\r\n", "\r"}) {
+            SCOPED_TRACE(::testing::PrintToString(std::string(start) + end));
+            std::string written = start;
+            for (char ch : text) written += ch == '\n' ? std::string(end) : std::string(1, ch);
+            write_file("OTHER.BIG", written);
+            std::ifstream flights = open_flight_file(*tp, "OTHER.BIG", 1, 1);
+            FlightFile f{flights, "OTHER.BIG"};
+            for (const char* name : {"A", "B", "C"}) {
+                BigFlightRecord r = rdbigflt(*tp, f);
+                EXPECT_EQ(r.status, FlightStatus::Computed) << name;
+                EXPECT_EQ(r.name, pad_to(name, 30));
+                EXPECT_EQ(r.origin, "EGLL  ") << name;
+            }
+            EXPECT_EQ(rdbigflt(*tp, f).status, FlightStatus::EndOfFile);
+            EXPECT_EQ(f.line, 25);  // every line counted once
+        }
 }
 
 TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
@@ -229,6 +268,10 @@ TEST(FlightStatus, SkipTextsAreFortyFiveCharacters) {
     for (int s : {1, 2, 3, 5, 6, 7, 8, 9, 4}) EXPECT_EQ(badstr(static_cast<FlightStatus>(s)).size(), 45u) << s;
     EXPECT_EQ(badstr(FlightStatus::BadProfile), "  BAD PROFILE DATA...SKIPPING THIS FLIGHT    ");
     EXPECT_EQ(badstr(static_cast<FlightStatus>(7)), "  BAD DESTINATION PORT...SKIPPING THIS FLIGHT");
+    EXPECT_EQ(skip_reason(FlightStatus::BadProfile), "BAD PROFILE DATA");
+    EXPECT_EQ(skip_reason(FlightStatus::TooLong, "2000 minutes, at most 1996"),
+              "TRIP TIME >1996 MIN: 2000 minutes, at most 1996");
+    EXPECT_EQ(skip_reason(FlightStatus::EndOfFile), "REACHED END OF BIG FILE");
 }
 
 TEST(ArchiveNames, LastDotCountsAndAnInputIsNeverOverwritten) {

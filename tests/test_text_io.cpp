@@ -11,16 +11,46 @@
 namespace tolv7 {
 namespace {
 
-TEST(LineReading, DropsTrailingCarriageReturn) {
-    std::istringstream in("MENUS     = YES\r\nEND\r\nlast");
-    std::string line;
-    ASSERT_TRUE(read_line(in, line));
-    EXPECT_EQ(line, "MENUS     = YES");
-    ASSERT_TRUE(read_line(in, line));
-    EXPECT_EQ(line, "END");
-    ASSERT_TRUE(read_line(in, line));
-    EXPECT_EQ(line, "last");
-    EXPECT_FALSE(read_line(in, line));
+// Every reader takes its lines through read_line: files written on any
+// system, with or without a byte-order mark, read the same.
+TEST(LineReading, LineEndsOfEverySystemAndAByteOrderMarkAtTheStart) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"MENUS     = YES\nEND\nlast", {"MENUS     = YES", "END", "last"}},
+        {"MENUS     = YES\r\nEND\r\nlast", {"MENUS     = YES", "END", "last"}},
+        {"MENUS     = YES\rEND\rlast\r", {"MENUS     = YES", "END", "last"}},
+        {"A\r\rB\n\nC\r\n\r\n", {"A", "", "B", "", "C", ""}},
+        {"\r\n", {""}},
+        {bom + "LHR-CDG\r" + bom + "2019\r", {"LHR-CDG", bom + "2019"}},  // a mark only at the start
+        {bom, {""}},
+        {"\xEF\xBB" "A\n", {"\xEF\xBB" "A"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        std::istringstream in(text);
+        std::vector<std::string> lines;
+        for (std::string line; read_line(in, line);) lines.push_back(line);
+        EXPECT_EQ(lines, expected);
+        EXPECT_TRUE(in.eof());
+    }
+}
+
+// A position taken after a line is the next line's start, whatever ended
+// the line: a reader can go back to it.
+TEST(LineReading, PositionAfterALineIsTheStartOfTheNext) {
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(end)));
+        std::istringstream in(std::string("ONE") + end + "TWO" + end + "THREE" + end);
+        std::string line;
+        ASSERT_TRUE(read_line(in, line));
+        std::streampos second = in.tellg();
+        ASSERT_TRUE(read_line(in, line));
+        ASSERT_TRUE(read_line(in, line));
+        EXPECT_EQ(line, "THREE");
+        in.seekg(second);
+        ASSERT_TRUE(read_line(in, line));
+        EXPECT_EQ(line, "TWO");
+    }
 }
 
 TEST(FixedColumns, ShortLinesArePaddedWithBlanks) {
