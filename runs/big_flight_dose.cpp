@@ -322,6 +322,7 @@ BigFlightDose big_flt_dose(const RunContext& p, FlightFile& file, const std::str
     out.status = r.status;
     out.detail = r.detail;
     if (out.status != FlightStatus::Computed) return out;
+    p.log.current_item = file.name + " " + flight_item(file, r);
     trace_record(p, r);
     out.detail = bad_profile_data(r);
     if (!out.detail.empty()) {

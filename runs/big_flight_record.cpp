@@ -280,6 +280,11 @@ FlightStatus read_record(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
 
 }  // namespace
 
+std::string flight_item(const FlightFile& file, const BigFlightRecord& r) {
+    return "flight " + std::to_string(file.record) + " \"" + trim(r.name) + "\" (line " +
+           std::to_string(file.record_line) + ")";
+}
+
 BigFlightRecord rdbigflt(const RunContext& p, FlightFile& f) {
     BigFlightRecord r;
     r.status = read_record(p.log, f, r);

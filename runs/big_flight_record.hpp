@@ -51,6 +51,9 @@ struct FlightFile {
 // "YYYY/MM/DD" stays; anything else gives an empty text.
 std::string big_flight_date(const std::string& text);
 
+// The record last read as messages name it: flight 4 "LHR-CDG" (line 20).
+std::string flight_item(const FlightFile& file, const BigFlightRecord& r);
+
 // Reads the next record, writing its trace lines to the check log. The
 // separator line may be left out: the record then ends with its descent, at
 // the end of the file or where the next record begins.

@@ -24,12 +24,6 @@ const char kReportFile[] = "TOLV-7.RPT";
 
 void put(std::ostream& file, const std::string& line) { file << line << '\n'; }
 
-// A flight as the skip messages name it: flight 4 "LHR-CDG" (line 20).
-std::string flight_item(const FlightFile& file, const BigFlightRecord& r) {
-    return "flight " + std::to_string(file.record) + " \"" + trim(r.name) + "\" (line " +
-           std::to_string(file.record_line) + ")";
-}
-
 // All flights of one input file into its .OUT file and the report.
 void run_big_file(const RunContext& p, const FlightOptions& o, const std::string& filename, int number, int count) {
     std::ifstream in = open_flight_file(p, filename, number, count);
@@ -74,6 +68,7 @@ void run_big_file(const RunContext& p, const FlightOptions& o, const std::string
         flush_checked(report, kReportFile);
         if (f.status == FlightStatus::EndOfFile) break;
     }
+    p.log.current_item.clear();
     close_checked(out, *out_name);
     in.close();
     close_checked(report, kReportFile);
