@@ -281,8 +281,8 @@ FlightStatus read_record(CheckLog& log, FlightFile& f, BigFlightRecord& r) {
 }  // namespace
 
 std::string flight_item(const FlightFile& file, const BigFlightRecord& r) {
-    return "flight " + std::to_string(file.record) + " \"" + trim(r.name) + "\" (line " +
-           std::to_string(file.record_line) + ")";
+    return "flight " + std::to_string(file.record) + " \"" + trim(r.name) + "\" at line " +
+           std::to_string(file.record_line);
 }
 
 BigFlightRecord rdbigflt(const RunContext& p, FlightFile& f) {

@@ -51,7 +51,7 @@ struct FlightFile {
 // "YYYY/MM/DD" stays; anything else gives an empty text.
 std::string big_flight_date(const std::string& text);
 
-// The record last read as messages name it: flight 4 "LHR-CDG" (line 20).
+// The record last read as messages name it: flight 4 "LHR-CDG" at line 20.
 std::string flight_item(const FlightFile& file, const BigFlightRecord& r);
 
 // Reads the next record, writing its trace lines to the check log. The

@@ -11,7 +11,7 @@
 namespace tolv7 {
 
 struct SkippedItem {
-    std::string item;    // which one: "flight 4 LHR-CDG (line 20)", "line 12", "A B.BIG"
+    std::string item;    // which one: "flight 4 \"LHR-CDG\" at line 20", "line 12", "A B.BIG"
     std::string reason;  // why: "CANNOT READ ALTS", "ALTITUDE 500000 FT IS ABOVE 353866 FT"
 };
 
