@@ -161,6 +161,10 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
          },
          "", kExitFileError, "tolv7: FLIGHTS.BIG: is not a regular file", true},
 #endif
+        {"damaged line with control bytes",
+         [] { write_file("FORBUSH/FORBUSH.DAT", "2012   3   8\a  0\x1b[2J  68\xff\n"); }, "", kExitFileError,
+         "tolv7: " + tree_path_name("FORBUSH/FORBUSH.DAT") +
+             ": line 1 \"2012   3   8\\x07  0\\x1b[2J  68\\xff\" cannot be read as Forbush data"},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.kind);
