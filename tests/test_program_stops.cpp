@@ -165,6 +165,13 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
          [] { write_file("FORBUSH/FORBUSH.DAT", "2012   3   8\a  0\x1b[2J  68\xff\n"); }, "", kExitFileError,
          "tolv7: " + tree_path_name("FORBUSH/FORBUSH.DAT") +
              ": line 1 \"2012   3   8\\x07  0\\x1b[2J  68\\xff\" cannot be read as Forbush data"},
+        {"keyboard input ends at a question with notes",
+         [] {
+             set_menus("YES");
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG", "FLIGHTS.BIG");
+         },
+         "2\n1\n1\n0\n2\nN\n", kExitEndOfInput,
+         "tolv7: keyboard input ended at the prompt \"ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\""},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.kind);
