@@ -172,6 +172,9 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
          },
          "2\n1\n1\n0\n2\nN\n", kExitEndOfInput,
          "tolv7: keyboard input ended at the prompt \"ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\""},
+        {"configuration missing", [] { fs::remove("TOLV.INI"); }, "", kExitFileError,
+         "tolv7: TOLV.INI: does not exist (run tolv7 in a folder that holds its data tree, such as one written by "
+         "make_data_tree DIR)"},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.kind);
