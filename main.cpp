@@ -11,11 +11,12 @@
 namespace {
 
 // The stop's message as one line of standard error. Its line ends become
-// blanks; every other byte outside printable ASCII is written as \xHH, so
+// blanks; every other byte outside printable ASCII is written as \xhh, so
 // that a damaged line quoted in the message (a bell, an escape sequence,
 // bytes of some other encoding) reaches the terminal as text it shows, never
 // as control codes. Bytes from 0x80 up are escaped too: what the program
-// quotes of a damaged line is a byte, not a character of any known encoding.
+// quotes of a damaged line is a byte of unknown encoding, and 0x80-0x9f are
+// control codes to a terminal that takes 8-bit text.
 void say_why(const std::string& message) {
     static const char kHex[] = "0123456789abcdef";
     std::string line = "tolv7: ";
