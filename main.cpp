@@ -10,11 +10,22 @@
 
 namespace {
 
-// The stop's message as one line of standard error.
-void say_why(std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r') c = ' ';
-    std::cerr << "tolv7: " << message << '\n';
+// The stop's message as one line of standard error. Its line ends become
+// blanks; every other byte outside printable ASCII is written as \xhh, so
+// that a damaged line quoted in the message (a bell, an escape sequence,
+// bytes of some other encoding) reaches the terminal as text it shows, never
+// as control codes. Bytes from 0x80 up are escaped too: what the program
+// quotes of a damaged line is a byte of unknown encoding, and 0x80-0x9f are
+// control codes to a terminal that takes 8-bit text.
+void say_why(const std::string& message) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string line = "tolv7: ";
+    for (unsigned char c : message) {
+        if (c == '\n' || c == '\r') line += ' ';
+        else if (c >= 0x20 && c < 0x7f) line += static_cast<char>(c);
+        else line += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+    }
+    std::cerr << line << '\n';
 }
 
 }  // namespace

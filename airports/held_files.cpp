@@ -16,6 +16,9 @@ void ensure_held_open(std::ifstream& in, const std::string& path) {
 void reopen_held_if_present(std::ifstream& in, const std::string& path) {
     if (in.is_open()) in.close();
     in.clear();
+    // Whatever is no regular file stays unopened (a named pipe would block
+    // the open): its next use names why.
+    if (!regular_file_named(path)) return;
     in.open(path);
     if (!in) in.close();
 }

@@ -14,11 +14,12 @@ void rewind_held(std::ifstream& in);
 void ensure_held_open(std::ifstream& in, const std::string& path);
 
 // Closes and opens the file again as an existing file (after the viewer or
-// a rewrite changed it).
+// a rewrite changed it); a file gone meanwhile is named as missing, anything
+// else in its place as not a regular file (status 2).
 void reopen_held(std::ifstream& in, const std::string& path);
 
-// The same, but a file that cannot be opened is left closed: its next use
-// opens it (ensure_held_open) or stops there.
+// The same, but a file that cannot be opened (or is no regular file) is left
+// closed: its next use opens it (ensure_held_open) or stops there.
 void reopen_held_if_present(std::ifstream& in, const std::string& path);
 
 }  // namespace tolv7

@@ -86,10 +86,13 @@ bool end_record(const AirportContext& p, const AirportFile& file, const std::str
 }
 
 // A device or pipe in the place of an airport file (a link to /dev/full)
-// would be read as one line without end.
+// would be read as one line without end; a file removed since start-up is
+// named as missing.
 void regular_file(const AirportContext& p, const AirportFile& file) {
-    if (!std::filesystem::is_regular_file(file.path))
-        damaged(p, file, std::string(file.name) + " IS NOT A REGULAR FILE", "is not a regular file");
+    if (regular_file_named(file.path)) return;
+    const bool missing = !std::filesystem::exists(file.path);
+    damaged(p, file, std::string(file.name) + (missing ? " IS MISSING" : " IS NOT A REGULAR FILE"),
+            unreadable_cause(file.path));
 }
 
 // Appends the airports of one file, up to its end record or `limit` records

@@ -1,5 +1,6 @@
 #include "app/config.hpp"
 
+#include <filesystem>
 #include <fstream>
 
 #include "app/app_context.hpp"
@@ -16,6 +17,11 @@ void getini(const AppContext& p) {
     s.ini = IniRecord{};
     s.nvc_tf = NvcTf{};
 
+    // Without its configuration the program is not where its data are.
+    std::error_code error;
+    if (!std::filesystem::exists("TOLV.INI", error))
+        stop_file_error("TOLV.INI", "does not exist (run tolv7 in a folder that holds its data tree, such as one "
+                                    "written by make_data_tree DIR)");
     std::ifstream in = open_existing("TOLV.INI");
     std::string line;
     for (int number = 0;; ++number) {

@@ -39,6 +39,11 @@ void stop_file_error(const std::string& file, const std::string& what) {
     throw ProgramStop(kExitFileError, file + ": " + what);
 }
 
+bool regular_file_named(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(fs::status(path, error));
+}
+
 std::string unreadable_cause(const std::string& path) {
     std::error_code error;
     fs::file_status status = fs::status(path, error);
@@ -53,6 +58,7 @@ std::string unreadable_cause(const std::string& path) {
 #endif
         return cause;
     }
+    if (!fs::is_regular_file(status)) return "is not a regular file";
     int e = open_error(path, "rb");
     return e == 0 ? "cannot be read" : "cannot be opened (" + reason(e) + ")";
 }
@@ -85,9 +91,9 @@ std::ifstream open_existing(const std::string& path, std::ios::openmode mode) {
 }
 
 void open_existing(std::ifstream& in, const std::string& path, std::ios::openmode mode) {
-    // A folder opens for reading on some systems, and then reads as nothing.
-    std::error_code error;
-    if (fs::is_directory(path, error)) stop_unreadable(path);
+    // A folder opens for reading on some systems, and then reads as nothing;
+    // a named pipe would keep the open waiting.
+    if (!regular_file_named(path)) stop_unreadable(path);
     in.open(path, mode);
     if (!in) stop_unreadable(path);
 }

@@ -29,9 +29,16 @@ private:
 // A file the program must have is missing or cannot be read.
 [[noreturn]] void stop_file_error(const std::string& file, const std::string& what);
 
+// Whether the name (through any link) is a regular file: the only kind of
+// file the program opens for reading. A named pipe would block the open
+// until some other program writes to it, a device reads without end; both
+// are refused before any open is tried.
+bool regular_file_named(const std::string& path);
+
 // Why a file cannot be opened for reading, as the rest of "FILE: ...":
 // "does not exist" (naming a missing folder, or the backslashes that the
-// OS setting chose), "is a folder, not a file", or the system's reason.
+// OS setting chose), "is a folder, not a file", "is not a regular file",
+// or the system's reason. Nothing but a regular file is opened to find it.
 std::string unreadable_cause(const std::string& path);
 
 // Why a file cannot be created or written over: "cannot be created (...)"
@@ -44,8 +51,8 @@ std::string unwritable_cause(const std::string& path);
 [[noreturn]] void stop_unreadable(const std::string& path);
 [[noreturn]] void stop_unwritable(const std::string& path);
 
-// Opens a file that must exist for reading; a missing one, or a folder of
-// that name, stops the program.
+// Opens a file that must exist for reading; a missing one, a folder of that
+// name or anything else that is not a regular file stops the program.
 std::ifstream open_existing(const std::string& path, std::ios::openmode mode = std::ios::in);
 // The same for a stream that stays where it is (one of a table of files).
 void open_existing(std::ifstream& in, const std::string& path, std::ios::openmode mode = std::ios::in);

@@ -76,6 +76,19 @@ TEST(Keyboard, EndOfInputStopsWithStatusThreeNamingThePrompt) {
          "keyboard input ended at the prompt \"Type 1, 2, or 3 and press <ENTER> .\""},
         // the quoting hint is no prompt: the question before it is named
         {{" Enter the ICAO code"}, 4, "keyboard input ended at the prompt \"Enter the ICAO code\""},
+        // a question followed by notes in parentheses is named, not its last note
+        {{"WRONG FORMAT: RE-ENTER", "", "       ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>",
+          "       (USE MM=00 AND DD=00 TO USE YEARLY AVERAGE)", "       (USE DD=00 TO USE MONTHLY AVERAGE)         "},
+         10, "keyboard input ended at the prompt \"ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\""},
+        {{"       Entry must be 0 to 2400 ", "       ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?",
+          "       (0 for no FORBUSH or GEOMAGNETIC STORMS, or", "       range 1-2400. NOTE: if not 0, calculation  ",
+          "       times will be significantly increased).    "},
+         4, "keyboard input ended at the prompt \"ENTER A UT TAKE-OFF TIME FOR FLIGHT(S)?\""},
+        {{"      What hour (e.g. 14) in UT?", "     (ENTER 0 FOR DAILY AVERAGE)?"}, 2,
+         "keyboard input ended at the prompt \"What hour (e.g. 14) in UT?\""},
+        {{"      What day (ENTER 0 FOR MONTHLY AVERAGE)?"}, 2,
+         "keyboard input ended at the prompt \"What day (ENTER 0 FOR MONTHLY AVERAGE)?\""},
+        {{" (ONLY A NOTE)"}, 1, "keyboard input ended at the prompt \"(ONLY A NOTE)\""},
     };
     for (const Case& c : cases) {
         TestProgram tp("\n");

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -39,7 +41,9 @@ Outcome run_apart(const std::string& input) {
     std::string command = "\"\"" + program + "\" < \"" + in + "\" > \"" + out + "\" 2> \"" + err + "\"\"";
     o.status = std::system(command.c_str());
 #else
-    std::string command = "'" + program + "' < '" + in + "' > '" + out + "' 2> '" + err + "'";
+    // A program that waits for ever (at a named pipe) fails the case after
+    // the limit instead of holding the whole test run.
+    std::string command = "timeout 60 '" + program + "' < '" + in + "' > '" + out + "' 2> '" + err + "'";
     int raw = std::system(command.c_str());
     o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
@@ -85,6 +89,15 @@ void drop_depths_above_30000_ft() {
 }
 
 const char kPlaces[] = "START-\nN,51.5,W,0.5,F,35000,2019/06/15,H12,P00,D2\nSTOP--\n";
+
+#ifndef _WIN32
+// A named pipe in the place of a file, which no program writes to.
+void make_pipe(const std::string& name) {
+    std::error_code ignored;
+    fs::remove(name, ignored);
+    if (::mkfifo(name.c_str(), 0600) != 0) throw std::runtime_error("cannot make the pipe " + name);
+}
+#endif
 
 struct StopCase {
     const char* kind;
@@ -195,6 +208,30 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
          "tolv7: keyboard input ended at the prompt \"What year?\""},
         {"keyboard input ends at a pause", [] { set_menus("YES"); }, "5\n1\n1\n2019/06/00\n", kExitEndOfInput,
          "tolv7: keyboard input ended at the prompt \"Press a character then press <ENTER> to continue\""},
+#ifndef _WIN32
+        {"named pipe as the configuration", [] { make_pipe("TOLV.INI"); }, "", kExitFileError,
+         "tolv7: TOLV.INI: is not a regular file", true},
+        {"named pipe as the flight input",
+         [] {
+             write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nFLIGHTS.BIG\n");
+             make_pipe("FLIGHTS.BIG");
+         },
+         "", kExitFileError, "tolv7: FLIGHTS.BIG: is not a regular file", true},
+#endif
+        {"damaged line with control bytes",
+         [] { write_file("FORBUSH/FORBUSH.DAT", "2012   3   8\a  0\x1b[2J  68\xff\n"); }, "", kExitFileError,
+         "tolv7: " + tree_path_name("FORBUSH/FORBUSH.DAT") +
+             ": line 1 \"2012   3   8\\x07  0\\x1b[2J  68\\xff\" cannot be read as Forbush data"},
+        {"keyboard input ends at a question with notes",
+         [] {
+             set_menus("YES");
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG", "FLIGHTS.BIG");
+         },
+         "2\n1\n1\n0\n2\nN\n", kExitEndOfInput,
+         "tolv7: keyboard input ended at the prompt \"ENTER A DATE FOR FLIGHT(S) <YYYY/MM/DD>\""},
+        {"configuration missing", [] { fs::remove("TOLV.INI"); }, "", kExitFileError,
+         "tolv7: TOLV.INI: does not exist (run tolv7 in a folder that holds its data tree, such as one written by "
+         "make_data_tree DIR)"},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -234,6 +271,9 @@ TEST(FileCauses, TheRealCauseIsNamed) {
     ScopedCwd cwd(dir.path());
     write_file("FILE.DAT", "x\n");
     fs::create_directory("FOLDER");
+#ifndef _WIN32
+    make_pipe("PIPE");
+#endif
     struct Case {
         std::function<std::string(const std::string&)> cause;
         const char* path;
@@ -250,6 +290,8 @@ TEST(FileCauses, TheRealCauseIsNamed) {
         {unreadable_cause, "AIRPORTS\\AIRPORTS.DAT",
          "does not exist (the OS setting of TOLV.INI chose \\ in file names)"},
         {unwritable_cause, "/dev/full", "could not be written (disk full or I/O error)"},
+        {unreadable_cause, "PIPE", "is not a regular file"},
+        {unreadable_cause, "/dev/null", "is not a regular file"},
 #endif
     };
     for (const Case& c : cases) EXPECT_EQ(c.cause(c.path), c.expected) << c.path;

@@ -1,8 +1,17 @@
 // Start-up: configuration, the fixed data files, the check log and the batch run choice.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "airports/held_files.hpp"
+#include "airports/index_files.hpp"
 #include "app/batch_control.hpp"
 #include "app/program_stop.hpp"
+#include "program/startup.hpp"
 #include "support/data_tree_fixture.hpp"
 
 namespace tolv7::test {
@@ -155,6 +164,52 @@ TEST_F(StartUp, WindowsPathFormLooksForBackslashNames) {
     EXPECT_EQ(run(&console), kExitFileError);
     EXPECT_NE(console.find("AIRPORTS\\AIRPORTS.DAT"), std::string::npos) << console;
 #endif
+}
+
+// The airport files that start-up holds open, removed or replaced while the
+// program runs: each is named for what is there now when it is read again,
+// and nothing waits at a named pipe.
+TEST_F(StartUp, HeldAirportFileGoneOrReplacedIsNamedForWhatIsThereNow) {
+    struct Case {
+        const char* file;
+        bool pipe;  // else removed
+        std::function<void(Program&, const std::string&)> read_again;
+        const char* cause;
+    };
+    auto rebuild_index = [](Program& p, const std::string&) { make_ndx(p, 91, 7000); };
+    auto reopen_codes = [](Program& p, const std::string& path) { reopen_held(p.airports.codes_file, path); };
+    auto reopen_user_file = [](Program& p, const std::string& path) {
+        reopen_held_if_present(p.airports.newports_file, path);
+        make_ndx(p, 91, 7000);
+    };
+    const std::vector<Case> cases = {
+        {"AIRPORTS/AIRPORTS.DAT", false, rebuild_index, "does not exist"},
+        {"AIRPORTS/CODES", false, reopen_codes, "does not exist"},
+        {"AIRPORTS/NEWPORTS.DAT", false, reopen_user_file, "does not exist"},
+#ifndef _WIN32
+        {"AIRPORTS/AIRPORTS.DAT", true, rebuild_index, "is not a regular file"},
+        {"AIRPORTS/CODES", true, reopen_codes, "is not a regular file"},
+        {"AIRPORTS/NEWPORTS.DAT", true, reopen_user_file, "is not a regular file"},
+#endif
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.pipe ? " as a pipe" : " removed"));
+        const std::string path = tree_path_name(c.file);
+        const std::string saved = read_file(path);
+        TestProgram tp;
+        open_program_files(*tp);
+        std::filesystem::remove(path);
+#ifndef _WIN32
+        if (c.pipe) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
+#endif
+        std::string message;
+        EXPECT_EQ(stop_status([&] { c.read_again(*tp, path); }, &message), kExitFileError);
+        EXPECT_EQ(message, path + ": " + c.cause);
+        std::filesystem::remove(path);
+        write_file(path, saved);
+    }
 }
 
 TEST_F(StartUp, CheckLogStartsWithTheConfigurationEchoAndIsWrittenOver) {

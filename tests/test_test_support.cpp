@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "support/data_tree_fixture.hpp"
@@ -67,6 +68,55 @@ TEST(GoldenComparison, ACommittedFileMatchesOnlyItsOwnBytes) {
     EXPECT_FALSE(matches_golden(name, crlf));
 #endif
     EXPECT_FALSE(matches_golden("menus/no_such_screen.txt", committed));
+}
+
+// Sets an environment variable for the object's lifetime, then puts back
+// what was there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        if (old) old_ = old;
+        set(value);
+    }
+    ~ScopedEnvironment() { set(old_ ? old_->c_str() : nullptr); }
+
+private:
+    void set(const char* value) {
+#ifdef _WIN32
+        _putenv_s(name_, value ? value : "");
+#else
+        if (value) ::setenv(name_, value, 1);
+        else ::unsetenv(name_);
+#endif
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// The command that rewrites the committed files (TOLV7_UPDATE_GOLDEN=1) must
+// write them: were it to compare instead, a change of the results could not
+// be committed, and were it to do nothing, every check would pass unread.
+// The file goes to a temporary folder (a name that is a whole path is kept
+// as it is by golden_path).
+TEST(GoldenComparison, TheUpdateCommandWritesTheActualTextAsTheCommittedFile) {
+    TempDir dir;
+    const std::string file = (dir.path() / "menus" / "new_screen.txt").string();
+    ASSERT_EQ(golden_path(file), fs::path(file));
+    {
+        ScopedEnvironment update("TOLV7_UPDATE_GOLDEN", "1");
+        EXPECT_TRUE(updating_golden());
+        EXPECT_TRUE(matches_golden(file, "NEW SCREEN\n"));
+    }
+    ASSERT_TRUE(fs::exists(file));
+    EXPECT_EQ(bytes_of(file), "NEW SCREEN\n");
+    {
+        ScopedEnvironment compare("TOLV7_UPDATE_GOLDEN", nullptr);
+        EXPECT_FALSE(updating_golden());
+        EXPECT_TRUE(matches_golden(file, "NEW SCREEN\n"));
+        EXPECT_FALSE(matches_golden(file, "OLD SCREEN\n"));
+    }
+    EXPECT_EQ(bytes_of(file), "NEW SCREEN\n");
 }
 
 // Under ctest the trees come from the tree tool, once per run; they must hold

@@ -2,6 +2,7 @@
 // examples of the help file it writes and of the README.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/console_routines.hpp"
@@ -71,6 +72,48 @@ TEST(TreeTool, FolderNameBeginningWithADashOrAnUnknownOptionIsRefused) {
         EXPECT_EQ(err.rfind(c.message, 0), 0u) << err;
         EXPECT_EQ(out, "");
         EXPECT_TRUE(empty_folder(dir.path()));
+    }
+}
+
+// A tree already in the folder holds what its user changed or added: the
+// tool writes over none of its files unless told to, and then rewrites all.
+TEST(TreeTool, NeverWritesOverATreeUnlessForced) {
+    TempDir dir;
+    std::string out, err;
+    ASSERT_EQ(run_tree_tool(dir.path(), "tree", &out, &err), 0) << err;
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path() / "tree"))
+        if (entry.is_regular_file()) written.push_back(fs::relative(entry.path(), dir.path() / "tree"));
+    std::vector<fs::path> listed = tree::tree_files();
+    std::sort(written.begin(), written.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(written, listed);  // the refusal knows every file the tool writes
+
+    const fs::path user_file = dir.path() / "tree/AIRPORTS/NEWPORTS.DAT";
+    const std::string tools_file = read_file(user_file);
+    const std::string with_airport = "MY OWN FIELD\n" + tools_file;
+    write_file(user_file, with_airport);
+    EXPECT_EQ(run_tree_tool(dir.path(), "tree --cutoffs=zero", &out, &err), 2);
+    EXPECT_EQ(err, "make_data_tree: tree already holds files of a data tree (TOLV.INI, AIRPORTS/NEWPORTS.DAT, "
+                   "AIRPORTS/CODES and " + std::to_string(listed.size() - 3) + " more):\nwriting over them would lose "
+                   "what was changed or added there (user airports,\npotentials, settings). Nothing was written; "
+                   "give --force to write the tree anyway.\n");
+    EXPECT_EQ(read_file(user_file), with_airport);
+    EXPECT_EQ(run_tree_tool(dir.path(), "tree --force", &out, &err), 0) << err;
+    EXPECT_EQ(read_file(user_file), tools_file);
+
+    // Files of no tree are no reason to refuse; one file of a tree is.
+    const std::pair<const char*, int> cases[] = {{"DEFAULT.INP", 0}, {"HELP.TXT", 2}};
+    for (const auto& [file, status] : cases) {
+        SCOPED_TRACE(file);
+        TempDir other;
+        write_file(other.path() / "tree" / file, "mine\n");
+        EXPECT_EQ(run_tree_tool(other.path(), "tree", &out, &err), status) << err;
+        EXPECT_EQ(read_file(other.path() / "tree" / file), "mine\n");
+        EXPECT_EQ(fs::exists(other.path() / "tree/TOLV.INI"), status == 0);
+        if (status == 2) {
+            EXPECT_EQ(err.rfind("make_data_tree: tree already holds files of a data tree (HELP.TXT):\n", 0), 0u) << err;
+        }
     }
 }
 

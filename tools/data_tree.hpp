@@ -44,6 +44,7 @@ struct TreeCommand {
     Action action = Action::Refuse;
     std::string dir;
     TreeOptions options;
+    bool force = false;   // --force: write over the files of a tree already there
     std::string message;  // Refuse: the line for standard error
 };
 TreeCommand parse_tree_command(const std::vector<std::string>& arguments);
@@ -52,6 +53,19 @@ TreeCommand parse_tree_command(const std::vector<std::string>& arguments);
 const std::string& tree_usage();
 
 void write_data_tree(const fs::path& dir, const TreeOptions& options);
+
+// Every file a tree holds, relative to its folder (whatever the options).
+// The files a user edits come first (the configuration, the user airports,
+// the potentials), so that a refusal names them.
+const std::vector<fs::path>& tree_files();
+
+// The files of a tree that `dir` already holds (anything in their place
+// counts, a link or a folder too), in the order of tree_files().
+std::vector<fs::path> existing_tree_files(const fs::path& dir);
+
+// The refusal to write over them: the first few by name, and how to write
+// the tree anyway. Several lines, for standard error.
+std::string overwrite_refusal(const std::string& dir, const std::vector<fs::path>& existing);
 
 // The parts of the tree, one per data folder.
 void write_config(const fs::path& dir, const TreeOptions& options);

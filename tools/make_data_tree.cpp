@@ -1,4 +1,5 @@
-// make_data_tree DIR [--option=value ...]: writes a complete data tree.
+// make_data_tree DIR [--option=value ...] [--force]: writes a complete data
+// tree, never over the files of one already there unless --force is given.
 #include <exception>
 #include <iostream>
 
@@ -13,6 +14,13 @@ int main(int argc, char** argv) {
         case TreeCommand::Action::Write: break;
     }
     try {
+        if (!command.force) {
+            auto existing = tolv7::tree::existing_tree_files(command.dir);
+            if (!existing.empty()) {
+                std::cerr << tolv7::tree::overwrite_refusal(command.dir, existing);
+                return 2;
+            }
+        }
         tolv7::tree::write_data_tree(command.dir, command.options);
     } catch (const std::exception& e) {
         std::cerr << "make_data_tree: " << e.what() << '\n';

@@ -26,9 +26,13 @@ const std::string& tree_usage() {
     static const std::string usage =
         "usage: make_data_tree DIR [--os=LINUX] [--menus=NO!] [--constant-coefficients[=V]]\n"
         "       [--uncertainty=U] [--cutoffs=dipole|linear|zero] [--constant-potential=MV]\n"
+        "       [--force]\n"
         "       make_data_tree -h | --help\n"
         "Writes a complete data tree into the folder DIR (a folder whose name\n"
-        "begins with \"-\" is named ./-NAME).\n";
+        "begins with \"-\" is named ./-NAME). A folder that already holds any\n"
+        "file of a tree is refused and nothing is written, since the user airports,\n"
+        "potentials and settings there would be lost; --force writes the tree\n"
+        "over them.\n";
     return usage;
 }
 
@@ -53,7 +57,8 @@ TreeCommand parse_tree_command(const std::vector<std::string>& arguments) {
     }
     command.dir = arguments[0];
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        if (!parse_tree_option(command.options, arguments[i])) {
+        if (arguments[i] == "--force") command.force = true;
+        else if (!parse_tree_option(command.options, arguments[i])) {
             command.message = "make_data_tree: unknown option " + arguments[i] + "\n";
             return command;
         }

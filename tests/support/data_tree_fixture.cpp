@@ -30,6 +30,16 @@ std::optional<fs::path> ctest_trees_folder() {
     return fs::path(folder);
 }
 
+// The names of the trees whose writing this test waits for (ctest's
+// fixtures): TOLV7_TEST_TREE_NAMES, comma-separated; every tree when it is
+// not set. Another tree of the folder may be being written at this moment.
+bool awaited_tree(const std::string& name) {
+    const char* names = std::getenv("TOLV7_TEST_TREE_NAMES");
+    if (names == nullptr) return true;
+    const std::string list = "," + std::string(names) + ",";
+    return list.find("," + name + ",") != std::string::npos;
+}
+
 // The tree that ctest's setup wrote with these options: each tree NAME has a
 // file NAME.args beside it with the tool's options, one a line, written once
 // the tree is whole. Options are compared as the tool reads them, so any
@@ -38,7 +48,7 @@ std::optional<fs::path> ctest_tree(const fs::path& folder, const tree::TreeOptio
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const fs::path& args = entry.path();
-        if (args.extension() != ".args") continue;
+        if (args.extension() != ".args" || !awaited_tree(args.stem().string())) continue;
         tree::TreeOptions written;
         bool known = true;
         for (const std::string& line : read_lines(args))
@@ -71,8 +81,9 @@ const fs::path& shared_tree(const tree::TreeOptions& options) {
             trees.push_back(SharedTree{options, *dir, nullptr});
             return trees.back().path;
         }
-        std::cerr << "[ data tree ] no tree with these options in " << folder->string()
-                  << " (add it to tests/CMakeLists.txt); writing one for this test program\n";
+        std::cerr << "[ data tree ] no tree with these options among those this test waits for in "
+                  << folder->string() << " (add it to tests/CMakeLists.txt, and to the trees of this test program);"
+                  << " writing one for this test program\n";
     }
     auto dir = std::make_unique<TempDir>();
     tree::write_data_tree(dir->path(), options);

@@ -1,9 +1,10 @@
 #pragma once
 // Data trees for tests. Under ctest the trees are written once per run by the
-// tree tool (tests/CMakeLists.txt lists the sets of options) and found
-// through TOLV7_TEST_TREES; a set of options not written there, or a test
-// program run alone, writes its tree itself once per process into a
-// temporary folder. Each test gets its own working folder that links the
+// tree tool (tests/CMakeLists.txt lists the sets of options, and the trees
+// each test program reads) and found through TOLV7_TEST_TREES, among the
+// trees named in TOLV7_TEST_TREE_NAMES; a set of options not written there,
+// or a test program run alone, writes its tree itself once per process into
+// a temporary folder. Each test gets its own working folder that links the
 // large read-only parts of the tree (SHOWERS, CUTOFFS) and copies the rest;
 // after the run ctest checks that no test changed a shared tree.
 #include "support/test_program.hpp"

@@ -2,9 +2,9 @@
 #
 # MODE=write: writes the tree DIR with the tree tool TOOL (through EMULATOR
 #   in a cross build) and the options ARGS (blank-separated), then DIR.sums
-#   (a hash of every file) and last DIR.args (the options, one a line). A
-#   tree counts as written only when DIR.args exists, so the tests never take
-#   a tree that was left half written.
+#   (a hash of every file, see tree_sums) and last DIR.args (the options,
+#   one a line). A tree counts as written only when DIR.args exists, so the
+#   tests never take a tree that was left half written.
 # MODE=check: hashes the files of DIR again and fails, naming the files,
 #   when a test has changed, added or removed any (a test must change only
 #   its own working folder, never the shared tree behind it).
@@ -16,13 +16,27 @@ foreach(var MODE DIR)
   endif()
 endforeach()
 
-# "path hash" lines of every file under DIR, sorted by path.
+# "path hash" lines of every entry under DIR, sorted by path. Only a regular
+# file with something in it is read: a link counts by its target, anything
+# of size 0 (an empty file, but also a named pipe or a device, which would
+# block or read without end) as empty. A test that puts a link or a pipe into
+# the tree is still named, since the entry is new.
 function(tree_sums dir out)
   file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${dir} ${dir}/*)
   list(SORT files)
   set(lines "")
   foreach(f ${files})
-    file(MD5 ${dir}/${f} hash)
+    if(IS_SYMLINK ${dir}/${f})
+      file(READ_SYMLINK ${dir}/${f} target)
+      set(hash "link:${target}")
+    else()
+      file(SIZE ${dir}/${f} size)
+      if(size EQUAL 0)
+        set(hash "empty")
+      else()
+        file(MD5 ${dir}/${f} hash)
+      endif()
+    endif()
     string(APPEND lines "${f} ${hash}\n")
   endforeach()
   set(${out} "${lines}" PARENT_SCOPE)
