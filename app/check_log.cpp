@@ -31,6 +31,7 @@ void CheckLog::open(const std::string& path) {
     failed_ = false;
     per_call_stopped_ = false;
     call_logged_ = true;
+    if (pipe_named(path)) stop_unwritable(path);  // its open would wait for a reader
     file_.open(path, std::ios::out | std::ios::trunc);
     if (!file_) stop_unwritable(path);
     bytes_ = 0;

@@ -44,6 +44,12 @@ bool regular_file_named(const std::string& path) {
     return fs::is_regular_file(fs::status(path, error));
 }
 
+bool pipe_named(const std::string& path) {
+    std::error_code error;
+    fs::file_status status = fs::status(path, error);
+    return fs::is_fifo(status) || fs::is_socket(status);
+}
+
 std::string unreadable_cause(const std::string& path) {
     std::error_code error;
     fs::file_status status = fs::status(path, error);
@@ -66,6 +72,7 @@ std::string unreadable_cause(const std::string& path) {
 std::string unwritable_cause(const std::string& path) {
     std::error_code error;
     if (fs::is_directory(path, error)) return "cannot be created (a folder of that name is in the way)";
+    if (pipe_named(path)) return "is not a regular file";
     fs::path folder = folder_of(path);
     if (!folder.empty()) {
         fs::file_status status = fs::status(folder, error);
@@ -99,6 +106,8 @@ void open_existing(std::ifstream& in, const std::string& path, std::ios::openmod
 }
 
 std::ofstream open_created(const std::string& path, std::ios::openmode mode) {
+    // Opening a named pipe for writing would wait for a reader.
+    if (pipe_named(path)) stop_unwritable(path);
     std::ofstream out(path, mode);
     if (!out) stop_unwritable(path);
     return out;

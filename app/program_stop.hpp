@@ -34,6 +34,9 @@ private:
 // until some other program writes to it, a device reads without end; both
 // are refused before any open is tried.
 bool regular_file_named(const std::string& path);
+// Whether the name is a named pipe (or a socket): a file that an open for
+// writing would wait on. A device such as /dev/full or /dev/null is no pipe.
+bool pipe_named(const std::string& path);
 
 // Why a file cannot be opened for reading, as the rest of "FILE: ...":
 // "does not exist" (naming a missing folder, or the backslashes that the

@@ -1,5 +1,7 @@
 #include "engine/file_rewrite.hpp"
 
+#include "app/program_stop.hpp"
+
 #ifdef _WIN32
 #include <fstream>
 #else
@@ -16,6 +18,7 @@ namespace tolv7 {
 // Windows keeps text files with its own line ends: the content goes through
 // a text-mode stream that is written over.
 bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts) {
+    if (pipe_named(path)) return false;
     std::ofstream out(path, std::ios::trunc);
     if (!out) return false;
     for (std::string_view part : parts) out.write(part.data(), static_cast<std::streamsize>(part.size()));
@@ -24,6 +27,7 @@ bool rewrite_file(const std::string& path, std::initializer_list<std::string_vie
 }
 #else
 bool rewrite_file(const std::string& path, std::initializer_list<std::string_view> parts) {
+    if (pipe_named(path)) return false;  // its open would wait for a reader
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     std::vector<iovec> pieces;

@@ -18,6 +18,7 @@ namespace {
 void open_cutoff_log(const EngineContext& p) {
     if (p.engine.cutoff_log.is_open()) return;
     std::string name = os_path(p.set.init, "DIAGNOSE", "DIAGNOSE.SKY");
+    if (pipe_named(name)) stop_unwritable(name);  // its open would wait for a reader
     p.engine.cutoff_log.open(name, std::ios::out | std::ios::trunc);
     if (!p.engine.cutoff_log) stop_unwritable(name);
 }

@@ -217,6 +217,20 @@ TEST(ProgramStops, EachKindOfStopSaysWhyInOneLineWithItsStatus) {
              make_pipe("FLIGHTS.BIG");
          },
          "", kExitFileError, "tolv7: FLIGHTS.BIG: is not a regular file", true},
+        {"named pipe as a result file",
+         [] {
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG", "FLIGHTS.BIG");
+             write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nFLIGHTS.BIG\n");
+             make_pipe("FLIGHTS.OUT");
+         },
+         "", kExitFileError, "tolv7: FLIGHTS.OUT: is not a regular file", true},
+        {"named pipe as the spectrum file",
+         [] {
+             fs::copy_file(fs::path(TOLV7_SAMPLES_DIR) / "FLIGHTS.BIG", "FLIGHTS.BIG");
+             write_file("DEFAULT.INP", "2019/06/15\n1200\n   0\n   2\nFLIGHTS.BIG\n");
+             make_pipe("GCR_MODELS/ISO_GCR2.OUT");
+         },
+         "", kExitFileError, "tolv7: GCR_MODELS/ISO_GCR2.OUT: is not a regular file", true},
 #endif
         {"damaged line with control bytes",
          [] { write_file("FORBUSH/FORBUSH.DAT", "2012   3   8\a  0\x1b[2J  68\xff\n"); }, "", kExitFileError,
