@@ -274,6 +274,23 @@ TEST(MenuLoop, OutputItemOneReadsTheEditedSettingsAtOnce) {
     EXPECT_EQ(rig.count("MAIN MENU"), 4);
 }
 
+// A run from the menus that left items out shows what it left out and
+// pauses before the next menu; a run that left nothing out goes straight on.
+TEST(MenuLoop, ARunThatSkippedSomethingShowsItsSummaryAndPauses) {
+    MenuRig rig("4\n2\n1\nx\n4\n2\n2\n7\n");
+    write_file("TYPO.LOC", "START-\nN,51.5,W,0.5,F,35,000,2019/06/15,H12,P00,D2\n! a comment\nSTOP--\n");
+    write_file("CLEAN.LOC", "START-\n! a comment\nSTOP--\n");
+    rig.listing = {"TYPO.LOC", "CLEAN.LOC"};
+    EXPECT_EQ(stop_status([&] { menu_main(*rig.tp); }), -1);
+    const std::string screen = rig.tp.screen();
+    const std::string summary = "          1 of 1 place line skipped in TYPO.LOC: line 2 (MORE FIELDS  \n"
+                                "          THAN ITS FORM)                                              \n \n"
+                                "            Press a character then press <ENTER> to continue\n";
+    EXPECT_EQ(occurrences(screen, summary), 1) << screen;
+    EXPECT_EQ(rig.count("Press a character"), 1) << screen;
+    EXPECT_FALSE(rig.tp->runs.skips.any());
+}
+
 TEST(MenuLoop, EndOfInputAtEveryKindOfReadStopsWithStatusThree) {
     struct Case {
         const char* what;

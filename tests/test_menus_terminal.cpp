@@ -23,6 +23,7 @@ const char kRecorder[] =
 TEST(MenusInATerminal, AWalkThroughTheMenus) {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
     TreeWorkdir wd;
+    write_file("TYPO.LOC", "START-\nN,51.5,W,0.5,F,35,000,2019/06/15,H12,P00,D2\nSTOP--\n");
     TmuxSession term(wd.path(), program_with_viewer_recorder(wd.path(), kRecorder));
     ASSERT_TRUE(term.wait_for("MAIN MENU")) << term.capture();
     ASSERT_TRUE(term.answer("4", "LOCATION MENU"));
@@ -31,14 +32,20 @@ TEST(MenusInATerminal, AWalkThroughTheMenus) {
     for (const char* answer : {"1", "2019", "0", "N", "45.5", "E", "10.5", "G", "200", "0", "2"}) term.send_line(answer);
     ASSERT_TRUE(term.wait_for("MICROSIEVERTS/HOUR")) << term.capture();
     ASSERT_TRUE(term.answer("x", "MAIN MENU", 2));
+    // A list with a line that is left out: its summary, then the pause.
+    ASSERT_TRUE(term.answer("4", "LOCATION MENU", 2));
+    ASSERT_TRUE(term.answer("2", "Enter a file number"));
+    ASSERT_TRUE(term.answer("1", "1 of 1 place line skipped in TYPO.LOC: line 2"));
+    ASSERT_TRUE(term.wait_for("Press a character then press <ENTER> to continue", 2)) << term.capture();
+    ASSERT_TRUE(term.answer("x", "MAIN MENU", 3));
     ASSERT_TRUE(term.answer("6", "OUTPUT MENU"));
-    ASSERT_TRUE(term.answer("1", "MAIN MENU", 3));
+    ASSERT_TRUE(term.answer("1", "MAIN MENU", 4));
     ASSERT_TRUE(term.answer("5", "SOLAR DATA MENU"));
     ASSERT_TRUE(term.answer("1", "HELIOCENTRIC POTENTIAL MENU"));
     ASSERT_TRUE(term.answer("1", "VIEW HELIOCENTRIC POTENTIALS"));
     // MENUS is FEW now: no pause after the result.
     ASSERT_TRUE(term.answer("2019/06/00", "HELIOCENTRIC POTENTIAL MENU", 2));
-    ASSERT_TRUE(term.answer("4", "MAIN MENU", 4));
+    ASSERT_TRUE(term.answer("4", "MAIN MENU", 5));
     term.send_line("7");
     EXPECT_EQ(term.wait_for_exit(), 0) << term.capture();
 
