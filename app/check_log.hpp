@@ -30,6 +30,9 @@ public:
     // Called as a computation begins; its per-call lines then go through
     // call_line until the next one begins.
     PerCall begin_call();
+    // The bytes of the lines given since the log was opened, a line end
+    // counted as one.
+    std::uintmax_t bytes() const { return bytes_; }
     // A per-call line of the computation under way: written unless it began
     // past the limit.
     void call_line(const std::string& text) {

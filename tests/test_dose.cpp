@@ -197,7 +197,7 @@ TEST(DoseLogs, PerCallLinesStopPastTheLimitOfTheCheckLog) {
     s.tp.log.per_call_limit = 1'000'000;
     s.rate(45.0, 10.0, 300.0, date, 76);
     const std::size_t before_padding = check_log_lines(s.tp).size();
-    const auto held = static_cast<std::size_t>(fs::file_size("DIAGNOSE/TOLV7CHK.DAT"));
+    const auto held = static_cast<std::size_t>(s.tp.log.bytes());
     ASSERT_LT(held, 999'000u);
     s.tp.log.line(std::string(999'999 - held - 1, 'x'));  // one byte below the limit
     s.rate(45.0, 10.0, 300.0, date, 76);

@@ -170,6 +170,9 @@ TEST_F(StartUp, WindowsPathFormLooksForBackslashNames) {
 // program runs: each is named for what is there now when it is read again,
 // and nothing waits at a named pipe.
 TEST_F(StartUp, HeldAirportFileGoneOrReplacedIsNamedForWhatIsThereNow) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows does not remove a file that is held open";
+#endif
     struct Case {
         const char* file;
         bool pipe;  // else removed
