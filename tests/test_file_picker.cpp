@@ -170,8 +170,9 @@ TEST(FileList, ListThatCannotBeWrittenStopsEveryCaller) {
         {"pick_infile", [](Program& p) { pick_infile(p, "LOC"); }},
         {"pick_flt_files", [](Program& p) { pick_flt_files(p, "*.BIG"); }},
     };
-    for (const auto& [caller, call] : callers) {
-        SCOPED_TRACE(caller);
+    for (const auto& caller : callers) {
+        SCOPED_TRACE(caller.first);
+        const auto& call = caller.second;
         Picker pk("");
         pk.tp.shell.handler = [](const std::string&) { test::fs::create_symlink("/dev/full", "FILELIST.TXT"); };
         std::string message;
