@@ -18,10 +18,6 @@ namespace tolv7 {
 
 namespace {
 
-// The columns of a console message after its 10 blanks; a shorter message
-// stands at their right, as the fatal message does.
-constexpr std::size_t kMessageWidth = 60;
-
 struct AirportFile {
     const char* name;  // as the messages name it
     std::ifstream& stream;
@@ -111,7 +107,7 @@ void read_airports(const AirportContext& p, const AirportFile& file, int record_
             }
             // What the end record is comes first, then the fault.
             const std::string rule = "AIRPORT FILES END WITH A RECORD OF " + end_record_brief();
-            p.con.line(std::string(10 + kMessageWidth - std::min(rule.size(), kMessageWidth), ' ') + rule);
+            p.con.line(message_line(rule, 60));
             p.log.line(ListLine() << rule);
             const std::string words = " (" + end_record_words() + ")";
             damaged(p, file,

@@ -22,13 +22,6 @@ std::string banner(const std::string& head, const std::string& tail) {
 
 const char kHint[] = "(If entering more than a word, enclose answer in quotes)";
 
-// 10 blanks and the text in `width` columns, a shorter text right-aligned
-// (messages and the pause are written so), a longer one cut.
-std::string message_line(const std::string& text, int width) {
-    std::size_t w = static_cast<std::size_t>(width);
-    std::string field = text.size() >= w ? text.substr(0, w) : std::string(w - text.size(), ' ') + text;
-    return std::string(10, ' ') + field;
-}
 
 }  // namespace
 
@@ -44,6 +37,12 @@ const std::string& banner_line2() {
 
 std::string indented(const std::string& text, int width) {
     return std::string(10, ' ') + fmt_a(text, width);
+}
+
+std::string message_line(const std::string& text, int width) {
+    std::size_t w = static_cast<std::size_t>(width);
+    std::string field = text.size() >= w ? text.substr(0, w) : std::string(w - text.size(), ' ') + text;
+    return std::string(10, ' ') + field;
 }
 
 void menuheader(const AppContext& p) {

@@ -63,4 +63,8 @@ std::string viewer_command(const AppContext& p, const std::string& file_name);
 // "          " and the text in `width` columns, as message and menu lines are written.
 std::string indented(const std::string& text, int width);
 
+// 10 blanks and the text in `width` columns, a shorter text right-aligned
+// (messages and the pause are written so), a longer one cut.
+std::string message_line(const std::string& text, int width);
+
 }  // namespace tolv7

@@ -67,7 +67,7 @@ bool picked_name_runs(const RunContext& p, const std::string& name, const std::s
     if (!reason.empty()) {
         // The name above the reason, both right-aligned as messages are.
         std::string named = " NOT RUN: " + name;
-        p.con.line(std::string(10 + (named.size() < 60 ? 60 - named.size() : 0), ' ') + named.substr(0, 60));
+        p.con.line(message_line(named, 60));
         oops(p, reason);
         return false;
     }

@@ -25,12 +25,6 @@ std::ofstream create(const std::string& name) {
     return open_created(name);
 }
 
-// The words of a skip text: "MINUTES DO NOT RISE".
-std::string skip_words(FlightStatus status) {
-    std::string text = badstr(status);
-    return trim(text.substr(0, text.find("...")));
-}
-
 // One waypoint file into its .SUM and .DAT; the reason it was skipped, if it was.
 std::optional<std::string> run_deg_file(const RunContext& p, const FlightOptions& o, const std::string& filename,
                                         int number, int count) {
@@ -71,7 +65,7 @@ std::optional<std::string> run_deg_file(const RunContext& p, const FlightOptions
     if (f.status == FlightStatus::Computed) p.con.line(ListLine() << "FINISHED " << filename);
     p.con.line(ListLine() << "Finished reports for " << filename);
     if (f.status == FlightStatus::Computed) return std::nullopt;
-    return skip_words(f.status) + ": line " + std::to_string(f.line);
+    return skip_reason(f.status, "line " + std::to_string(f.line));
 }
 
 }  // namespace
